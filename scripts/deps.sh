@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a task needs, or says how to.
+#   scripts/deps.sh build|test|ci
+set -euo pipefail
+
+build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+test_packages=(libgtest-dev libbenchmark-dev)
+ci_packages=(clang libclang-rt-14-dev)
+
+packages=("${build_packages[@]}")
+case "${1:-build}" in
+    build) ;;
+    test) packages+=("${test_packages[@]}") ;;
+    ci) packages+=("${test_packages[@]}" "${ci_packages[@]}") ;;
+    *) echo "usage: $0 build|test|ci" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+else
+    echo "Missing packages. Install them with:" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+fi
