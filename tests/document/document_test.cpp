@@ -1,0 +1,154 @@
+#include "document/dictionary_location.h"
+#include "document/document.h"
+#include "engine/dictionary.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvanta::buildDocument;
+using orvanta::cutSentences;
+
+const QString header = QStringLiteral("<html>\n<header><style type=\"text/css\">\n"
+                                      ".transcr {\n"
+                                      "    font-family: Lucida Sans Unicode;\n"
+                                      "    font-size: smaller;\n"
+                                      "    color: #666666;\n"
+                                      "  }\n"
+                                      "</style>\n</header>\n<body>\n");
+const QString footer = QStringLiteral("</body>\n</html>");
+
+QString paragraph(const QString &original, const QString &rendering)
+{
+    return "<p><span class=\"original\">" + original + "</span><br>\n<span class=\"transcr\">" +
+           rendering + "</span></p>\n\n";
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A small dictionary shared by the tests that need real transcriptions.
+class DocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        const QString path = dir.filePath("dict.txt");
+        writeFile(path, "1\tthe\tDJ\n"
+                        "2\tbox\tbPks\n"
+                        "3\tcat\tkxt\n"
+                        "4\tchurch\tCE:C\n"
+                        "5\tx\teks\n"
+                        "6\ty\twaI\n");
+        ASSERT_TRUE(orvanta::loadDictionary(path.toStdString()));
+    }
+    QTemporaryDir dir;
+};
+
+struct CutCase {
+    const char *name;
+    QString text;
+    QStringList sentences;
+};
+
+TEST(SentenceCut, CutsAtMarksFollowedBySpaceAndAtLineFeeds)
+{
+    const CutCase cases[] = {
+        {"empty", "", {}},
+        {"two sentences", "Hello world. How are you?", {"Hello world.", "How are you?"}},
+        {"trailing delimiter keeps its mark", "Hello world.\n", {"Hello world."}},
+        {"line feed given back", "One\nTwo", {"One\n", "Two"}},
+        {"each its own mark", "Stop? Stop! Stop.", {"Stop?", "Stop!", "Stop."}},
+        {"blank line in between", "a\n \nb", {"a\n", " \n", "b"}},
+        {"ellipsis splits once", "Wait...  Now", {"Wait...", "Now"}},
+        {"greedy white space", "A.  \n\n B", {"A.", "B"}},
+        {"mark without space stays", "It is 3.5 e.g., fine", {"It is 3.5 e.g., fine"}},
+        {"abbreviation splits", "Mr. Smith", {"Mr.", "Smith"}},
+        {"only delimiters", "\n\n. \n", {}},
+        {"leading spaces kept", "  Hi.  There", {"  Hi.", "There"}},
+        {"no-break space is white space", QString("One.") + QChar(0x00A0) + "Two",
+         {"One.", "Two"}},
+        {"carriage return is white space", "One.\r\nTwo", {"One.", "Two"}},
+        {"tab before line feed stays", "One\t\nTwo", {"One\t\n", "Two"}},
+    };
+    for (const CutCase &c : cases)
+        EXPECT_EQ(cutSentences(c.text), c.sentences) << c.name;
+}
+
+TEST_F(DocumentTest, EmptyTextGivesTheFrameOnly)
+{
+    EXPECT_EQ(buildDocument(QString(), false), header + footer);
+}
+
+TEST_F(DocumentTest, EverySentenceIsFollowedByItsTranscription)
+{
+    EXPECT_EQ(buildDocument("The box. The cat\n", false),
+              header + paragraph("The box.", QString::fromUtf8("[ðə bɒks]")) +
+                  paragraph("The cat\n", QString::fromUtf8("[ðə kæt]")) + footer);
+}
+
+TEST_F(DocumentTest, UntranscribedWordsKeepTheirSpelling)
+{
+    EXPECT_EQ(buildDocument("The gizmo!", false),
+              header + paragraph("The gizmo!", QString::fromUtf8("[ðiː (gizmo)]")) + footer);
+}
+
+TEST_F(DocumentTest, MarkupInTheTextIsShownNotInterpreted)
+{
+    const QString document = buildDocument("x <y & b>c", false);
+    EXPECT_TRUE(document.contains("<span class=\"original\">x &lt;y &amp; b&gt;c</span>"))
+        << qPrintable(document);
+    EXPECT_TRUE(document.contains(QString::fromUtf8("[eks waI (bc)]"))) << qPrintable(document);
+}
+
+TEST_F(DocumentTest, CyrillicChangesOnlyTheTranscription)
+{
+    EXPECT_EQ(buildDocument("The church.", true),
+              header + paragraph("The church.", QString::fromUtf8("[ЗЗэ чэ:ч]")) + footer);
+    EXPECT_EQ(orvanta::renderSentence("the box", true), QString::fromUtf8("[ЗЗэ бокс]"));
+}
+
+TEST_F(DocumentTest, SameInputGivesSameDocument)
+{
+    const QString text = "The cat. The box!\nThe church?";
+    EXPECT_EQ(buildDocument(text, false), buildDocument(text, false));
+}
+
+TEST(DictionaryLocation, PrefersTheCurrentDirectoryThenTheProgramsOwn)
+{
+    int argc = 1;
+    char name[] = "document_test";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(work.path()));
+
+    const QString relative = "data/orvanta-location-test.txt";
+    const QDir appDir(QCoreApplication::applicationDirPath());
+    // Nowhere yet: the name comes back unchanged so that an error can name it.
+    EXPECT_EQ(orvanta::locateDictionary(relative), relative);
+
+    ASSERT_TRUE(appDir.mkpath("data"));
+    writeFile(appDir.filePath(relative), "1\ta\tq\n");
+    EXPECT_EQ(orvanta::locateDictionary(relative), QDir::cleanPath(appDir.filePath(relative)));
+
+    ASSERT_TRUE(QDir(work.path()).mkpath("data"));
+    writeFile(QDir(work.path()).filePath(relative), "1\ta\tq\n");
+    EXPECT_EQ(orvanta::locateDictionary(relative), relative);
+
+    QFile::remove(appDir.filePath(relative));
+    QDir::setCurrent(previous);
+}
+
+} // namespace
