@@ -6,8 +6,7 @@
 
 namespace orvanta {
 
-QString locateDictionary(const QString &relativePath)
-{
+QString locateDictionary(const QString &relativePath) {
     if (QFileInfo::exists(relativePath))
         return relativePath;
 

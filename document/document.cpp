@@ -11,8 +11,7 @@ namespace {
 
 // The user's text goes into markup: without escaping, «a<b and c>d» would be
 // swallowed as a tag and vanish from the result.
-void appendEscaped(QString &out, const QString &text)
-{
+void appendEscaped(QString &out, const QString &text) {
     for (const QChar c : text) {
         switch (c.unicode()) {
         case u'&':
@@ -30,16 +29,14 @@ void appendEscaped(QString &out, const QString &text)
     }
 }
 
-QString renderSentence(const TranscriptionEngine &engine, const QString &sentence, bool cyrillic)
-{
+QString renderSentence(const TranscriptionEngine &engine, const QString &sentence, bool cyrillic) {
     std::u16string rendering = engine.transcribeSentence(sentence.toStdU16String());
     if (cyrillic)
         rendering = transliterateToCyrillic(std::move(rendering));
     return QString::fromStdU16String(rendering);
 }
 
-void appendParagraph(QString &out, const QString &sentence, const QString &rendering)
-{
+void appendParagraph(QString &out, const QString &sentence, const QString &rendering) {
     out += QLatin1String("<p><span class=\"original\">");
     appendEscaped(out, sentence);
     out += QLatin1String("</span><br>\n<span class=\"transcr\">");
@@ -49,8 +46,7 @@ void appendParagraph(QString &out, const QString &sentence, const QString &rende
 
 } // namespace
 
-QStringList cutSentences(const QString &text)
-{
+QStringList cutSentences(const QString &text) {
     // \s has to mean Unicode white space (no-break space, ideographic space...),
     // as pasted text often carries it after a full stop.
     static const QRegularExpression delimiter(QStringLiteral("([\\.\\?!]\\s+|\n)"),
@@ -71,8 +67,7 @@ QStringList cutSentences(const QString &text)
     return sentences;
 }
 
-QString documentOpening()
-{
+QString documentOpening() {
     return QStringLiteral("<html>\n<header>"
                           "<style type=\"text/css\">\n"
                           ".transcr {\n"
@@ -84,25 +79,21 @@ QString documentOpening()
                           "</header>\n<body>\n");
 }
 
-QString documentParagraph(const QString &sentence, const QString &rendering)
-{
+QString documentParagraph(const QString &sentence, const QString &rendering) {
     QString paragraph;
     appendParagraph(paragraph, sentence, rendering);
     return paragraph;
 }
 
-QString documentClosing()
-{
+QString documentClosing() {
     return QStringLiteral("</body>\n</html>");
 }
 
-QString renderSentence(const QString &sentence, bool cyrillic)
-{
+QString renderSentence(const QString &sentence, bool cyrillic) {
     return renderSentence(TranscriptionEngine(), sentence, cyrillic);
 }
 
-QString buildDocument(const QString &text, bool cyrillic)
-{
+QString buildDocument(const QString &text, bool cyrillic) {
     const TranscriptionEngine engine;
     const QStringList sentences = cutSentences(text);
     QString document = documentOpening();

@@ -12,9 +12,9 @@ namespace orvanta {
 QStringList cutSentences(const QString &text);
 
 // The pieces of the document, in the order they are concatenated.
-QString documentOpening();                                     // <html>...<body>\n
+QString documentOpening(); // <html>...<body>\n
 QString documentParagraph(const QString &sentence, const QString &rendering);
-QString documentClosing();                                     // </body>\n</html>
+QString documentClosing(); // </body>\n</html>
 
 // "[" + IPA + "]" for one sentence from the loaded dictionary, or its
 // Cyrillic spelling.
