@@ -1,0 +1,87 @@
+#include "engine/transcription_engine.h"
+
+#include <string_view>
+
+namespace orvanta {
+
+namespace {
+
+// ":" is the length mark, so a transcription ending in a long vowel still
+// ends in a vowel. Q, W, F and V have no IPA symbol but are vowels here.
+constexpr std::u16string_view vowelSounds = u":qeuioaxQWERIOPAFHJLV";
+constexpr std::u16string_view voicedSounds = u"wrdgjlzvbnmDGZN";
+constexpr std::u16string_view voicelessSounds = u"tspfhkTSC";
+// Overlaps the voiced and voiceless sets: these take the syllabic -es.
+constexpr std::u16string_view sibilantSounds = u"GCzsSZ";
+
+bool contains(std::u16string_view set, char16_t c) {
+    return set.find(c) != std::u16string_view::npos;
+}
+
+} // namespace
+
+SoundClass TranscriptionEngine::classifySound(char16_t sound) const {
+    if (contains(vowelSounds, sound))
+        return SoundClass::Vowel;
+    if (contains(voicedSounds, sound))
+        return SoundClass::Voiced;
+    if (contains(voicelessSounds, sound))
+        return SoundClass::Voiceless;
+    return SoundClass::Other;
+}
+
+std::u16string TranscriptionEngine::edEnding(char16_t lastSound) const {
+    // Only the plosives t and d; T and D are the fricatives θ and ð.
+    if (lastSound == u't' || lastSound == u'd')
+        return u"Id";
+    switch (classifySound(lastSound)) {
+    case SoundClass::Voiced:
+    case SoundClass::Vowel:
+        return u"d";
+    case SoundClass::Voiceless:
+        return u"t";
+    case SoundClass::Other:
+        break;
+    }
+    return {};
+}
+
+std::u16string TranscriptionEngine::sEnding(char16_t lastSound) const {
+    if (contains(sibilantSounds, lastSound))
+        return u"Iz";
+    switch (classifySound(lastSound)) {
+    case SoundClass::Voiced:
+    case SoundClass::Vowel:
+        return u"z";
+    case SoundClass::Voiceless:
+        return u"s";
+    case SoundClass::Other:
+        break;
+    }
+    return {};
+}
+
+std::u16string TranscriptionEngine::inflectionEnding(char16_t lastSound,
+                                                     std::u16string suffix) const {
+    if (suffix.empty())
+        return {};
+    // Only the suffix's last letter matters: "ed" and "d" share a rule.
+    switch (suffix.back()) {
+    case u'd':
+        return edEnding(lastSound);
+    case u's':
+        return sEnding(lastSound);
+    case u'g':
+        return u"IN";
+    case u'y':
+        return u"li";
+    case u't':
+        return u"Ist";
+    case u'r':
+        return u"q";
+    default:
+        return {};
+    }
+}
+
+} // namespace orvanta

@@ -1,0 +1,71 @@
+#include "engine/text.h"
+#include "engine/transcription_engine.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace orvanta {
+
+namespace {
+
+// What a sentence keeps: ASCII letters and digits, the apostrophe of
+// "don't", and spaces. Everything else (punctuation, hyphens, tabs,
+// typographic quotes, non-ASCII letters) is dropped.
+constexpr std::u16string_view allowedCharacters =
+    u" 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+static_assert(allowedCharacters.size() == 64);
+
+constexpr std::array<bool, 128> allowedByCode = [] {
+    std::array<bool, 128> table{};
+    for (const char16_t c : allowedCharacters)
+        table[c] = true;
+    return table;
+}();
+
+bool isAllowed(char16_t c) {
+    return c < allowedByCode.size() && allowedByCode[c];
+}
+
+} // namespace
+
+void TranscriptionEngine::respellSpecialWords(std::u16string &sentence) const {
+    // Must run while the full stops are still there.
+    sentence = replaceAll(sentence, u"a.m.", u"eyem");
+}
+
+std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) const {
+    respellSpecialWords(sentence);
+
+    std::u16string kept;
+    kept.reserve(sentence.size());
+    for (const char16_t c : sentence) {
+        if (isAllowed(c))
+            kept.push_back(c);
+        else if (c == u'\r' || c == u'\n')
+            kept.push_back(u' ');
+    }
+    kept = replaceAll(kept, u"  ", u" ");
+
+    const std::size_t last = kept.find_last_not_of(u' ');
+    if (last == std::u16string::npos)
+        return {};
+    const std::size_t first = kept.find_first_not_of(u' ');
+    return kept.substr(first, last + 1 - first);
+}
+
+std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) const {
+    sentence = normalizeSentence(std::move(sentence));
+    std::vector<std::u16string> words;
+    splitOnChar(words, sentence, u' ');
+
+    std::u16string code;
+    for (const std::u16string &word : words) {
+        code += transcribeWord(word);
+        code += u' ';
+    }
+    code.pop_back(); // there is always at least one word
+    return u"[" + adjustPhrase(words, code) + u"]";
+}
+
+} // namespace orvanta

@@ -1,0 +1,148 @@
+#include "engine/dictionary.h"
+#include "engine/text.h"
+#include "engine/transcription_engine.h"
+
+#include <algorithm>
+
+namespace orvanta {
+
+namespace {
+
+bool endsWith(const std::u16string &text, std::u16string_view suffix) {
+    return text.size() >= suffix.size() &&
+           std::u16string_view(text).substr(text.size() - suffix.size()) == suffix;
+}
+
+// "runn", but also "see": any repeated final character counts.
+bool endsInDoubledLetter(const std::u16string &stem) {
+    return stem.size() >= 2 && stem[stem.size() - 1] == stem[stem.size() - 2];
+}
+
+std::u16string withoutLast(const std::u16string &text, std::size_t count) {
+    return text.substr(0, text.size() - std::min(count, text.size()));
+}
+
+std::u16string parenthesised(const std::u16string &word) {
+    return u"(" + word + u")";
+}
+
+} // namespace
+
+std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const {
+    const std::u16string fallback = parenthesised(word);
+    const std::u16string w = toLowerAscii(word);
+    if (hasTranscription(w))
+        return transcriptionOf(w);
+    if (w.size() < 3)
+        return fallback;
+
+    if (endsWith(w, u"ing")) {
+        std::u16string stem = withoutLast(w, 3);
+        if (endsInDoubledLetter(stem)) {
+            if (hasTranscription(stem))
+                return joinStemAndEnding(stem, u"ing");
+            // "running" -> "run". Without that stem in the dictionary the
+            // ending alone would replace the word, so the word falls back.
+            stem.pop_back();
+            if (hasTranscription(stem))
+                return joinStemAndEnding(stem, u"ing");
+            return fallback;
+        }
+        // "making": the stem with its e restored wins over the bare one.
+        if (hasTranscription(stem + u"e"))
+            return joinStemAndEnding(stem + u"e", u"ing");
+        if (hasTranscription(stem))
+            return joinStemAndEnding(stem, u"ing");
+        return fallback;
+    }
+
+    if (endsWith(w, u"est"))
+        return transcribeSuffixed(w, u"est");
+
+    if (w.back() == u'd' || w.back() == u's') {
+        const std::u16string suffix(1, w.back());
+        // Longest stem first: "cared" -> "care", "wanted" -> "want",
+        // "tries" -> "try", "boss's" -> "boss".
+        std::u16string stem = withoutLast(w, 1);
+        if (hasTranscription(stem))
+            return joinStemAndEnding(stem, suffix);
+        stem.pop_back();
+        if (hasTranscription(stem))
+            return joinStemAndEnding(stem, suffix);
+        if (!stem.empty() && stem.back() == u'i') {
+            stem.back() = u'y';
+            if (hasTranscription(stem))
+                return joinStemAndEnding(stem, suffix);
+        }
+        if (!stem.empty())
+            stem.pop_back();
+        if (hasTranscription(stem))
+            return joinStemAndEnding(stem, suffix);
+        return fallback;
+    }
+
+    if (endsWith(w, u"er"))
+        return transcribeSuffixed(w, u"er");
+    if (endsWith(w, u"ly"))
+        return transcribeSuffixed(w, u"ly");
+    return fallback;
+}
+
+std::u16string TranscriptionEngine::transcribeSuffixed(const std::u16string &lowerWord,
+                                                       const std::u16string &suffix) const {
+    const std::u16string fallback = parenthesised(lowerWord);
+    std::u16string stem = withoutLast(lowerWord, suffix.size());
+
+    if (endsInDoubledLetter(stem)) {
+        if (hasTranscription(stem))
+            return joinStemAndEnding(stem, suffix);
+        // "bigger" -> "big"; a missing stem must not leave the ending alone.
+        stem.pop_back();
+        if (hasTranscription(stem))
+            return joinStemAndEnding(stem, suffix);
+        return fallback;
+    }
+    // Here the bare stem comes before the one with e restored.
+    if (hasTranscription(stem))
+        return joinStemAndEnding(stem, suffix);
+    if (!stem.empty() && stem.back() == u'i') {
+        stem.back() = u'y';
+        return hasTranscription(stem) ? joinStemAndEnding(stem, suffix) : fallback;
+    }
+    stem += u"e";
+    return hasTranscription(stem) ? joinStemAndEnding(stem, suffix) : fallback;
+}
+
+std::u16string TranscriptionEngine::joinStemAndEnding(const std::u16string &stem,
+                                                      const std::u16string &suffix) const {
+    std::u16string code = transcriptionOf(stem);
+    const bool takesLinkingR = suffix == u"est" || suffix == u"er" || suffix == u"ing";
+    if (takesLinkingR && (endsWith(stem, u"re") || endsWith(stem, u"r"))) {
+        // "caring": keq + r; "clearer": klIr keeps a single r.
+        code = replaceAll(code + u"r", u"rr", u"r");
+    } else if (suffix == u"ly" && endsWith(stem, u"l")) {
+        // "really": the stem's l merges into the ending's.
+        if (!code.empty())
+            code.pop_back();
+    }
+
+    // NUL belongs to no sound class; only the -ing, -est, -er and -ly
+    // endings can meet an empty stem, and they ignore the last sound.
+    const char16_t lastSound = code.empty() ? u'\0' : code.back();
+    code += inflectionEnding(lastSound, suffix);
+
+    if (suffix == u"d" || suffix == u"s") {
+        // Only the syllabic "Id"/"Iz" endings need a stress mark.
+        if (code.size() < 2 || code[code.size() - 2] != u'I')
+            return code;
+    }
+    return ensureStressMark(code);
+}
+
+std::u16string TranscriptionEngine::ensureStressMark(const std::u16string &code) const {
+    if (code.find(u'\'') != std::u16string::npos)
+        return code;
+    return u"'" + code;
+}
+
+} // namespace orvanta
