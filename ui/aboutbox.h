@@ -1,0 +1,19 @@
+// The modeless About dialog with the product image, name and version.
+#pragma once
+
+#include <QDialog>
+
+namespace Ui {
+class AboutBox;
+}
+
+class AboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutBox(QWidget *parent = nullptr);
+    ~AboutBox() override;
+
+private:
+    Ui::AboutBox *ui;
+};

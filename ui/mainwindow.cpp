@@ -1,0 +1,173 @@
+#include "ui/mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include "document/dictionary_location.h"
+#include "document/document.h"
+#include "engine/cyrillic.h"
+#include "engine/dictionary.h"
+#include "ui/website.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), aboutBox(nullptr) {
+    ui->setupUi(this);
+    ui->mainToolBar->hide();
+
+    QPushButton *const symbolButtons[] = {
+        ui->btnPhoneticSymbol_1,  ui->btnPhoneticSymbol_2,  ui->btnPhoneticSymbol_3,
+        ui->btnPhoneticSymbol_4,  ui->btnPhoneticSymbol_5,  ui->btnPhoneticSymbol_6,
+        ui->btnPhoneticSymbol_7,  ui->btnPhoneticSymbol_8,  ui->btnPhoneticSymbol_9,
+        ui->btnPhoneticSymbol_10, ui->btnPhoneticSymbol_11, ui->btnPhoneticSymbol_12,
+        ui->btnPhoneticSymbol_13, ui->btnPhoneticSymbol_14, ui->btnPhoneticSymbol_15,
+        ui->btnPhoneticSymbol_16, ui->btnPhoneticSymbol_17, ui->btnPhoneticSymbol_18,
+        ui->btnPhoneticSymbol_19, ui->btnPhoneticSymbol_20, ui->btnPhoneticSymbol_21,
+        ui->btnPhoneticSymbol_22, ui->btnPhoneticSymbol_23, ui->btnPhoneticSymbol_24,
+        ui->btnPhoneticSymbol_25, ui->btnPhoneticSymbol_26, ui->btnPhoneticSymbol_27,
+        ui->btnPhoneticSymbol_28,
+    };
+    for (QPushButton *button : symbolButtons)
+        connect(button, &QPushButton::clicked, this, &MainWindow::insertPhoneticSymbol);
+
+    britishDictionaryPath = QString::fromLatin1(orvanta::britishDictionaryFile);
+    americanDictionaryPath = QString::fromLatin1(orvanta::americanDictionaryFile);
+
+    ui->plainTextEdit->setPlainText(tr("Enter your text here."));
+}
+
+MainWindow::~MainWindow() {
+    delete ui;
+}
+
+QString MainWindow::transliterateToCyrillic(const QString &ipa) {
+    return QString::fromStdU16String(orvanta::transliterateToCyrillic(ipa.toStdU16String()));
+}
+
+void MainWindow::changeEvent(QEvent *e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+void MainWindow::on_btnVocanize_clicked() {
+    // A long text takes a moment, and the window answers nothing meanwhile.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+
+    QString requested;
+    QString variant;
+    if (ui->rdbBritish->isChecked()) {
+        requested = britishDictionaryPath;
+        variant = tr("British");
+    } else if (ui->rdbAmerican->isChecked()) {
+        requested = americanDictionaryPath;
+        variant = tr("American");
+    }
+
+    QString unreadable;
+    if (!requested.isEmpty()) {
+        const QString path = orvanta::locateDictionary(requested);
+        if (!orvanta::loadDictionary(QFile::encodeName(path).toStdString()))
+            unreadable = path;
+    }
+
+    const QString document =
+        orvanta::buildDocument(ui->plainTextEdit->toPlainText(), ui->chkTransliterate->isChecked());
+    ui->textEdit->setHtml(document);
+    // Setting the editor's HTML refreshed the source view with the editor's own
+    // export; the user is to see the document as it was built.
+    ui->plainTextEdit_2->setPlainText(document);
+
+    // Without its dictionary every word comes back in parentheses, which looks
+    // like a result unless the user is told why.
+    if (unreadable.isEmpty()) {
+        statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(
+            tr("Could not read the %1 dictionary \"%2\": words are shown untranscribed, in "
+               "parentheses.")
+                .arg(variant, unreadable));
+    }
+}
+
+void MainWindow::insertPhoneticSymbol() {
+    const auto *button = qobject_cast<const QAbstractButton *>(sender());
+    if (!button)
+        return;
+    ui->textEdit->insertPlainText(button->text());
+    ui->textEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::applyCharFormat(const QTextCharFormat &format) {
+    QTextCursor cursor = ui->textEdit->textCursor();
+    if (!cursor.hasSelection())
+        cursor.select(QTextCursor::WordUnderCursor);
+    cursor.mergeCharFormat(format);
+    ui->textEdit->mergeCurrentCharFormat(format);
+}
+
+void MainWindow::on_actionBold_triggered() {
+    const QFont font = ui->textEdit->textCursor().charFormat().font();
+    QTextCharFormat format;
+    format.setFontWeight(font.weight() > QFont::Normal ? QFont::Normal : QFont::Bold);
+    applyCharFormat(format);
+}
+
+void MainWindow::on_actionItalic_triggered() {
+    const QFont font = ui->textEdit->textCursor().charFormat().font();
+    QTextCharFormat format;
+    format.setFontItalic(font.style() == QFont::StyleNormal);
+    applyCharFormat(format);
+}
+
+void MainWindow::on_actionUnderline_triggered() {
+    const QFont font = ui->textEdit->textCursor().charFormat().font();
+    QTextCharFormat format;
+    format.setUnderlineStyle(font.underline() ? QTextCharFormat::NoUnderline
+                                              : QTextCharFormat::SingleUnderline);
+    applyCharFormat(format);
+}
+
+void MainWindow::on_actionBigger_triggered() {
+    const QFont font = ui->textEdit->textCursor().charFormat().font();
+    QTextCharFormat format;
+    format.setFontPointSize(font.pointSize() + 2);
+    applyCharFormat(format);
+}
+
+void MainWindow::on_actionSmaller_triggered() {
+    const QFont font = ui->textEdit->textCursor().charFormat().font();
+    QTextCharFormat format;
+    if (font.pointSize() >= 8)
+        format.setFontPointSize(font.pointSize() - 2);
+    applyCharFormat(format);
+}
+
+void MainWindow::on_actionZoom_In_triggered() {
+    ui->textEdit->zoomIn(1);
+}
+
+void MainWindow::on_actionZoom_Out_triggered() {
+    // A display font of zero points or less cannot be shown.
+    if (ui->textEdit->font().pointSizeF() - 1 > 0)
+        ui->textEdit->zoomOut(1);
+}
+
+void MainWindow::on_actionAbout_triggered() {
+    aboutBox.show();
+}
+
+void MainWindow::on_actionGo_to_Orvanta_website_triggered() {
+    QDesktopServices::openUrl(orvanta::websiteUrl());
+}
+
+void MainWindow::on_textEdit_textChanged() {
+    ui->plainTextEdit_2->setPlainText(ui->textEdit->document()->toHtml());
+}

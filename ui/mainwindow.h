@@ -1,0 +1,52 @@
+// The application's one main window: input pane, options, result editor with
+// its HTML source view, IPA symbol buttons, and the Format and Help menus.
+#pragma once
+
+#include "ui/aboutbox.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QTextCharFormat;
+
+namespace Ui {
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    static QString transliterateToCyrillic(const QString &ipa);
+
+protected:
+    void changeEvent(QEvent *e) override;
+
+private slots:
+    void on_btnVocanize_clicked();
+    void insertPhoneticSymbol();
+    void on_actionBold_triggered();
+    void on_actionItalic_triggered();
+    void on_actionUnderline_triggered();
+    void on_actionBigger_triggered();
+    void on_actionSmaller_triggered();
+    void on_actionZoom_In_triggered();
+    void on_actionZoom_Out_triggered();
+    void on_actionAbout_triggered();
+    void on_actionGo_to_Orvanta_website_triggered();
+    void on_textEdit_textChanged();
+
+private:
+    void applyCharFormat(const QTextCharFormat &format);
+
+    Ui::MainWindow *ui;
+    AboutBox aboutBox;
+    QString britishDictionaryPath;
+    QString americanDictionaryPath;
+
+    // The tests point the run at dictionaries that are certain not to exist.
+    friend class MainWindowTest;
+};

@@ -1,0 +1,3 @@
+#include "ui/myplaintextedit.h"
+
+MyPlainTextEdit::MyPlainTextEdit(QWidget *parent) : QPlainTextEdit(parent) {}

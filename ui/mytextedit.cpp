@@ -1,0 +1,3 @@
+#include "ui/mytextedit.h"
+
+MyTextEdit::MyTextEdit(QWidget *parent) : QTextEdit(parent) {}
