@@ -160,7 +160,7 @@ void PronunciationDictionary::loadDictionaryFromBytes(std::string_view bytes) {
                 if (c >= u'A' && c <= u'Z')
                     c = static_cast<char16_t>(c - u'A' + u'a');
             }
-            store(keyOffset, keyLength, lineStart + secondTab + 1, lineEnd - secondTab - 1);
+            store(keyOffset, keyLength, lineStart + secondTab + 1, line.size() - secondTab - 1);
         }
 
         if (lf == nullptr)

@@ -10,8 +10,7 @@ namespace orvanta {
 // Cuts `text` at every `separator`. Empty pieces are kept, so the number of
 // pieces is always the number of separators plus one. Clears `pieces` first
 // and returns the piece count.
-int splitOnChar(std::vector<std::u16string> &pieces, std::u16string_view text,
-                char16_t separator);
+int splitOnChar(std::vector<std::u16string> &pieces, std::u16string_view text, char16_t separator);
 
 // Returns `text` with `pattern` replaced by `replacement` until the pattern no
 // longer occurs (so "rrr" with "rr" -> "r" gives "r"). Linear in the length of

@@ -42,8 +42,7 @@ public:
     void respellSpecialWords(std::u16string &sentence) const;
 
     // Weak forms and linking r across word boundaries, then IPA rendering.
-    std::u16string adjustPhrase(std::vector<std::u16string> words,
-                                std::u16string code) const;
+    std::u16string adjustPhrase(std::vector<std::u16string> words, std::u16string code) const;
 };
 
 } // namespace orvanta

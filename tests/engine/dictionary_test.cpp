@@ -1,0 +1,101 @@
+#include "engine/dictionary.h"
+#include "engine/transcription_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace orvanta {
+namespace {
+
+std::string temporaryFile(const std::string &bytes) {
+    const std::string path = ::testing::TempDir() + "orvanta-engine-dictionary-test.txt";
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+struct Lookup {
+    std::u16string word, code; // an empty code: the word is absent
+};
+
+TEST(DictionaryFile, ReadsEntriesAsLaidOut) {
+    using namespace std::string_literals;
+    const struct {
+        const char *what;
+        std::string bytes;
+        std::vector<Lookup> lookups;
+        std::size_t size;
+    } cases[] = {
+        {"key folded, code verbatim", "17\tCat\tkxT\n", {{u"cat", u"kxT"}, {u"Cat", u""}}, 1},
+        {"two or four fields", "cat\tkxt\n0\tdog\tdPg\t\n", {{u"cat", u""}, {u"dog", u""}}, 0},
+        {"empty first field", "\tcat\tkxt", {{u"cat", u"kxt"}}, 1},
+        {"later line wins", "0\tPolish\tpqUlIS\n0\tpolish\tpPlIS\n", {{u"polish", u"pPlIS"}}, 1},
+        {"empty code removes", "0\tcat\tkxt\n0\tcat\t\n0\tdog\t\n", {{u"cat", u""}}, 0},
+        {"CRLF like LF", "0\tcat\tkxt\r\n0\tdog\tdPg\r\n", {{u"cat", u"kxt"}, {u"dog", u"dPg"}}, 2},
+        {"lone CR kept",
+         "0\tcat\tk\rxt\n0\tdog\tdPg\r",
+         {{u"cat", u"k\rxt"}, {u"dog", u"dPg\r"}},
+         2},
+        {"BOM in field 1",
+         "\xEF\xBB\xBF"
+         "0\tcat\tkxt\n",
+         {{u"cat", u"kxt"}},
+         1},
+        {"spaces kept", "0\t cat \t kxt\n", {{u" cat ", u" kxt"}, {u"cat", u""}}, 1},
+        {"high bytes sign-extended",
+         "0\tcaf\xE9\tk\x80\xFF\n",
+         {{u"caf\uFFE9", u"k\uFF80\uFFFF"}},
+         1},
+        {"NUL is a byte", "0\tc\0t\tk\0\n"s, {{u"c\0t"s, u"k\0"s}}, 1},
+        {"empty word", "0\t\tnQn\n\n", {{u"", u"nQn"}}, 1},
+        {"empty file", "", {{u"", u""}}, 0},
+    };
+    const TranscriptionEngine engine;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(loadDictionary(temporaryFile(c.bytes)));
+        for (int pass = 0; pass < 2; ++pass) {
+            for (const Lookup &lookup : c.lookups) {
+                EXPECT_EQ(transcriptionOf(lookup.word), lookup.code);
+                EXPECT_EQ(engine.hasTranscription(lookup.word), !lookup.code.empty());
+            }
+            EXPECT_EQ(dictionarySize(), c.size);
+            loadDictionaryFromBytes(c.bytes); // the in-memory path agrees
+        }
+    }
+}
+
+TEST(DictionaryFile, MissingFileEmptiesAndReloadReplaces) {
+    const std::string path = temporaryFile("0\tcat\tkxt\n0\tdog\tdPg\n");
+    ASSERT_TRUE(loadDictionary(path));
+    ASSERT_TRUE(loadDictionary(path));
+    EXPECT_EQ(dictionarySize(), 2u);
+    EXPECT_FALSE(loadDictionary(path + ".missing"));
+    EXPECT_EQ(dictionarySize(), 0u);
+    EXPECT_FALSE(dictionaryHas(u"cat"));
+    ASSERT_TRUE(loadDictionary(temporaryFile("0\tcow\tkaU\n")));
+    EXPECT_FALSE(dictionaryHas(u"dog"));
+    EXPECT_EQ(transcriptionOf(u"cow"), u"kaU");
+}
+
+TEST(DictionaryFile, FindsEveryKeyOfALargeFile) {
+    std::string bytes;
+    for (int i = 0; i < 50000; ++i)
+        bytes += "1\tW" + std::to_string(i) + "\tc" + std::to_string(i % 977) + "\n";
+    PronunciationDictionary dictionary;
+    dictionary.loadDictionaryFromBytes(bytes);
+    EXPECT_EQ(dictionary.size(), 50000u);
+    for (int i = 0; i < 50000; ++i) {
+        const std::string key = "w" + std::to_string(i), code = "c" + std::to_string(i % 977);
+        ASSERT_EQ(dictionary.find(std::u16string(key.begin(), key.end())),
+                  std::u16string(code.begin(), code.end()));
+    }
+    EXPECT_FALSE(dictionary.hasTranscription(u"w50000"));
+}
+
+TEST(DictionaryFile, FoldsOnlyAsciiCapitals) {
+    EXPECT_EQ(toLowerAscii(u"AZaz@[`{09'\u00C9\u0416"), u"azaz@[`{09'\u00C9\u0416");
+}
+
+} // namespace
+} // namespace orvanta

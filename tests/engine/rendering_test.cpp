@@ -1,0 +1,81 @@
+#include "engine/transcription_engine.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+const TranscriptionEngine engine;
+
+TEST(RenderIpa, RendersCodeSymbolBySymbol) {
+    const struct {
+        std::u16string code, ipa;
+    } cases[] = {
+        {u"'DJ", u"\u02C8\u00F0i\u02D0"},
+        {u"'Cek", u"\u02C8t\u0283ek"},
+        {u"E:", u"\u025C\u02D0"},
+        {u"Ji:", u"i\u02D0i\u02D0"},
+        {u"eIIq", u"e\u026A\u026A\u0259"},
+        {u"\"GRNTSZgxPAuLHO", u"\u02CCd\u0292\u0251\u02D0\u014B\u03B8\u0283\u0292\u0261\u00E6"
+                              u"\u0252\u028C\u028A\u0254\u02D0u\u02D0\u0254"},
+        {u"(Box)", u"(o\u00E6)"},
+        {u"0123456789QWFV.!?BKMUXYcy\uFF80\u00E6", u""},
+        {u" [],;-", u" [],;-"},
+        {u"", u""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(engine.renderIpa(c.code), c.ipa);
+}
+
+TEST(RenderIpa, KnowsExactlyFiftyOneSymbols) {
+    int known = 0;
+    for (char32_t c = 0; c <= 0xFFFF; ++c)
+        known += engine.renderIpa(std::u16string(1, static_cast<char16_t>(c))).empty() ? 0 : 1;
+    EXPECT_EQ(known, 51);
+}
+
+TEST(SoundClasses, ClassifyEveryCodeLetter) {
+    const struct {
+        std::u16string letters;
+        SoundClass sound;
+    } cases[] = {
+        {u":qeuioaxQWERIOPAFHJLV", SoundClass::Vowel},
+        {u"wrdgjlzvbnmDGZN", SoundClass::Voiced},
+        {u"tspfhkTSC", SoundClass::Voiceless},
+        {u" ()[]-'\"y0\uFF80", SoundClass::Other},
+    };
+    for (const auto &c : cases) {
+        for (const char16_t letter : c.letters)
+            EXPECT_EQ(engine.classifySound(letter), c.sound) << static_cast<char>(letter);
+    }
+}
+
+TEST(SoundClasses, EndingsFollowTheLastSound) {
+    const struct {
+        char16_t last;
+        std::u16string ed, s;
+    } cases[] = {
+        {u't', u"Id", u"s"}, {u'd', u"Id", u"z"}, {u'T', u"t", u"s"},  {u'D', u"d", u"z"},
+        {u'k', u"t", u"s"},  {u'n', u"d", u"z"},  {u'e', u"d", u"z"},  {u':', u"d", u"z"},
+        {u'N', u"d", u"z"},  {u'I', u"d", u"z"},  {u's', u"t", u"Iz"}, {u'z', u"d", u"Iz"},
+        {u'S', u"t", u"Iz"}, {u'Z', u"d", u"Iz"}, {u'C', u"t", u"Iz"}, {u'G', u"d", u"Iz"},
+        {u')', u"", u""},    {u'\'', u"", u""},   {u']', u"", u""},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(engine.edEnding(c.last), c.ed) << static_cast<char>(c.last);
+        EXPECT_EQ(engine.inflectionEnding(c.last, u"ed"), c.ed);
+        EXPECT_EQ(engine.inflectionEnding(c.last, u"d"), c.ed);
+        EXPECT_EQ(engine.sEnding(c.last), c.s) << static_cast<char>(c.last);
+        EXPECT_EQ(engine.inflectionEnding(c.last, u"es"), c.s);
+        // The remaining suffixes never depend on the stem.
+        EXPECT_EQ(engine.inflectionEnding(c.last, u"ing"), u"IN");
+        EXPECT_EQ(engine.inflectionEnding(c.last, u"ly"), u"li");
+        EXPECT_EQ(engine.inflectionEnding(c.last, u"est"), u"Ist");
+        EXPECT_EQ(engine.inflectionEnding(c.last, u"er"), u"q");
+        EXPECT_EQ(engine.inflectionEnding(c.last, u"e"), u"");
+        EXPECT_EQ(engine.inflectionEnding(c.last, u""), u"");
+    }
+}
+
+} // namespace
+} // namespace orvanta

@@ -1,0 +1,71 @@
+#include "engine/text.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace orvanta {
+namespace {
+
+TEST(SplitOnChar, KeepsEveryEmptyPiece) {
+    const struct {
+        std::u16string text;
+        std::vector<std::u16string> pieces;
+    } cases[] = {
+        {u"", {u""}},         {u" ", {u"", u""}},           {u"a b", {u"a", u"b"}},
+        {u" a", {u"", u"a"}}, {u"a  b", {u"a", u"", u"b"}}, {u"a ", {u"a", u""}},
+    };
+    std::vector<std::u16string> pieces{u"left over"};
+    for (const auto &c : cases) {
+        EXPECT_EQ(splitOnChar(pieces, c.text, u' '), static_cast<int>(c.pieces.size()));
+        EXPECT_EQ(pieces, c.pieces) << "text: \"" << std::string(c.text.begin(), c.text.end());
+    }
+}
+
+// The rewriting as first defined: scans that resume two code units after
+// each replacement, repeated until one finds nothing.
+std::u16string rescanReference(std::u16string text, const std::u16string &pattern,
+                               const std::u16string &replacement) {
+    for (bool found = true; found;) {
+        found = false;
+        for (std::size_t p = text.find(pattern); p != std::u16string::npos;
+             p = text.find(pattern, p + 2)) {
+            text.replace(p, pattern.size(), replacement);
+            found = true;
+        }
+    }
+    return text;
+}
+
+TEST(ReplaceAll, MatchesRescanningOnRandomText) {
+    const struct {
+        std::u16string alphabet, pattern, replacement;
+    } pairs[] = {
+        {u"rqx", u"rr", u"r"},       {u" ab", u"  ", u" "},
+        {u"a.mx", u"a.m.", u"eyem"}, {u"\u0442\u0448a", u"\u0442\u0448", u"\u0447"},
+        {u"ab", u"ab", u"ba"},       {u"ab", u"aab", u"b"},
+        {u"abc", u"aba", u"c"},      {u"ab", u"aa", u""},
+    };
+    std::mt19937 random(20240611);
+    for (const auto &pair : pairs) {
+        for (int round = 0; round < 3000; ++round) {
+            std::u16string text(random() % 12, u' ');
+            for (char16_t &c : text)
+                c = pair.alphabet[random() % pair.alphabet.size()];
+            ASSERT_EQ(replaceAll(text, pair.pattern, pair.replacement),
+                      rescanReference(text, pair.pattern, pair.replacement))
+                << "text: " << std::string(text.begin(), text.end());
+        }
+    }
+}
+
+TEST(ReplaceAll, HandlesLongRunsAndDegeneratePatterns) {
+    EXPECT_EQ(replaceAll(std::u16string(1 << 20, u'r'), u"rr", u"r"), u"r");
+    EXPECT_EQ(replaceAll(u"x" + std::u16string(1 << 20, u' ') + u"y", u"  ", u" "), u"x y");
+    EXPECT_EQ(replaceAll(u"abc", u"", u"x"), u"abc");
+    // A replacement holding its pattern would never settle; one pass is made.
+    EXPECT_EQ(replaceAll(u"aa", u"a", u"aa"), u"aaaa");
+}
+
+} // namespace
+} // namespace orvanta

@@ -1,0 +1,92 @@
+#include "engine/transcription_engine.h"
+#include "test_dictionary.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+using test_support::Entries;
+using test_support::useDictionary;
+
+struct WordCase {
+    const char16_t *word;
+    Entries dictionary;
+    const char16_t *code;
+};
+
+void expectTranscriptions(std::initializer_list<WordCase> cases) {
+    const TranscriptionEngine engine;
+    for (const WordCase &c : cases) {
+        useDictionary(c.dictionary);
+        EXPECT_EQ(engine.transcribeWord(c.word), c.code)
+            << "word: " << ::testing::PrintToString(std::u16string(c.word));
+    }
+}
+
+TEST(WordTranscription, WholeWordsAndFallbacks) {
+    expectTranscriptions({
+        {u"Stop", {{"stop", "stPp"}}, u"stPp"},
+        {u"don't", {{"do", "du"}}, u"(don't)"},
+        {u"Xyzzy", {}, u"(Xyzzy)"},
+        {u"Zorber", {}, u"(zorber)"},
+        {u"Ox", {}, u"(Ox)"},
+        {u"1990", {}, u"(1990)"},
+        {u"", {}, u"()"},
+        {u"", {{"", "nQn"}}, u"nQn"},
+        {u"cats", {{"cats", ""}, {"cat", "kxt"}}, u"kxts"},
+    });
+}
+
+TEST(WordTranscription, SuffixRules) {
+    expectTranscriptions({
+        {u"stopped", {{"stop", "stPp"}}, u"stPpt"},
+        {u"wanted", {{"want", "wPnt"}}, u"'wPntId"},
+        {u"tries", {{"try", "traI"}}, u"'traIz"},
+        {u"making", {{"make", "meIk"}, {"mak", "mxk"}}, u"'meIkIN"},
+        {u"running", {{"run", "rAn"}}, u"'rAnIN"},
+        {u"seeing", {{"see", "sJ"}}, u"'sJIN"},
+        {u"caring", {{"care", "keq"}}, u"'keqrIN"},
+        {u"clearer", {{"clear", "klIr"}}, u"'klIrq"},
+        {u"cared", {{"care", "keq"}}, u"keqd"},
+        {u"bigger", {{"big", "bIg"}}, u"'bIgq"},
+        {u"happiest", {{"happy", "'hxpi"}}, u"'hxpiIst"},
+        {u"nicest", {{"nice", "naIs"}}, u"'naIsIst"},
+        {u"finest", {{"fin", "fIn"}, {"fine", "faIn"}}, u"'fInIst"},
+        {u"really", {{"real", "rIql"}}, u"'rIqli"},
+        {u"John's", {{"john", "dZPn"}}, u"dZPnz"},
+        {u"boss's", {{"boss", "bPs"}}, u"'bPsIz"},
+        {u"studies", {{"study", "'stAdi"}}, u"'stAdiz"},
+        {u"meetings", {{"meeting", "'mJtIN"}}, u"'mJtINz"},
+        {u"ted", {{"t", "ti:"}}, u"ti:d"},
+        {u"mended", {{"mend", "\"mend"}}, u"'\"mendId"},
+        {u"Singest", {{"sing", "sIN"}}, u"'sINIst"},
+        {u"freely", {{"free", "frJ"}, {"fre", "frE"}}, u"'frJli"},
+        {u"ing", {{"", "x"}}, u"'xIN"},
+    });
+}
+
+// When undoing a doubled final letter leaves a stem the dictionary lacks,
+// the word must fall back instead of shrinking to its ending.
+TEST(WordTranscription, UndoneDoubledLetterNeedsAKnownStem) {
+    expectTranscriptions({
+        {u"running", {}, u"(running)"},
+        {u"fizzing", {}, u"(fizzing)"},
+        {u"Running", {{"runn", ""}}, u"(Running)"},
+        {u"bigger", {}, u"(bigger)"},
+        {u"Hottest", {{"hott", ""}}, u"(hottest)"},
+        {u"Freely", {{"free", ""}}, u"(freely)"},
+        {u"fizzing", {{"fizz", "fIz"}}, u"'fIzIN"},
+        {u"fuller", {{"full", "ful"}}, u"'fulq"},
+    });
+}
+
+TEST(WordTranscription, StressMarkOnlyWhenMissing) {
+    const TranscriptionEngine engine;
+    EXPECT_EQ(engine.ensureStressMark(u"kxt"), u"'kxt");
+    EXPECT_EQ(engine.ensureStressMark(u"\"kx'tx"), u"\"kx'tx");
+    EXPECT_EQ(engine.ensureStressMark(u""), u"'");
+}
+
+} // namespace
+} // namespace orvanta
