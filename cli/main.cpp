@@ -1,0 +1,314 @@
+// orvanta-transcribe: the window's transcription run for scripts and pipes.
+#include "cli/sentence_stream.h"
+#include "cli/utf8_decoder.h"
+#include "document/dictionary_location.h"
+#include "document/document.h"
+#include "engine/dictionary.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using namespace orvanta;
+
+constexpr char programName[] = "orvanta-transcribe";
+constexpr qint64 chunkSize = 64 * 1024;
+
+enum class Format { Lines, Html, Tsv };
+
+struct Options {
+    bool british = false;
+    bool cyrillic = false;
+    Format format = Format::Lines;
+    QString dictionary; // empty: the bundled one of the chosen variant
+    QStringList inputs; // empty: standard input; "-" also means it
+};
+
+const char usageText[] =
+    "Usage: orvanta-transcribe [-b|--british | -a|--american] [-d|--dictionary FILE] "
+    "[-c|--cyrillic]\n"
+    "                          [-f|--format lines|html|tsv] [FILE...]\n";
+
+const char helpText[] =
+    "Transcribes English text into IPA, sentence by sentence, as the Orvanta window does.\n"
+    "Reads the FILEs in order as one text, or standard input when there is none or for '-'.\n"
+    "\n"
+    "  -a, --american         American pronunciation (the default)\n"
+    "  -b, --british          British pronunciation\n"
+    "  -d, --dictionary FILE  read the pronunciations from FILE instead of the bundled\n"
+    "                         dictionary\n"
+    "  -c, --cyrillic         spell the sounds in Cyrillic letters instead of IPA\n"
+    "  -f, --format FORMAT    lines: each sentence's transcription on a line (default)\n"
+    "                         html:  the HTML document that the window shows\n"
+    "                         tsv:   the sentence, a TAB and its transcription; line feeds,\n"
+    "                                carriage returns, TABs and backslashes in the sentence\n"
+    "                                are written as \\n, \\r, \\t and \\\\\n"
+    "  -h, --help             show this help and exit\n"
+    "      --version          show the version and exit\n"
+    "\n"
+    "Exit status: 0 on success, 1 when a file cannot be read or the output cannot be\n"
+    "written, 2 on bad usage.\n";
+
+void printError(const QString &message) {
+    std::fprintf(stderr, "%s: %s\n", programName, message.toLocal8Bit().constData());
+}
+
+[[noreturn]] void failUsage(const QString &message) {
+    printError(message);
+    std::fputs(usageText, stderr);
+    std::fprintf(stderr, "Try '%s --help' for more information.\n", programName);
+    std::exit(2);
+}
+
+[[noreturn]] void failRead(const QString &file, const QString &reason) {
+    printError(QStringLiteral("cannot read %1: %2").arg(file, reason));
+    std::exit(1);
+}
+
+QString inputName(const QString &input) {
+    return input == QLatin1String("-") ? QStringLiteral("standard input") : input;
+}
+
+Options parseOptions(const QStringList &arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption british({"b", "british"}, {});
+    const QCommandLineOption american({"a", "american"}, {});
+    const QCommandLineOption dictionary({"d", "dictionary"}, {}, "FILE");
+    const QCommandLineOption cyrillic({"c", "cyrillic"}, {});
+    const QCommandLineOption format({"f", "format"}, {}, "FORMAT");
+    const QCommandLineOption help({"h", "help"}, {});
+    const QCommandLineOption version(QStringLiteral("version"), {});
+    parser.addOptions({british, american, dictionary, cyrillic, format, help, version});
+    parser.addPositionalArgument("FILE", {}, "[FILE...]");
+
+    if (!parser.parse(arguments))
+        failUsage(parser.errorText());
+    if (parser.isSet(help)) {
+        std::fputs(usageText, stdout);
+        std::fputs(helpText, stdout);
+        std::exit(0);
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", programName, ORVANTA_VERSION);
+        std::exit(0);
+    }
+
+    Options options;
+    if (parser.isSet(british) && parser.isSet(american))
+        failUsage(QStringLiteral("--british and --american exclude each other"));
+    options.british = parser.isSet(british);
+    options.cyrillic = parser.isSet(cyrillic);
+    options.dictionary = parser.value(dictionary);
+    if (parser.isSet(dictionary) && options.dictionary.isEmpty())
+        failUsage(QStringLiteral("--dictionary needs a file name"));
+    if (parser.isSet(format)) {
+        const QString name = parser.value(format);
+        if (name == QLatin1String("lines"))
+            options.format = Format::Lines;
+        else if (name == QLatin1String("html"))
+            options.format = Format::Html;
+        else if (name == QLatin1String("tsv"))
+            options.format = Format::Tsv;
+        else
+            failUsage(QStringLiteral("unknown format '%1' (lines, html or tsv)").arg(name));
+    }
+    options.inputs = parser.positionalArguments();
+    return options;
+}
+
+// Opens an input for reading; on failure `reason` says why.
+bool openInput(QFile &file, const QString &input, QString &reason) {
+    if (input == QLatin1String("-")) {
+        if (file.open(stdin, QIODevice::ReadOnly))
+            return true;
+        reason = file.errorString();
+        return false;
+    }
+    // Opening a directory succeeds on some systems and only reading fails.
+    if (QFileInfo(input).isDir()) {
+        reason = QString::fromLocal8Bit(std::strerror(EISDIR));
+        return false;
+    }
+    file.setFileName(input);
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+    reason = file.errorString();
+    return false;
+}
+
+// Checks every input and loads the dictionary before anything is written,
+// so that a mistyped name leaves no half-written output behind.
+void prepare(const Options &options) {
+    for (const QString &input : options.inputs) {
+        if (input == QLatin1String("-"))
+            continue;
+        QFile file;
+        QString reason;
+        if (!openInput(file, input, reason))
+            failRead(input, reason);
+    }
+
+    const QString path =
+        !options.dictionary.isEmpty()
+            ? options.dictionary
+            : locateDictionary(QString::fromLatin1(options.british ? britishDictionaryFile
+                                                                   : americanDictionaryFile));
+    QFile file;
+    QString reason;
+    if (!openInput(file, path, reason))
+        failRead(path, reason);
+    file.close();
+    errno = 0;
+    if (!loadDictionary(QFile::encodeName(path).toStdString()))
+        failRead(path, QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO)));
+}
+
+class Output {
+public:
+    explicit Output(const Options &options) : m_options(options) {}
+
+    void begin() {
+        if (m_options.format == Format::Html)
+            append(documentOpening());
+    }
+
+    void sentence(const QString &sentence) {
+        const QString rendering = renderSentence(sentence, m_options.cyrillic);
+        switch (m_options.format) {
+        case Format::Lines:
+            append(rendering);
+            m_buffer += '\n';
+            break;
+        case Format::Html:
+            append(documentParagraph(sentence, rendering));
+            break;
+        case Format::Tsv:
+            appendEscaped(sentence);
+            m_buffer += '\t';
+            append(rendering);
+            m_buffer += '\n';
+            break;
+        }
+        if (m_buffer.size() >= chunkSize)
+            flush();
+    }
+
+    void end() {
+        if (m_options.format == Format::Html) {
+            append(documentClosing());
+            m_buffer += '\n';
+        }
+        flush();
+        if (std::fflush(stdout) != 0) {
+            printError(QStringLiteral("cannot write standard output: %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            std::exit(1);
+        }
+    }
+
+private:
+    void append(const QString &text) { m_buffer += text.toUtf8(); }
+
+    // A sentence is one field of one record: its line breaks, TABs and the
+    // escape character itself must not reach the output as they are.
+    void appendEscaped(const QString &sentence) {
+        QString escaped;
+        escaped.reserve(sentence.size() + 8);
+        for (const QChar c : sentence) {
+            switch (c.unicode()) {
+            case u'\n':
+                escaped += QLatin1String("\\n");
+                break;
+            case u'\r':
+                escaped += QLatin1String("\\r");
+                break;
+            case u'\t':
+                escaped += QLatin1String("\\t");
+                break;
+            case u'\\':
+                escaped += QLatin1String("\\\\");
+                break;
+            default:
+                escaped += c;
+            }
+        }
+        append(escaped);
+    }
+
+    void flush() {
+        if (!m_buffer.isEmpty() && std::fwrite(m_buffer.constData(), 1, size_t(m_buffer.size()),
+                                               stdout) != size_t(m_buffer.size())) {
+            printError(QStringLiteral("cannot write standard output: %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            std::exit(1);
+        }
+        m_buffer.clear();
+    }
+
+    const Options &m_options;
+    QByteArray m_buffer;
+};
+
+void transcribe(const Options &options) {
+    Output output(options);
+    output.begin();
+
+    QStringList inputs = options.inputs;
+    if (inputs.isEmpty())
+        inputs.append(QStringLiteral("-"));
+
+    SentenceStream stream;
+    QStringList sentences;
+    QString text;
+    std::vector<char> bytes(chunkSize);
+    bool warned = false;
+    for (const QString &input : std::as_const(inputs)) {
+        QFile file;
+        QString reason;
+        if (!openInput(file, input, reason))
+            failRead(inputName(input), reason);
+        Utf8Decoder decoder;
+        for (;;) {
+            const qint64 got = file.read(bytes.data(), chunkSize);
+            if (got < 0)
+                failRead(inputName(input), file.errorString());
+            text.clear();
+            decoder.decode({bytes.data(), size_t(got)}, got == 0, text);
+            if (decoder.hadError() && !warned) {
+                printError(QStringLiteral("warning: %1: invalid UTF-8 replaced by U+FFFD")
+                               .arg(inputName(input)));
+                warned = true;
+            }
+            stream.feed(text, sentences);
+            for (const QString &sentence : std::as_const(sentences))
+                output.sentence(sentence);
+            sentences.clear();
+            if (got == 0)
+                break;
+        }
+    }
+    stream.finish(sentences);
+    for (const QString &sentence : std::as_const(sentences))
+        output.sentence(sentence);
+    output.end();
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    // The application object tells locateDictionary where the program lives.
+    QCoreApplication app(argc, argv);
+    const Options options = parseOptions(QCoreApplication::arguments());
+    prepare(options);
+    transcribe(options);
+    return 0;
+}
