@@ -1,0 +1,1 @@
+"""Generator of Orvanta's British and American pronunciation dictionaries."""

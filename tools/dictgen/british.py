@@ -1,0 +1,173 @@
+"""British RP from espeak-ng's en-gb-x-rp voice: its phoneme mnemonics mapped to the
+phonetic code, then general corrections of the voice's systematic departures from the
+citation forms of learner dictionaries."""
+
+# espeak mnemonic -> phonetic code (vowels are recognised by phonology.VOWELS)
+ESPEAK_RP = {
+    'p': 'p', 'b': 'b', 't': 't', 'd': 'd', 'k': 'k', 'g': 'g', 'f': 'f', 'v': 'v', 'T': 'T',
+    'D': 'D', 's': 's', 'z': 'z', 'S': 'S', 'Z': 'Z', 'h': 'h', 'tS': 'C', 'dZ': 'G', 'm': 'm',
+    'n': 'n', 'N': 'N', 'w': 'w', 'l': 'l', 'l#': 'l', 'n-': 'n', 'm-': 'm', 'r': 'r', 'r-': 'r', 'j': 'j',
+    'x': 'k', 'C': 'k', '?': 't',
+    'I': 'I', 'I2': 'I', 'I#': 'I', 'i': 'i', 'i:': 'J', 'i::': 'J', 'E': 'e', 'e': 'e',
+    'a': 'x', 'aa': 'R', 'a#': 'q', '0': 'P', 'O': 'P', 'V': 'A', 'U': 'u', 'u': 'u', 'u:': 'H',
+    '@': 'q', '@2': 'q', '@5': 'q', '3': 'q', '3:': 'E:', 'A:': 'R', 'O:': 'L', 'O@': 'L',
+    'A@': 'R', 'eI': 'eI', 'aI': 'aI', 'OI': 'OI', 'oU': 'qu', 'o': 'qu', 'aU': 'au',
+    'i@': 'Iq', 'I@': 'Iq', 'i@3': 'Iq', 'e@': 'eq', 'U@': 'uq', 'aI@': 'aIq', 'aU@': 'auq',
+    'O~': 'P', 'A~': 'P', 'e~': 'P', 'a~': 'x', 'U~': 'A',
+}
+# a syllabic l is written with its schwa, as learner dictionaries that show it do
+SYLLABIC = {'@L': [('q', 0), ('l', None)], '@-': []}
+IGNORED = {';', '_', '_!', '_:', '%', '=', ''}
+
+
+class UnknownPhoneme(Exception):
+    pass
+
+
+def from_espeak(tokens):
+    """espeak tokens (stress marks attached) -> phonology pairs."""
+    from .phonology import is_vowel
+    phones = []
+    for tok in tokens:
+        stress = 0
+        while tok and tok[0] in "',%=":
+            stress = {"'": 1, ',': 2}.get(tok[0], stress)
+            tok = tok[1:]
+        if tok in IGNORED:
+            continue
+        if tok in SYLLABIC:
+            phones += SYLLABIC[tok]
+            continue
+        if tok not in ESPEAK_RP:
+            raise UnknownPhoneme(tok)
+        code = ESPEAK_RP[tok]
+        phones.append((code, stress) if is_vowel(code) else (code, None))
+    return phones
+
+
+# ---------------------------------------------------------------------------------------
+# Corrections. Each takes the spelling and the phoneme pairs and returns new pairs; they
+# run in the order of CORRECTIONS. docs/dictionaries.md gives the measured effect of each.
+
+def _stressed(phones, i):
+    return phones[i][1] in (1, 2)
+
+
+def _next_vowel(phones, i):
+    for j in range(i + 1, len(phones)):
+        if phones[j][1] is not None:
+            return j
+    return None
+
+
+def nasal_before_stress(word, phones):
+    """The voice assimilates n to ng before k/g even across a boundary into a stressed
+    syllable (in'clude, un'clear, con'gressional), where citation forms keep n."""
+    if not any(s in word for s in ('nc', 'nk', 'ng', 'nq', 'nx')):
+        return phones
+    out = list(phones)
+    for i, (p, s) in enumerate(phones):
+        if p == 'N' and i + 1 < len(phones) and phones[i + 1][0] in ('k', 'g') and i > 0:
+            j = _next_vowel(phones, i)
+            # only at a syllable boundary: the k/g must begin the next syllable's onset
+            if j is not None and phones[j][1] == 1 and all(
+                    q in ('k', 'g', 'r', 'l', 'w', 'j') for q, _ in phones[i + 1:j]):
+                out[i] = ('n', None)
+    return out
+
+
+def voiceless_past(word, phones):
+    """-ed after a voiceless sound is t, never d (the voice says feIsd for 'faced')."""
+    if word.endswith('ed') and len(phones) >= 2 and phones[-1][0] == 'd' \
+            and phones[-2][0] in ('p', 'k', 'f', 'T', 's', 'S', 'C'):
+        return phones[:-1] + [('t', None)]
+    return phones
+
+
+def weak_goose(word, phones):
+    """Unstressed GOOSE before a consonant or vowel is the short FOOT vowel in citation
+    forms (ˈdepjʊti, ˌedʒʊˈkeɪʃn); the long vowel stays at the end of the word."""
+    out = list(phones)
+    for i, (p, s) in enumerate(phones):
+        if p == 'H' and s == 0 and i + 1 < len(phones):
+            out[i] = ('u', 0)
+    return out
+
+
+def final_foot(word, phones):
+    """A final unstressed FOOT vowel (ˈɪntʊ) is a long GOOSE vowel in citation form."""
+    if phones and phones[-1] == ('u', 0) and len(phones) > 1:
+        return phones[:-1] + [('H', 0)]
+    return phones
+
+
+def weak_strut(word, phones):
+    """STRUT only occurs stressed; unstressed the voice's ʌ is schwa (ˈkɒləm, ˈsɪrəp)."""
+    return [('q', 0) if (p == 'A' and s == 0) else (p, s) for p, s in phones]
+
+
+def weak_nurse(word, phones):
+    """Unstressed NURSE in a final syllable is schwa (ˈfræŋkfət, ˈædmərəl)."""
+    return [('q', 0) if (p == 'E:' and s == 0) else (p, s) for p, s in phones]
+
+
+def one_strut(word, phones):
+    """'one' and its compounds have STRUT in RP; the voice gives LOT (wɒn)."""
+    if 'one' not in word:
+        return phones
+    out = list(phones)
+    for i in range(len(phones) - 2):
+        if phones[i][0] == 'w' and phones[i + 1][0] == 'P' and phones[i + 2][0] == 'n':
+            out[i + 1] = ('A', phones[i + 1][1])
+    if word in ('none', 'nones') or word.startswith('nonethe'):
+        if phones[0][0] == 'n' and phones[1][0] == 'P':
+            out[1] = ('A', phones[1][1])
+    return out
+
+
+def weak_initial_dress(word, phones):
+    """An unstressed e in a word's first syllable before a stressed one is ɪ in citation
+    forms (ɪˈskeɪp, ɪnˈtaɪə)."""
+    for i, (p, s) in enumerate(phones):
+        if s is not None:
+            if p == 'e' and s == 0 and word[:1] in 'e':
+                j = _next_vowel(phones, i)
+                if j is not None and phones[j][1] == 1:
+                    out = list(phones)
+                    out[i] = ('I', 0)
+                    return out
+            return phones
+    return phones
+
+
+def ion_glide(word, phones):
+    """-llion and -nion after a short vowel end in jən (ˈmɪljən, əˈpɪnjən), not iən."""
+    if not (word.endswith(('llion', 'llions', 'nion', 'nions'))):
+        return phones
+    for i in range(len(phones) - 3, 0, -1):
+        if phones[i][0] in ('l', 'n') and phones[i + 1] == ('I', 0) and phones[i + 2] == ('q', 0):
+            if phones[i - 1][0] in ('I', 'x', 'A', 'l', 'n'):
+                return phones[:i + 1] + [('j', None), ('q', 0)] + phones[i + 3:]
+            break
+    return phones
+
+
+CORRECTIONS = [nasal_before_stress, voiceless_past, weak_goose, final_foot, weak_strut,
+               weak_nurse, one_strut, weak_initial_dress, ion_glide]
+
+
+def compound_happy(lexicon):
+    """Compounds of a word in final -y keep its happY vowel (ˈevriθɪŋ, ˈenibɒdi), which
+    the voice shortens to ɪ inside the compound."""
+    for word, phones in lexicon.items():
+        for cut in range(3, len(word) - 2):
+            head, tail = word[:cut], word[cut:]
+            if not head.endswith('y') or head not in lexicon or tail not in lexicon:
+                continue
+            hp = lexicon[head]
+            if not hp or hp[-1] != ('i', 0) or len(phones) < len(hp):
+                continue
+            if [p for p, _ in phones[:len(hp) - 1]] == [p for p, _ in hp[:-1]] \
+                    and phones[len(hp) - 1] == ('I', 0):
+                lexicon[word] = phones[:len(hp) - 1] + [('i', 0)] + phones[len(hp):]
+            break
