@@ -16,6 +16,22 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+namespace {
+
+// The font of the character before the cursor of `editor`. Its size is the one
+// the characters carry or else the application's default size, never the size
+// to which the editor happens to be zoomed, so that Bigger and Smaller step
+// from what the document itself says.
+QFont fontAtCursor(const QTextEdit *editor) {
+    const QTextCharFormat format = editor->textCursor().charFormat();
+    QFont font = format.font();
+    if (!format.hasProperty(QTextFormat::FontPointSize))
+        font.setPointSizeF(QGuiApplication::font().pointSizeF());
+    return font;
+}
+
+} // namespace
+
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), aboutBox(nullptr) {
     ui->setupUi(this);
@@ -114,21 +130,21 @@ void MainWindow::applyCharFormat(const QTextCharFormat &format) {
 }
 
 void MainWindow::on_actionBold_triggered() {
-    const QFont font = ui->textEdit->textCursor().charFormat().font();
+    const QFont font = fontAtCursor(ui->textEdit);
     QTextCharFormat format;
     format.setFontWeight(font.weight() > QFont::Normal ? QFont::Normal : QFont::Bold);
     applyCharFormat(format);
 }
 
 void MainWindow::on_actionItalic_triggered() {
-    const QFont font = ui->textEdit->textCursor().charFormat().font();
+    const QFont font = fontAtCursor(ui->textEdit);
     QTextCharFormat format;
     format.setFontItalic(font.style() == QFont::StyleNormal);
     applyCharFormat(format);
 }
 
 void MainWindow::on_actionUnderline_triggered() {
-    const QFont font = ui->textEdit->textCursor().charFormat().font();
+    const QFont font = fontAtCursor(ui->textEdit);
     QTextCharFormat format;
     format.setUnderlineStyle(font.underline() ? QTextCharFormat::NoUnderline
                                               : QTextCharFormat::SingleUnderline);
@@ -136,14 +152,14 @@ void MainWindow::on_actionUnderline_triggered() {
 }
 
 void MainWindow::on_actionBigger_triggered() {
-    const QFont font = ui->textEdit->textCursor().charFormat().font();
+    const QFont font = fontAtCursor(ui->textEdit);
     QTextCharFormat format;
     format.setFontPointSize(font.pointSize() + 2);
     applyCharFormat(format);
 }
 
 void MainWindow::on_actionSmaller_triggered() {
-    const QFont font = ui->textEdit->textCursor().charFormat().font();
+    const QFont font = fontAtCursor(ui->textEdit);
     QTextCharFormat format;
     if (font.pointSize() >= 8)
         format.setFontPointSize(font.pointSize() - 2);

@@ -1,0 +1,119 @@
+// The Help menu: one modeless, fixed-size About box, and the website link.
+#include "ui/aboutbox.h"
+#include "ui/fonts.h"
+#include "ui/mainwindow.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+class AboutBoxTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> window;
+    QList<QUrl> openedUrls;
+
+    QAction *action(const char *name) { return window->findChild<QAction *>(name); }
+    static QList<AboutBox *> visibleAboutBoxes() {
+        QList<AboutBox *> found;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<AboutBox *>(widget); box && box->isVisible())
+                found << box;
+        }
+        return found;
+    }
+
+public slots:
+    void openUrl(const QUrl &url) { openedUrls << url; }
+
+private slots:
+    void init() {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void aboutShowsOneModelessDialog() {
+        action("actionAbout")->trigger();
+        action("actionAbout")->trigger();
+        QCOMPARE(visibleAboutBoxes().size(), 1);
+        AboutBox *box = visibleAboutBoxes().first();
+        QVERIFY(!box->isModal());
+        QVERIFY(!box->parentWidget());
+        box->close();
+        action("actionAbout")->trigger();
+        QCOMPARE(visibleAboutBoxes(), QList<AboutBox *>{box});
+    }
+
+    void aboutBoxIsFixedAndComplete() {
+        action("actionAbout")->trigger();
+        AboutBox *box = visibleAboutBoxes().value(0);
+        QVERIFY(box);
+        QCOMPARE(box->minimumSize(), QSize(245, 201));
+        QCOMPARE(box->maximumSize(), QSize(245, 201));
+        QCOMPARE(box->windowTitle(), "About Orvanta");
+        const Qt::WindowFlags flags = box->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & (Qt::WindowContextHelpButtonHint | Qt::WindowMinMaxButtonsHint)));
+        QCOMPARE(box->findChild<QLabel *>("label")->text(), "Orvanta");
+        QCOMPARE(box->findChild<QLabel *>("label_2")->text(), "Version 2.1");
+        QVERIFY(!box->findChild<QLabel *>("label_3")->text().isEmpty());
+        const QPixmap image = box->findChild<QLabel *>("label_4")->pixmap();
+        QCOMPARE(image.size(), QSize(64, 64));
+        QVERIFY(QFileInfo::exists(":/01.ico") && QFileInfo::exists(":/01.icns"));
+    }
+
+    void websiteLinkOpensTheShippedGuide() {
+        QDesktopServices::setUrlHandler("file", this, "openUrl");
+        action("actionGo_to_Orvanta_website")->trigger();
+        QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(openedUrls.size(), 1);
+        QVERIFY2(QFileInfo(openedUrls[0].toLocalFile()).isFile(),
+                 qPrintable(openedUrls[0].toString()));
+        QVERIFY(openedUrls[0].path().endsWith("docs/index.html"));
+    }
+
+    void symbolFontCoversEverySymbol() {
+        orvanta::registerFontSubstitutes();
+        for (QPushButton *button : window->findChildren<QPushButton *>()) {
+            if (!button->objectName().startsWith("btnPhoneticSymbol_"))
+                continue;
+            QCOMPARE(button->font().family(), "Lucida Sans Unicode");
+            const QFontMetrics metrics(button->font());
+            for (QChar symbol : button->text())
+                QVERIFY2(metrics.inFont(symbol), qPrintable(button->objectName()));
+        }
+    }
+
+    // Runs the real event loop, so it comes last.
+    void programEndsOnlyWhenTheAboutBoxClosesToo() {
+        action("actionAbout")->trigger();
+        bool aboutOutlivedTheWindow = false;
+        QTimer closeWindow, closeAbout, giveUp;
+        for (QTimer *timer : {&closeWindow, &closeAbout, &giveUp})
+            timer->setSingleShot(true);
+        connect(&closeWindow, &QTimer::timeout, this, [&] { window->close(); });
+        connect(&closeAbout, &QTimer::timeout, this, [&] {
+            aboutOutlivedTheWindow = visibleAboutBoxes().size() == 1 && !window->isVisible();
+            visibleAboutBoxes().value(0)->close();
+        });
+        connect(&giveUp, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        closeWindow.start(0);
+        closeAbout.start(200);
+        giveUp.start(10000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(aboutOutlivedTheWindow);
+        QVERIFY(giveUp.isActive());
+    }
+};
+
+QTEST_MAIN(AboutBoxTest)
+#include "tst_aboutbox.moc"
