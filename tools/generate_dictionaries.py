@@ -51,16 +51,23 @@ def build_british(cmu, word_list, english_words, log):
     return finish(lexicon, english_words, 'british')
 
 
+def american_phones(word, variants):
+    phones = american.from_cmu(american.choose(variants))
+    for rule in american.CORRECTIONS:
+        phones = rule(word, phones)
+    return phones
+
+
 def build_american(cmu, word_list, english_words, log):
     lexicon = {}
     for w in sorted(cmu):
         if PLAIN_WORD.fullmatch(w):
-            lexicon[w] = american.from_cmu(american.choose(cmu[w]))
+            lexicon[w] = american_phones(w, cmu[w])
     for w in sorted(cmu):
         if HYPHENATED.fullmatch(w):
             joined = w.replace('-', '')
             if joined not in lexicon:
-                lexicon[joined] = american.from_cmu(american.choose(cmu[w]))
+                lexicon[joined] = american_phones(joined, cmu[w])
     for w in sorted(word_list - set(lexicon)):
         for cand in extras.american_spelling_candidates(w):
             if cand in lexicon:

@@ -2,6 +2,8 @@
 code with the rhotic vowels of learner dictionaries, and CMU's unstressed full vowels
 reduced where English reduces them."""
 
+import re
+
 from .phonology import is_vowel
 
 CONSONANTS = {
@@ -53,7 +55,104 @@ def is_weak(arpabet):
 def choose(variants):
     """The citation form among CMU's variants: the first one, unless it is a weak form of
     a one-syllable word and a strong one exists."""
-    for v in variants:
-        if not is_weak(v):
-            return v
-    return variants[0]
+    pick = next((v for v in variants if not is_weak(v)), variants[0])
+    return pick
+
+
+# ---------------------------------------------------------------------------------------
+# Reductions and citation-form corrections of CMU's vowels, in order; docs/dictionaries.md
+# gives the measured effect of each.
+from .spelling import align   # noqa: E402
+
+
+
+def _vowels(phones):
+    return [i for i, (_, s) in enumerate(phones) if s is not None]
+
+
+def _suffix_after(word, tail):
+    """What follows the last occurrence of 'e' + tail in the word."""
+    at = word.rfind('e' + tail)
+    return word[at + 1 + len(tail):] if at >= 0 else None
+
+
+def spelled_kit(word, phones):
+    """CMU writes most unstressed vowels as schwa; spelled i (not in -ible, -ity), e in the final
+    -ed, -es, -est, -et, -ess, and a in -age, they are ɪ in citation forms (ˈmɑrkɪt,
+    ˈnidɪd, ˈæplɪˌkeɪʃn, ˈpækɪdʒ)."""
+    groups = align(word, phones)
+    if groups is None:
+        return phones
+    out = list(phones)
+    idx = _vowels(phones)
+    for k, (i, (letters, tail)) in enumerate(zip(idx, groups)):
+        p, s = phones[i]
+        if p != 'q' or s != 0 or (i + 1 < len(phones) and phones[i + 1][0] == 'r'):
+            continue
+        last = k == len(idx) - 1
+        if last and i + 1 < len(phones) and phones[i + 1][0] == 'l':
+            continue    # a syllabic l (ˈɑrtɪkəlz, ˈdevəl)
+        ity = tail == 't' and k + 1 < len(groups) and groups[k + 1] == ('y', '')
+        if letters == 'i' and not tail.startswith('bl') and not ity:
+            out[i] = ('I', 0)
+        elif letters == 'e' and tail in ('d', 's', 'st', 't', 'ts', 'ss', 'sts', 'ds') and (
+                last or _suffix_after(word, tail) in ('ing', 'ed', 'ly', 'ness', 'er')):
+            out[i] = ('I', 0)
+        elif letters == 'a' and tail.startswith('ge') or (
+                letters == 'a' and tail == 'g' and k + 1 < len(groups)
+                and groups[k + 1][0] == 'e' and groups[k + 1][1] in ('', 's', 'd')):
+            out[i] = ('I', 0)
+    return out
+
+
+def weak_prefix(word, phones):
+    """The unstressed prefixes re-, de-, pre-, be-, e-, ex- have ɪ (rɪˈsiv, dɪˈbeɪt,
+    ɪkˈstrim); an unstressed pro- before the stress is prə-."""
+    idx = _vowels(phones)
+    if len(idx) < 2:
+        return phones
+    first = idx[0]
+    p, s = phones[first]
+    if s != 0:
+        return phones
+    out = list(phones)
+    if re.match(r'(re|de|pre|be)[^aeiou]|ex|e[^aeiou][aeiou]', word) and p in ('q', 'i', 'e'):
+        out[first] = ('I', 0)
+    elif word.startswith('pro') and p == 'ou' and phones[idx[1]][1] == 1:
+        out[first] = ('q', 0)
+    return out
+
+
+def gliding_u(word, phones):
+    """Unstressed GOOSE is spoken long before a vowel and written as such (ˈæktʃuəl); CMU's
+    'AH0 W AH0' for the letters ua/uo is that sequence."""
+    out = []
+    i = 0
+    while i < len(phones):
+        if (phones[i] == ('q', 0) and i + 2 < len(phones) and phones[i + 1][0] == 'w'
+                and phones[i + 2] == ('q', 0) and re.search(r'u[aoe]', word)):
+            out += [('H', 0), ('q', 0)]
+            i += 3
+            continue
+        out.append(phones[i])
+        i += 1
+    return [('H', 0) if (p == 'u' and s == 0) else (p, s) for p, s in out]
+
+
+def thought_spelling(word, phones):
+    """CMU often gives the merged LOT vowel to THOUGHT words spelled au, aw, augh, ough or
+    al before a consonant (kɔz, bɔt, ˈfɔlɪŋ); learner dictionaries keep THOUGHT."""
+    groups = align(word, phones)
+    if groups is None:
+        return phones
+    out = list(phones)
+    for i, (letters, tail) in zip(_vowels(phones), groups):
+        if phones[i][0] != 'R' or phones[i][1] == 0:
+            continue
+        if letters in ('au', 'aw', 'ou') and (letters != 'ou' or tail.startswith('gh')) \
+                or (letters == 'a' and re.match(r'l(l|k|t|d|s)', tail)):
+            out[i] = ('L', phones[i][1])
+    return out
+
+
+CORRECTIONS = [spelled_kit, weak_prefix, gliding_u, thought_spelling]

@@ -1,0 +1,40 @@
+"""A rough alignment of a word's vowel letters with the vowels of its pronunciation, for
+corrections that depend on how an unstressed vowel is spelled."""
+import re
+
+
+def vowel_groups(word):
+    """(letters, following consonant letters) for every vowel-letter group; an initial y
+    and a y before a vowel are consonants."""
+    groups = []
+    for m in re.finditer(r'[aeiou]+y?|(?<=[^aeiou])y', word):
+        groups.append([m.group(), m.start(), m.end()])
+    out = []
+    for k, (letters, start, end) in enumerate(groups):
+        stop = groups[k + 1][1] if k + 1 < len(groups) else len(word)
+        out.append((letters, word[end:stop]))
+    return out
+
+
+def align(word, phones):
+    """[(letters, following consonants)] aligned one to one with the vowel phonemes, or
+    None when the counts cannot be matched (silent e's are dropped first)."""
+    nvow = sum(1 for _, s in phones if s is not None)
+    groups = vowel_groups(word)
+    # a silent e: final, or in final -es/-ed
+    while len(groups) > nvow and groups and groups[-1][0] == 'e' and groups[-1][1] in ('', 's', 'd'):
+        groups.pop()
+        if groups:
+            letters, tail = groups[-1]
+            groups[-1] = (letters, tail + 'e' + (word[-1] if word[-1] in 'sd' else ''))
+    # two vowel letters spoken as two syllables (create, idea, radio)
+    k = 0
+    while len(groups) < nvow and k < len(groups):
+        letters, tail = groups[k]
+        if len(letters) == 2 and letters in HIATUS:
+            groups[k:k + 1] = [(letters[0], ''), (letters[1], tail)]
+        k += 1
+    return groups if len(groups) == nvow else None
+
+
+HIATUS = {'ia', 'io', 'ea', 'eo', 'ua', 'uo', 'ue', 'ie', 'iu', 'oa', 'ei', 'ui', 'oi'}
