@@ -2,9 +2,9 @@
 
 #include "engine/transcription_engine.h"
 
+#include <bit>
 #include <cstdio>
 #include <cstring>
-#include <utility>
 
 namespace orvanta {
 
@@ -12,50 +12,82 @@ namespace {
 
 PronunciationDictionary processDictionary;
 
-std::uint64_t hashOf(std::u16string_view text) {
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (const char16_t c : text) {
-        hash ^= c;
-        hash *= 0x100000001b3ULL;
+// Slots hold a key offset in their low bits; a file would need to be larger
+// than 2^40 bytes to exceed it.
+constexpr std::uint64_t slotOffsetMask = (std::uint64_t{1} << 40) - 1;
+
+constexpr std::uint64_t everyByte = 0x0101010101010101ULL;
+constexpr std::uint64_t lowSevenBits = 0x7F7F7F7F7F7F7F7FULL;
+
+// Marks with 0x80 the bytes of `word` that equal `byte`, and only those.
+std::uint64_t bytesEqualTo(std::uint64_t word, unsigned char byte) {
+    const std::uint64_t x = word ^ (everyByte * byte);
+    return ~(((x & lowSevenBits) + lowSevenBits) | x | lowSevenBits);
+}
+
+// Folds A-Z to a-z in eight bytes at once; bytes from 0x80 up are never
+// capitals.
+std::uint64_t foldCapitals(std::uint64_t word) {
+    const std::uint64_t value = word & lowSevenBits;
+    const std::uint64_t atLeastA = value + everyByte * (0x80 - 'A');
+    const std::uint64_t aboveZ = value + everyByte * (0x80 - 'Z' - 1);
+    const std::uint64_t capital = atLeastA & ~aboveZ & ~word & ~lowSevenBits;
+    return word | (capital >> 2); // 0x80 >> 2 is the case bit 0x20
+}
+
+// Reads past the end of a key are safe: every buffer that holds keys has
+// this many bytes to spare after its text.
+constexpr std::size_t readSlack = 8;
+
+// The mask that keeps the first `count` (1 to 8) bytes of a loaded word.
+std::uint64_t firstBytes(std::size_t count) {
+    if (count >= 8)
+        return ~std::uint64_t{0};
+    if constexpr (std::endian::native == std::endian::big)
+        return ~(~std::uint64_t{0} >> (8 * count));
+    return (std::uint64_t{1} << (8 * count)) - 1;
+}
+
+// Hashes a key eight bytes at a time; with `fold`, it folds the key in place
+// first. Keys are short and hashed once per line on every load.
+std::uint64_t hashKey(char *key, std::size_t length, bool fold) {
+    constexpr std::uint64_t multiplier = 0x9E3779B97F4A7C15ULL;
+    std::uint64_t hash = length * multiplier;
+    for (std::size_t i = 0; i < length; i += 8) {
+        const std::uint64_t keep = firstBytes(length - i);
+        std::uint64_t word;
+        std::memcpy(&word, key + i, sizeof word);
+        if (fold) {
+            // Bytes past the key are written back as they were.
+            word = (foldCapitals(word) & keep) | (word & ~keep);
+            std::memcpy(key + i, &word, sizeof word);
+        }
+        hash = (hash ^ (word & keep)) * multiplier;
+        hash ^= hash >> 32;
     }
-    // FNV mixes the low bits poorly for short keys; fold the high half in
-    // because the table index takes the low bits.
+    hash *= 0xBF58476D1CE4E5B9ULL;
     return hash ^ (hash >> 29);
 }
 
-// Reads the whole file. Returns false when it cannot be opened. After a read
-// error the bytes up to the last complete line are kept, so that a torn
-// line is not taken for an entry.
-bool readWholeFile(const std::string &path, std::string &bytes) {
-    bytes.clear();
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return false;
-    std::size_t capacity = 1 << 16;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long size = std::ftell(file);
-        if (size > 0)
-            capacity = static_cast<std::size_t>(size) + 1;
-        std::rewind(file);
+std::size_t countLineFeeds(const char *bytes, std::size_t size) {
+    // Fixed-size blocks let the compiler vectorise the count.
+    constexpr std::size_t block = 64;
+    std::size_t count = 0, i = 0;
+    for (; i + block <= size; i += block) {
+        unsigned char inBlock = 0;
+        for (std::size_t k = 0; k < block; ++k)
+            inBlock = static_cast<unsigned char>(inBlock + (bytes[i + k] == '\n'));
+        count += inBlock;
     }
-    std::size_t used = 0;
-    for (;;) {
-        if (bytes.size() < capacity)
-            bytes.resize(capacity);
-        const std::size_t got = std::fread(bytes.data() + used, 1, bytes.size() - used, file);
-        used += got;
-        if (used < bytes.size()) {
-            if (std::ferror(file) != 0) {
-                const std::size_t lastLineEnd = std::string_view(bytes.data(), used).rfind('\n');
-                used = lastLineEnd == std::string_view::npos ? 0 : lastLineEnd + 1;
-            }
-            break;
-        }
-        capacity = bytes.size() * 2;
-    }
-    std::fclose(file);
-    bytes.resize(used);
-    return true;
+    for (; i < size; ++i)
+        count += bytes[i] == '\n';
+    return count;
+}
+
+void prefetch([[maybe_unused]] const void *address) {
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(address);
+#endif
 }
 
 } // namespace
@@ -70,115 +102,238 @@ std::u16string toLowerAscii(std::u16string_view text) {
 }
 
 void PronunciationDictionary::clear() {
-    text_.clear();
-    entries_.clear();
+    size_ = 0;
     slots_.clear();
     nonEmptyCount_ = 0;
 }
 
-std::u16string_view PronunciationDictionary::find(std::u16string_view word) const {
-    if (slots_.empty())
-        return {};
-    const std::uint64_t hash = hashOf(word);
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const std::size_t slot = slots_[i];
-        if (slot == 0)
-            return {};
-        const Entry &entry = entries_[slot - 1];
-        if (entry.hash == hash && keyOf(entry) == word)
-            return valueOf(entry);
+void PronunciationDictionary::reserveBytes(std::size_t size) {
+    if (size <= capacity_)
+        return;
+    auto bigger = std::make_unique_for_overwrite<char[]>(size + readSlack);
+    if (size_ != 0)
+        std::memcpy(bigger.get(), bytes_.get(), size_);
+    bytes_ = std::move(bigger);
+    capacity_ = size;
+}
+
+// A stored key runs from its offset to the TAB that ends it; entry lines
+// always have that TAB.
+std::string_view PronunciationDictionary::keyAt(std::size_t offset) const {
+    const std::string_view rest = text().substr(offset);
+    return rest.substr(0, rest.find('\t'));
+}
+
+// The transcription runs from the TAB after the key to the line end, a CR
+// before the LF not included.
+std::string_view PronunciationDictionary::valueAfter(std::string_view key) const {
+    const std::size_t start = static_cast<std::size_t>(key.data() - bytes_.get()) + key.size() + 1;
+    std::string_view value = text().substr(start);
+    const std::size_t lineFeed = value.find('\n');
+    if (lineFeed != std::string_view::npos) {
+        value = value.substr(0, lineFeed);
+        if (!value.empty() && value.back() == '\r')
+            value.remove_suffix(1);
     }
+    return value;
 }
 
 void PronunciationDictionary::store(std::size_t keyOffset, std::size_t keyLength,
-                                    std::size_t valueOffset, std::size_t valueLength) {
-    const std::u16string_view key = std::u16string_view(text_).substr(keyOffset, keyLength);
-    const std::uint64_t hash = hashOf(key);
+                                    std::uint64_t keyHash, bool hasValue) {
+    const std::string_view key = text().substr(keyOffset, keyLength);
+    const std::uint64_t tag = keyHash & ~slotOffsetMask;
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        std::size_t &slot = slots_[i];
+    for (std::size_t i = keyHash & mask;; i = (i + 1) & mask) {
+        std::uint64_t &slot = slots_[i];
         if (slot == 0) {
-            entries_.push_back(Entry{keyOffset, keyLength, valueOffset, valueLength, hash});
-            slot = entries_.size();
+            slot = tag | (keyOffset + 1);
+            nonEmptyCount_ += hasValue ? 1 : 0;
             return;
         }
-        Entry &entry = entries_[slot - 1];
-        if (entry.hash == hash && keyOf(entry) == key) {
+        if ((slot & ~slotOffsetMask) != tag)
+            continue;
+        const std::string_view stored = keyAt((slot & slotOffsetMask) - 1);
+        if (stored == key) {
             // A later line for the same word replaces the earlier one.
-            entry.valueOffset = valueOffset;
-            entry.valueLength = valueLength;
+            nonEmptyCount_ -= valueAfter(stored).empty() ? 0 : 1;
+            nonEmptyCount_ += hasValue ? 1 : 0;
+            slot = tag | (keyOffset + 1);
             return;
         }
+    }
+}
+
+void PronunciationDictionary::index() {
+    slots_.clear();
+    nonEmptyCount_ = 0;
+    char *const data = bytes_.get();
+    if (data == nullptr)
+        return;
+    std::memset(data + size_, 0, readSlack); // defined bytes for the word reads
+
+    // Size the table for every line being an entry, at most half full, so
+    // that it never needs to grow while loading.
+    const std::size_t lineCount = countLineFeeds(data, size_) + 1;
+    std::size_t tableSize = 16;
+    while (tableSize < 2 * lineCount)
+        tableSize *= 2;
+    slots_.assign(tableSize, 0);
+
+    // The table is far bigger than the cache, so each insertion would wait
+    // for its slot. Lines are therefore inserted a few lines behind the
+    // parsing, after their slot has been prefetched; the order of insertion,
+    // which decides between duplicate words, stays the file order.
+    constexpr std::size_t lookahead = 16;
+    struct Pending {
+        std::size_t keyOffset, keyLength;
+        std::uint64_t hash;
+        bool hasValue;
+    } pending[lookahead];
+    std::size_t parsed = 0;
+
+    std::size_t lineStart = 0;
+    std::size_t tabCount = 0, firstTab = 0, secondTab = 0;
+
+    // An entry line has exactly two TABs: ignored, word, transcription.
+    auto endLine = [&](std::size_t lineFeed, bool atLineFeed) {
+        std::size_t lineEnd = lineFeed;
+        if (atLineFeed && lineEnd > lineStart && data[lineEnd - 1] == '\r')
+            --lineEnd;
+        if (tabCount == 2) {
+            const std::size_t keyOffset = firstTab + 1;
+            const std::size_t keyLength = secondTab - keyOffset;
+            const std::uint64_t hash = hashKey(data + keyOffset, keyLength, true);
+            prefetch(&slots_[hash & (tableSize - 1)]);
+            Pending &next = pending[parsed % lookahead];
+            if (parsed >= lookahead)
+                store(next.keyOffset, next.keyLength, next.hash, next.hasValue);
+            next = Pending{keyOffset, keyLength, hash, lineEnd > secondTab + 1};
+            ++parsed;
+        }
+        lineStart = lineFeed + 1;
+        tabCount = 0;
+    };
+    auto atSeparator = [&](std::size_t position) {
+        if (data[position] == '\n') {
+            endLine(position, true);
+        } else {
+            firstTab = tabCount == 0 ? position : firstTab;
+            secondTab = tabCount == 1 ? position : secondTab;
+            ++tabCount;
+        }
+    };
+
+    // Eight bytes at a time: lines are short, so a library call per TAB and
+    // per line end would cost more than the scan itself.
+    std::size_t position = 0;
+    for (; position + 8 <= size_; position += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + position, sizeof word);
+        std::uint64_t marks = bytesEqualTo(word, '\t') | bytesEqualTo(word, '\n');
+        while (marks != 0) {
+            if constexpr (std::endian::native == std::endian::big) {
+                const int bit = 63 - std::countl_zero(marks);
+                atSeparator(position + static_cast<std::size_t>(7 - bit / 8));
+                marks &= ~(std::uint64_t{1} << bit);
+            } else {
+                atSeparator(position + static_cast<std::size_t>(std::countr_zero(marks) / 8));
+                marks &= marks - 1;
+            }
+        }
+    }
+    for (; position < size_; ++position) {
+        if (data[position] == '\t' || data[position] == '\n')
+            atSeparator(position);
+    }
+    endLine(size_, false);
+
+    for (std::size_t i = parsed < lookahead ? 0 : parsed - lookahead; i < parsed; ++i) {
+        const Pending &line = pending[i % lookahead];
+        store(line.keyOffset, line.keyLength, line.hash, line.hasValue);
     }
 }
 
 void PronunciationDictionary::loadDictionaryFromBytes(std::string_view bytes) {
     clear();
-
-    // Every byte is one code unit; bytes from 0x80 up are sign-extended, so
-    // they land on U+FF80..U+FFFF.
-    text_.resize(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        text_[i] = static_cast<char16_t>(static_cast<signed char>(bytes[i]));
-
-    // Size the table for every line being an entry, at most half full, so
-    // that it never needs to grow while loading.
-    std::size_t lineCount = 1;
-    for (const char *p = bytes.data(), *end = p + bytes.size();
-         (p = static_cast<const char *>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))));
-         ++p)
-        ++lineCount;
-    std::size_t tableSize = 16;
-    while (tableSize < 2 * lineCount)
-        tableSize *= 2;
-    slots_.assign(tableSize, 0);
-    entries_.reserve(lineCount);
-
-    const char *const data = bytes.data();
-    std::size_t lineStart = 0;
-    while (lineStart <= bytes.size()) {
-        const void *lf = std::memchr(data + lineStart, '\n', bytes.size() - lineStart);
-        const std::size_t lineFeed =
-            lf == nullptr ? bytes.size()
-                          : static_cast<std::size_t>(static_cast<const char *>(lf) - data);
-        std::size_t lineEnd = lineFeed;
-        if (lf != nullptr && lineEnd > lineStart && data[lineEnd - 1] == '\r')
-            --lineEnd;
-
-        // An entry has exactly two TABs: ignored, word, transcription.
-        const std::string_view line(data + lineStart, lineEnd - lineStart);
-        const std::size_t firstTab = line.find('\t');
-        const std::size_t secondTab =
-            firstTab == std::string_view::npos ? firstTab : line.find('\t', firstTab + 1);
-        if (secondTab != std::string_view::npos &&
-            line.find('\t', secondTab + 1) == std::string_view::npos) {
-            const std::size_t keyOffset = lineStart + firstTab + 1;
-            const std::size_t keyLength = secondTab - firstTab - 1;
-            for (std::size_t i = keyOffset; i < keyOffset + keyLength; ++i) {
-                char16_t &c = text_[i];
-                if (c >= u'A' && c <= u'Z')
-                    c = static_cast<char16_t>(c - u'A' + u'a');
-            }
-            store(keyOffset, keyLength, lineStart + secondTab + 1, line.size() - secondTab - 1);
-        }
-
-        if (lf == nullptr)
-            break;
-        lineStart = lineFeed + 1;
-    }
-
-    for (const Entry &entry : entries_) {
-        if (entry.valueLength != 0)
-            ++nonEmptyCount_;
-    }
+    reserveBytes(bytes.size());
+    if (!bytes.empty())
+        std::memcpy(bytes_.get(), bytes.data(), bytes.size());
+    size_ = bytes.size();
+    index();
 }
 
 bool PronunciationDictionary::loadDictionary(const std::string &path) {
-    std::string bytes;
-    const bool opened = readWholeFile(path, bytes);
-    loadDictionaryFromBytes(bytes);
-    return opened;
+    clear();
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        index();
+        return false;
+    }
+    std::size_t expected = 0;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long end = std::ftell(file);
+        expected = end > 0 ? static_cast<std::size_t>(end) : 0;
+        std::rewind(file);
+    }
+    // One byte more than expected, so that reaching the end is seen without
+    // growing; a file that grows while being read is read to its new end.
+    reserveBytes(expected + 1);
+    for (;;) {
+        size_ += std::fread(bytes_.get() + size_, 1, capacity_ - size_, file);
+        if (size_ < capacity_)
+            break;
+        reserveBytes(2 * capacity_);
+    }
+    // A path that opens but cannot be read at all (a directory) counts as
+    // unreadable; after a later error the lines read before it are kept,
+    // but not a torn last one.
+    const bool unreadable = std::ferror(file) != 0 && size_ == 0;
+    if (std::ferror(file) != 0) {
+        const std::size_t lastLineFeed = text().rfind('\n');
+        size_ = lastLineFeed == std::string_view::npos ? 0 : lastLineFeed + 1;
+    }
+    std::fclose(file);
+    index();
+    return !unreadable;
+}
+
+// The stored text is bytes; a word can only match when each of its code
+// units is one that a byte widens to.
+std::string_view PronunciationDictionary::lookup(std::u16string_view word) const {
+    if (slots_.empty())
+        return {};
+    std::string narrow(word.size() + readSlack, '\0');
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i];
+        if (c >= 0x80 && c < 0xFF80)
+            return {};
+        narrow[i] = static_cast<char>(c & 0xFF);
+    }
+    const std::uint64_t hash = hashKey(narrow.data(), word.size(), false);
+    const std::uint64_t tag = hash & ~slotOffsetMask;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const std::uint64_t slot = slots_[i];
+        if (slot == 0)
+            return {};
+        if ((slot & ~slotOffsetMask) != tag)
+            continue;
+        const std::string_view key = keyAt((slot & slotOffsetMask) - 1);
+        if (key == std::string_view(narrow.data(), word.size()))
+            return valueAfter(key);
+    }
+}
+
+bool PronunciationDictionary::hasTranscription(std::u16string_view word) const {
+    return !lookup(word).empty();
+}
+
+std::u16string PronunciationDictionary::transcriptionOf(std::u16string_view word) const {
+    const std::string_view value = lookup(word);
+    std::u16string result(value.size(), u'\0');
+    for (std::size_t i = 0; i < value.size(); ++i)
+        result[i] = static_cast<char16_t>(static_cast<signed char>(value[i]));
+    return result;
 }
 
 bool loadDictionary(const std::string &path) {

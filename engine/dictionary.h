@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,11 +12,12 @@
 namespace orvanta {
 
 // A map from lower-cased word to transcription, loaded from the dictionary
-// file format. The whole file is kept widened in one buffer and indexed by an
-// open-addressing hash table of views into it, because the program reloads
-// the dictionary on every run and a node per entry made that slow. The
-// process-wide instance behind the free functions below is one of these;
-// tools and tests may make their own.
+// file format. The program reloads the dictionary on every run, so loading
+// must cost milliseconds: the file's bytes are kept as read, keys folded in
+// place, and indexed by an open-addressing hash table of offsets into them;
+// transcriptions are widened only when looked up. The process-wide instance
+// behind the free functions below is one of these; tools and tests may make
+// their own.
 class PronunciationDictionary {
 public:
     // Replaces the content with the entries of the file at `path`. A file
@@ -25,37 +27,30 @@ public:
     void loadDictionaryFromBytes(std::string_view bytes);
     void clear();
 
-    // The transcription stored under exactly `word`; empty when there is
-    // none. The view lives until the next load or clear.
-    std::u16string_view find(std::u16string_view word) const;
-    bool hasTranscription(std::u16string_view word) const { return !find(word).empty(); }
-    std::u16string transcriptionOf(std::u16string_view word) const {
-        return std::u16string(find(word));
-    }
+    bool hasTranscription(std::u16string_view word) const;
+    // The transcription stored under exactly `word`, or the empty string.
+    std::u16string transcriptionOf(std::u16string_view word) const;
     // Number of keys with a non-empty transcription.
     std::size_t size() const { return nonEmptyCount_; }
 
 private:
-    struct Entry {
-        std::size_t keyOffset;
-        std::size_t keyLength;
-        std::size_t valueOffset;
-        std::size_t valueLength;
-        std::uint64_t hash;
-    };
+    std::string_view text() const { return {bytes_.get(), size_}; }
+    std::string_view keyAt(std::size_t offset) const;
+    std::string_view valueAfter(std::string_view key) const;
+    std::string_view lookup(std::u16string_view word) const;
+    void reserveBytes(std::size_t size);
+    void index();
+    void store(std::size_t keyOffset, std::size_t keyLength, std::uint64_t keyHash, bool hasValue);
 
-    std::u16string_view keyOf(const Entry &entry) const {
-        return std::u16string_view(text_).substr(entry.keyOffset, entry.keyLength);
-    }
-    std::u16string_view valueOf(const Entry &entry) const {
-        return std::u16string_view(text_).substr(entry.valueOffset, entry.valueLength);
-    }
-    void store(std::size_t keyOffset, std::size_t keyLength, std::size_t valueOffset,
-               std::size_t valueLength);
-
-    std::u16string text_;            // the widened file, keys folded in place
-    std::vector<Entry> entries_;     // one per distinct key
-    std::vector<std::size_t> slots_; // entry index + 1; 0 is an empty slot
+    // The file as read, with A-Z folded in every key. Kept between loads so
+    // that reloading a file of similar size touches no fresh memory.
+    std::unique_ptr<char[]> bytes_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+    // Per slot: the offset of a key + 1 in the low 40 bits (0: empty slot),
+    // and the top bits of the key's hash above them, so that probing past
+    // other keys rarely has to look at their text.
+    std::vector<std::uint64_t> slots_;
     std::size_t nonEmptyCount_ = 0;
 };
 

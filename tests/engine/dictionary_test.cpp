@@ -87,7 +87,7 @@ TEST(DictionaryFile, FindsEveryKeyOfALargeFile) {
     EXPECT_EQ(dictionary.size(), 50000u);
     for (int i = 0; i < 50000; ++i) {
         const std::string key = "w" + std::to_string(i), code = "c" + std::to_string(i % 977);
-        ASSERT_EQ(dictionary.find(std::u16string(key.begin(), key.end())),
+        ASSERT_EQ(dictionary.transcriptionOf(std::u16string(key.begin(), key.end())),
                   std::u16string(code.begin(), code.end()));
     }
     EXPECT_FALSE(dictionary.hasTranscription(u"w50000"));
