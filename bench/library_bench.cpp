@@ -1,0 +1,134 @@
+// Speed of the engine and the document builder on the shipped dictionaries.
+//   orvanta_bench [--root=REPOSITORY] [--text=FILE] [Google Benchmark flags]
+// The repository root (default: the current directory) holds data/; without
+// --text the standard generated text is used.
+#include "bench/long_text.h"
+#include "document/document.h"
+#include "engine/dictionary.h"
+#include "engine/transcription_engine.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using orvanta::TranscriptionEngine;
+
+std::string root = ".";
+QString longText;
+std::vector<std::u16string> sentences;
+double wordCount = 0;
+
+std::string dictionaryPath(bool british) {
+    return root + (british ? "/data/velmor_eng_transcription.txt"
+                           : "/data/american_transcription-abridged.txt");
+}
+
+void loadVariant(benchmark::State &state, bool british) {
+    if (!orvanta::loadDictionary(dictionaryPath(british)))
+        state.SkipWithError(("cannot read " + dictionaryPath(british)).c_str());
+}
+
+void BM_LoadDictionary(benchmark::State &state) {
+    const bool british = state.range(0) != 0;
+    for (auto _ : state) {
+        if (!orvanta::loadDictionary(dictionaryPath(british))) {
+            state.SkipWithError(("cannot read " + dictionaryPath(british)).c_str());
+            break;
+        }
+    }
+    state.counters["entries"] = double(orvanta::dictionarySize());
+    state.SetLabel(british ? "british" : "american");
+}
+BENCHMARK(BM_LoadDictionary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_TranscribeSentence(benchmark::State &state) {
+    const bool british = state.range(0) != 0;
+    loadVariant(state, british);
+    const TranscriptionEngine engine;
+    for (auto _ : state) {
+        for (const std::u16string &sentence : sentences)
+            benchmark::DoNotOptimize(engine.transcribeSentence(sentence));
+    }
+    state.counters["words/s"] =
+        benchmark::Counter(wordCount, benchmark::Counter::kIsIterationInvariantRate);
+    state.SetLabel(british ? "british" : "american");
+}
+BENCHMARK(BM_TranscribeSentence)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What one press of "Transcribe!" costs before any widget is touched.
+void BM_BuildDocumentWithLoad(benchmark::State &state) {
+    const bool british = state.range(0) != 0;
+    const bool cyrillic = state.range(1) != 0;
+    for (auto _ : state) {
+        loadVariant(state, british);
+        benchmark::DoNotOptimize(orvanta::buildDocument(longText, cyrillic));
+    }
+    state.counters["words/s"] =
+        benchmark::Counter(wordCount, benchmark::Counter::kIsIterationInvariantRate);
+    state.SetLabel(std::string(british ? "british" : "american") + (cyrillic ? ", cyrillic" : ""));
+}
+BENCHMARK(BM_BuildDocumentWithLoad)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_CutSentences(benchmark::State &state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orvanta::cutSentences(longText));
+}
+BENCHMARK(BM_CutSentences)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    std::string textFile;
+    std::vector<char *> rest{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--root=", 7) == 0)
+            root = argv[i] + 7;
+        else if (std::strncmp(argv[i], "--text=", 7) == 0)
+            textFile = argv[i] + 7;
+        else
+            rest.push_back(argv[i]);
+    }
+    std::string text;
+    if (textFile.empty()) {
+        text = orvanta::bench::standardText(root);
+    } else {
+        std::ifstream in(textFile, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        text = bytes.str();
+        if (!in) {
+            std::fprintf(stderr, "cannot read %s\n", textFile.c_str());
+            return 1;
+        }
+    }
+    longText = QString::fromUtf8(text);
+    const TranscriptionEngine engine;
+    for (const QString &sentence : orvanta::cutSentences(longText)) {
+        sentences.push_back(sentence.toStdU16String());
+        // Words as the engine counts them: after normalisation, at spaces.
+        const std::u16string normal = engine.normalizeSentence(sentences.back());
+        if (!normal.empty())
+            wordCount += 1 + double(std::count(normal.begin(), normal.end(), u' '));
+    }
+    std::printf("text: %zu bytes, %zu sentences, %.0f words\n", text.size(), sentences.size(),
+                wordCount);
+
+    int restCount = int(rest.size());
+    benchmark::Initialize(&restCount, rest.data());
+    if (benchmark::ReportUnrecognizedArguments(restCount, rest.data()))
+        return 2;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,106 @@
+// Times a run of the real window on a long text: the press of "Transcribe!"
+// until the result editor and the HTML tab hold the document. Also times the
+// widget steps one by one, to show where the time of a run goes.
+//   orvanta_bench_window TEXT [RUNS]   (from the repository root, for data/)
+#include "document/dictionary_location.h"
+#include "document/document.h"
+#include "engine/dictionary.h"
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// Median and best of `runs` timings of `step`, in milliseconds.
+void time(const char *what, int runs, const std::function<void()> &step) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        ms.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-52s median %8.1f ms   best %8.1f ms   (%d runs)\n", what, ms[ms.size() / 2],
+                ms.front(), runs);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s TEXT [RUNS]\n", argv[0]);
+        return 2;
+    }
+    QFile file(QString::fromLocal8Bit(argv[1]));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    const QString text = QString::fromUtf8(file.readAll());
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+
+    MainWindow window;
+    window.show();
+    auto *input = window.findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"));
+    auto *button = window.findChild<QPushButton *>(QStringLiteral("btnVocanize"));
+    auto *result = window.findChild<QTextEdit *>(QStringLiteral("textEdit"));
+    auto *source = window.findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit_2"));
+    if (!input || !button || !result || !source) {
+        std::fprintf(stderr, "the window lacks the widgets of a run\n");
+        return 1;
+    }
+    input->setPlainText(text);
+    QApplication::processEvents();
+
+    std::printf("text: %lld characters\n", static_cast<long long>(text.size()));
+    time("window run (click to result editor and HTML tab)", runs, [&] {
+        button->click();
+        // Layout and painting that the run queued count as part of it.
+        QApplication::processEvents();
+    });
+    if (source->toPlainText().isEmpty() || result->document()->isEmpty()) {
+        std::fprintf(stderr, "the run produced no result\n");
+        return 1;
+    }
+
+    // The same steps one by one, on widgets of the same classes.
+    const QString path = orvanta::locateDictionary(orvanta::americanDictionaryFile);
+    QString document;
+    time("  load dictionary + build document", runs, [&] {
+        orvanta::loadDictionary(QFile::encodeName(path).toStdString());
+        document = orvanta::buildDocument(text, false);
+    });
+    QTextEdit editor;
+    volatile qsizetype exported = 0;
+    QPlainTextEdit plain;
+    editor.resize(result->size());
+    plain.resize(source->size());
+    editor.show();
+    plain.show();
+    time("  QTextEdit::setHtml(document)", runs, [&] {
+        editor.setHtml(document);
+        QApplication::processEvents();
+    });
+    time("  QTextEdit::toHtml() (the HTML tab's refresh)", runs,
+         [&] { exported = editor.toHtml().size(); });
+    time("  QPlainTextEdit::setPlainText(document)", runs, [&] {
+        plain.setPlainText(document);
+        QApplication::processEvents();
+    });
+    return 0;
+}
