@@ -277,7 +277,10 @@ bool PronunciationDictionary::loadDictionary(const std::string &path) {
     }
     // One byte more than expected, so that reaching the end is seen without
     // growing; a file that grows while being read is read to its new end.
-    reserveBytes(expected + 1);
+    // The size is only a hint (a directory reports nonsense), so it is
+    // capped and the buffer grows as needed.
+    constexpr std::size_t largestHint = std::size_t{1} << 28;
+    reserveBytes((expected < largestHint ? expected : largestHint) + 1);
     for (;;) {
         size_ += std::fread(bytes_.get() + size_, 1, capacity_ - size_, file);
         if (size_ < capacity_)

@@ -70,9 +70,12 @@ TEST(DictionaryFile, MissingFileEmptiesAndReloadReplaces) {
     ASSERT_TRUE(loadDictionary(path));
     ASSERT_TRUE(loadDictionary(path));
     EXPECT_EQ(dictionarySize(), 2u);
-    EXPECT_FALSE(loadDictionary(path + ".missing"));
-    EXPECT_EQ(dictionarySize(), 0u);
-    EXPECT_FALSE(dictionaryHas(u"cat"));
+    for (const std::string &unreadable : {path + ".missing", ::testing::TempDir()}) {
+        ASSERT_TRUE(loadDictionary(path));
+        EXPECT_FALSE(loadDictionary(unreadable)) << unreadable;
+        EXPECT_EQ(dictionarySize(), 0u);
+        EXPECT_FALSE(dictionaryHas(u"cat"));
+    }
     ASSERT_TRUE(loadDictionary(temporaryFile("0\tcow\tkaU\n")));
     EXPECT_FALSE(dictionaryHas(u"dog"));
     EXPECT_EQ(transcriptionOf(u"cow"), u"kaU");
