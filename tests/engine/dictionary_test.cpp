@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 
 namespace orvanta {
 namespace {
@@ -98,6 +99,30 @@ TEST(DictionaryFile, FindsEveryKeyOfALargeFile) {
 
 TEST(DictionaryFile, FoldsOnlyAsciiCapitals) {
     EXPECT_EQ(toLowerAscii(u"AZaz@[`{09'\u00C9\u0416"), u"azaz@[`{09'\u00C9\u0416");
+
+    // Keys of every length, made of the letters around A-Z and high bytes,
+    // are found under the same folding that word lookup applies.
+    const std::string alphabet = "@AMZ[`az{\xC1\xDA\x80\xFF \r";
+    std::mt19937 random(5);
+    std::vector<std::string> keys;
+    std::string bytes;
+    for (std::size_t length = 0; length < 40; ++length) {
+        std::string key;
+        for (std::size_t i = 0; i < length; ++i)
+            key += alphabet[random() % alphabet.size()];
+        keys.push_back(key);
+        bytes += "x\t" + key + "\tv" + std::to_string(length) + "\n";
+    }
+    PronunciationDictionary dictionary;
+    dictionary.loadDictionaryFromBytes(bytes);
+    for (std::size_t length = 0; length < keys.size(); ++length) {
+        std::u16string word;
+        for (const char c : keys[length])
+            word += static_cast<char16_t>(static_cast<signed char>(c));
+        const std::string code = "v" + std::to_string(length);
+        EXPECT_EQ(dictionary.transcriptionOf(toLowerAscii(word)),
+                  std::u16string(code.begin(), code.end()));
+    }
 }
 
 } // namespace
