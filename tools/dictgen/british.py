@@ -85,11 +85,13 @@ def voiceless_past(word, phones):
 
 
 def weak_goose(word, phones):
-    """Unstressed GOOSE before a consonant or vowel is the short FOOT vowel in citation
-    forms (ˈdepjʊti, ˌedʒʊˈkeɪʃn); the long vowel stays at the end of the word."""
+    """Unstressed GOOSE after j, ʃ, ʒ, tʃ or dʒ inside a word, between two other syllables,
+    is the short FOOT vowel in citation forms (ˈdepjʊti, ˌedʒʊˈkeɪʃn, ˌsɪtʃʊˈeɪʃn)."""
+    idx = [i for i, (_, s) in enumerate(phones) if s is not None]
     out = list(phones)
-    for i, (p, s) in enumerate(phones):
-        if p == 'H' and s == 0 and i + 1 < len(phones):
+    for k, i in enumerate(idx):
+        if 0 < k < len(idx) - 1 and phones[i] == ('H', 0) and i > 0 \
+                and phones[i - 1][0] in ('j', 'S', 'Z', 'C', 'G'):
             out[i] = ('u', 0)
     return out
 
@@ -102,8 +104,12 @@ def final_foot(word, phones):
 
 
 def weak_strut(word, phones):
-    """STRUT only occurs stressed; unstressed the voice's ʌ is schwa (ˈkɒləm, ˈsɪrəp)."""
-    return [('q', 0) if (p == 'A' and s == 0) else (p, s) for p, s in phones]
+    """The suffix -some is unstressed schwa (ˈɡruːsəm), not the voice's STRUT."""
+    if word.endswith(('some', 'somely', 'someness')) and len(word) > 6:
+        for i in range(len(phones) - 1, -1, -1):
+            if phones[i] == ('A', 0):
+                return phones[:i] + [('q', 0)] + phones[i + 1:]
+    return phones
 
 
 def weak_nurse(word, phones):
@@ -140,6 +146,30 @@ def weak_initial_dress(word, phones):
     return phones
 
 
+def spelled_kit(word, phones):
+    """A schwa spelled i is ɪ in RP citation forms (əˈbɪlɪti, ˈpɒsɪbl, ˈæplɪˌkeɪʃn)."""
+    from .spelling import align
+    groups = align(word, phones)
+    if groups is None:
+        return phones
+    out = list(phones)
+    idx = [i for i, (_, s) in enumerate(phones) if s is not None]
+    for k, (i, (letters, tail)) in enumerate(zip(idx, groups)):
+        if phones[i] == ('q', 0) and letters == 'i' and not (
+                i + 1 < len(phones) and phones[i + 1][0] in ('r', 'l') and k == len(idx) - 1):
+            out[i] = ('I', 0)
+    return out
+
+
+def internal_happy(word, phones):
+    """Inside a word the happY vowel before a consonant is ɪ (ˈæŋɡrɪli, ˈeniwʌn)."""
+    out = list(phones)
+    for i in range(len(phones) - 1):
+        if phones[i] == ('i', 0) and phones[i + 1][1] is None:
+            out[i] = ('I', 0)
+    return out
+
+
 def ion_glide(word, phones):
     """-llion and -nion after a short vowel end in jən (ˈmɪljən, əˈpɪnjən), not iən."""
     if not (word.endswith(('llion', 'llions', 'nion', 'nions'))):
@@ -153,7 +183,8 @@ def ion_glide(word, phones):
 
 
 CORRECTIONS = [nasal_before_stress, voiceless_past, weak_goose, final_foot, weak_strut,
-               weak_nurse, one_strut, weak_initial_dress, ion_glide]
+               one_strut, weak_initial_dress, ion_glide, spelled_kit,
+               internal_happy]
 
 
 def compound_happy(lexicon):
