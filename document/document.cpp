@@ -51,9 +51,24 @@ QStringList cutSentences(const QString &text) {
     // as pasted text often carries it after a full stop.
     static const QRegularExpression delimiter(QStringLiteral("([\\.\\?!]\\s+|\n)"),
                                               QRegularExpression::UseUnicodePropertiesOption);
+    // PCRE2 matches nothing in a subject that is not valid UTF-16, so one
+    // lone surrogate (half of a pasted emoji) would leave the whole text one
+    // sentence. Match on a copy with each half replaced one for one, which
+    // keeps every position, and cut the user's own text.
+    QString matchable;
+    if (!QStringView(text).isValidUtf16()) {
+        matchable = text;
+        for (qsizetype i = 0; i < matchable.size(); ++i) {
+            if (matchable.at(i).isHighSurrogate() && i + 1 < matchable.size() &&
+                matchable.at(i + 1).isLowSurrogate())
+                ++i;
+            else if (matchable.at(i).isSurrogate())
+                matchable[i] = QChar::ReplacementCharacter;
+        }
+    }
     QStringList sentences;
     qsizetype start = 0;
-    for (auto it = delimiter.globalMatch(text); it.hasNext();) {
+    for (auto it = delimiter.globalMatch(matchable.isNull() ? text : matchable); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         const qsizetype end = match.capturedStart();
         // Every piece a delimiter follows gets its mark back, the last one

@@ -1,0 +1,152 @@
+// Hostile dictionary files: garbage, huge lines, a million duplicates, paths
+// that are not plain files. Each loads what the format says, or nothing,
+// and never brings the program down.
+#include "engine/dictionary.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <random>
+#include <string>
+#include <unistd.h>
+
+namespace orvanta {
+namespace {
+
+std::string writeFile(const std::string &bytes) {
+    // The process id keeps two builds' test runs on one machine apart.
+    const std::string path =
+        ::testing::TempDir() + "orvanta-hostile-dictionary-" + std::to_string(getpid()) + ".txt";
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+std::u16string widen(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    for (const char b : bytes)
+        out += static_cast<char16_t>(static_cast<signed char>(b));
+    return out;
+}
+
+// The format read the slow, plain way: lines at LF (a CR before it
+// dropped), exactly three TAB fields, key folded A-Z, later line wins.
+std::map<std::u16string, std::u16string> expectedEntries(std::string_view bytes) {
+    std::map<std::u16string, std::u16string> entries;
+    for (std::size_t start = 0;;) {
+        const std::size_t lf = bytes.find('\n', start);
+        std::string_view line = bytes.substr(start, lf == std::string_view::npos ? lf : lf - start);
+        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const std::size_t tab1 = line.find('\t');
+        const std::size_t tab2 = tab1 == line.npos ? tab1 : line.find('\t', tab1 + 1);
+        if (tab2 != line.npos && line.find('\t', tab2 + 1) == line.npos) {
+            std::u16string key = widen(line.substr(tab1 + 1, tab2 - tab1 - 1));
+            for (char16_t &c : key)
+                c = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+            entries[key] = widen(line.substr(tab2 + 1));
+        }
+        if (lf == std::string_view::npos)
+            return entries;
+        start = lf + 1;
+    }
+}
+
+std::string randomBytes(std::size_t size, unsigned seed) {
+    // Dense in TAB, LF and CR so that many lines are entries.
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char &b : bytes) {
+        const unsigned r = random() % 16;
+        b = r == 0 ? '\t' : r == 1 ? '\n' : r == 2 ? '\r' : static_cast<char>(random());
+    }
+    return bytes;
+}
+
+std::string repeated(std::string_view piece, std::size_t times) {
+    std::string out;
+    out.reserve(piece.size() * times);
+    for (std::size_t i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
+TEST(HostileDictionaryFile, LoadsWhatTheFormatSays) {
+    const struct {
+        const char *what;
+        std::function<std::string()> bytes;
+    } cases[] = {
+        {"binary garbage", [] { return randomBytes(1 << 20, 1); }},
+        {"binary garbage, another seed", [] { return randomBytes(1 << 20, 2); }},
+        {"only NUL bytes", [] { return std::string(1 << 20, '\0'); }},
+        {"NUL inside lines", [] { return std::string("1\tca\0t\tk\0xt\n\0\t\0\t\0", 17); }},
+        {"no trailing line feed", [] { return std::string("1\tcat\tkxt\n1\tdog\tdPg"); }},
+        {"CR line ends only: one line", [] { return std::string("1\tcat\tkxt\r1\tdog\tdPg\r"); }},
+        {"a million duplicate keys",
+         [] {
+             std::string bytes = repeated("1\tWord\twEd\n1\tword\t\n1\tWORD\twE:d\n", 333'333);
+             return bytes + "1\twOrD\tlast\n";
+         }},
+        {"a 10 MB line without TAB", [] { return std::string(10 << 20, 'x'); }},
+        {"a 10 MB word", [] { return "1\t" + std::string(10 << 20, 'w') + "\tw\n"; }},
+        {"a 10 MB transcription", [] { return "1\tw\t" + std::string(10 << 20, 'q'); }},
+        {"five million empty lines", [] { return std::string(5'000'000, '\n'); }},
+        {"a million TABs on one line", [] { return std::string(1'000'000, '\t'); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string bytes = c.bytes();
+        const auto expected = expectedEntries(bytes);
+        std::size_t present = 0;
+        for (const auto &entry : expected)
+            present += entry.second.empty() ? 0 : 1;
+        const std::string path = writeFile(bytes);
+        // Loaded twice: the second load must give the same dictionary.
+        for (int pass = 0; pass < 2; ++pass) {
+            ASSERT_TRUE(loadDictionary(path));
+            ASSERT_EQ(dictionarySize(), present);
+            for (const auto &[key, code] : expected)
+                ASSERT_EQ(transcriptionOf(key), code);
+        }
+    }
+}
+
+TEST(HostileDictionaryFile, MillionDuplicatesKeepTheLastLine) {
+    loadDictionaryFromBytes(repeated("1\tword\tfirst\n1\tWord\tsecond\n", 500'000) +
+                            "1\twORD\tthird");
+    EXPECT_EQ(dictionarySize(), 1u);
+    EXPECT_EQ(transcriptionOf(u"word"), u"third");
+}
+
+TEST(HostileDictionaryPath, AnythingButAReadableFileLoadsNothing) {
+    namespace fs = std::filesystem;
+    const fs::path directory = fs::path(::testing::TempDir()) /
+                               ("orvanta-dictionary-directory-" + std::to_string(getpid()));
+    fs::create_directories(directory);
+    const struct {
+        const char *what;
+        std::string path;
+        bool readable;
+    } cases[] = {
+        {"a directory", directory.string(), false},
+        {"a directory with a trailing slash", directory.string() + "/", false},
+        {"a missing file", (directory / "missing.txt").string(), false},
+        {"a file below a file", writeFile("x") + "/below.txt", false},
+        {"the empty path", "", false},
+        {"an empty device", "/dev/null", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        loadDictionaryFromBytes("1\tcat\tkxt\n");
+        EXPECT_EQ(loadDictionary(c.path), c.readable);
+        EXPECT_EQ(dictionarySize(), 0u);
+        EXPECT_FALSE(dictionaryHas(u"cat"));
+    }
+}
+
+} // namespace
+} // namespace orvanta
