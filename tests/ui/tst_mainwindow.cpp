@@ -149,6 +149,25 @@ private slots:
         QCOMPARE(child<QTabWidget>("tabWidget")->currentIndex(), 0);
     }
 
+    void typedTextSurvivesIntoTheResult_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("angle brackets") << "a<b and c>d"
+                                        << "a<b and c>d";
+        QTest::newRow("lone bracket") << "x <y"
+                                      << "x <y";
+        QTest::newRow("ampersand entity") << "&amp; &lt;"
+                                          << "&amp; &lt;";
+        QTest::newRow("final full stop") << "Hello world.\n"
+                                         << "Hello world.";
+    }
+    void typedTextSurvivesIntoTheResult() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        transcribe(typed, true, false);
+        QCOMPARE(result()->toPlainText().split('\n').first(), shown);
+    }
+
     void switchingVariantUsesOnlyTheNewDictionary() {
         transcribe("cat", true, false);
         transcribe("cat", false, false);
