@@ -107,8 +107,10 @@ void PronunciationDictionary::clear() {
     nonEmptyCount_ = 0;
 }
 
+// Keeps the buffer between loads, unless it is far larger than needed (a
+// huge file loaded once should not hold its memory for good).
 void PronunciationDictionary::reserveBytes(std::size_t size) {
-    if (size <= capacity_)
+    if (size <= capacity_ && capacity_ / 4 <= size + (std::size_t{1} << 20))
         return;
     auto bigger = std::make_unique_for_overwrite<char[]>(size + readSlack);
     if (size_ != 0)
@@ -178,6 +180,8 @@ void PronunciationDictionary::index() {
     while (tableSize < 2 * lineCount)
         tableSize *= 2;
     slots_.assign(tableSize, 0);
+    if (slots_.capacity() / 4 > tableSize)
+        slots_.shrink_to_fit();
 
     // The table is far bigger than the cache, so each insertion would wait
     // for its slot. Lines are therefore inserted a few lines behind the
