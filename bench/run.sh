@@ -26,6 +26,17 @@ echo
 echo "== dictionary load, transcription throughput, document build (Google Benchmark)"
 "$build/bench/orvanta_bench" --root=. --text="$text" --benchmark_min_time=1 \
     --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+fortunes=/usr/share/games/fortunes
+if [ -d "$fortunes" ]; then
+    echo
+    echo "== transcription throughput on real English: Debian's fortunes"
+    real="$build/bench/fortunes.txt"
+    find "$fortunes" -maxdepth 1 -type f ! -name '*.*' -print0 | sort -z |
+        xargs -0 cat | grep -v '^%$' >"$real"
+    "$build/bench/orvanta_bench" --root=. --text="$real" --benchmark_min_time=1 \
+        --benchmark_filter='TranscribeSentence|BuildDocument' --benchmark_repetitions=3 \
+        --benchmark_report_aggregates_only=true
+fi
 echo
 echo "== orvanta-transcribe on the text: peak memory per format"
 for format in lines tsv html; do
