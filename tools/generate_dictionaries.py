@@ -21,7 +21,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BRITISH_FILE = 'velmor_eng_transcription.txt'
 AMERICAN_FILE = 'american_transcription-abridged.txt'
 ESPEAK_VOICE = 'en-gb-x-rp'
-PLAIN_WORD = re.compile(r"[a-z]+(?:'[a-z]+)*")
+PLAIN_WORD = re.compile(r"'?[a-z]+(?:'[a-z]+)*'?")
 HYPHENATED = re.compile(r"[a-z]+(?:-[a-z]+)+")
 
 
