@@ -9,7 +9,7 @@ build=${1:-build}
 cmake -S . -B "$build" -DORVANTA_BUILD_TESTS=ON >/dev/null
 cmake --build "$build" --parallel 2 --target orvanta_screenshot
 
-text='Orvanta adds phonetic transcription to English text. Where are you going this morning?
+text='This program adds phonetic transcription to English text. Where are you going this morning?
 I think that the weather is lovely for a long walk in the park!'
 
 xvfb-run -a -s "-screen 0 1100x700x24" bash -c '
