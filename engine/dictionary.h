@@ -21,7 +21,8 @@ namespace orvanta {
 class PronunciationDictionary {
 public:
     // Replaces the content with the entries of the file at `path`. A file
-    // that cannot be opened empties the dictionary and returns false.
+    // that cannot be opened, or not read at all (a directory), empties the
+    // dictionary and returns false.
     bool loadDictionary(const std::string &path);
     // Replaces the content with the entries of `bytes`, read as a file.
     void loadDictionaryFromBytes(std::string_view bytes);
@@ -59,8 +60,8 @@ std::u16string toLowerAscii(std::u16string_view text);
 
 // Replaces the whole process-wide dictionary with the entries of the file at
 // `path` (one entry per line: ignored TAB word TAB transcription). A file that
-// cannot be opened leaves the dictionary empty. Returns whether the file could
-// be opened, so that callers can tell the user; nothing is thrown.
+// cannot be opened or read leaves the dictionary empty. Returns whether the
+// file could be read, so that callers can tell the user; nothing is thrown.
 bool loadDictionary(const std::string &path);
 
 // The same, from bytes already in memory (used by tools, tests and fuzzing).
