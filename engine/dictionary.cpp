@@ -2,6 +2,7 @@
 
 #include "engine/transcription_engine.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <cstring>
@@ -69,19 +70,30 @@ std::uint64_t hashKey(char *key, std::size_t length, bool fold) {
     return hash ^ (hash >> 29);
 }
 
-std::size_t countLineFeeds(const char *bytes, std::size_t size) {
+struct SeparatorCounts {
+    std::size_t lineFeeds = 0;
+    std::size_t tabs = 0;
+};
+
+SeparatorCounts countSeparators(const char *bytes, std::size_t size) {
     // Fixed-size blocks let the compiler vectorise the count.
     constexpr std::size_t block = 64;
-    std::size_t count = 0, i = 0;
+    SeparatorCounts counts;
+    std::size_t i = 0;
     for (; i + block <= size; i += block) {
-        unsigned char inBlock = 0;
-        for (std::size_t k = 0; k < block; ++k)
-            inBlock = static_cast<unsigned char>(inBlock + (bytes[i + k] == '\n'));
-        count += inBlock;
+        unsigned char lineFeeds = 0, tabs = 0;
+        for (std::size_t k = 0; k < block; ++k) {
+            lineFeeds = static_cast<unsigned char>(lineFeeds + (bytes[i + k] == '\n'));
+            tabs = static_cast<unsigned char>(tabs + (bytes[i + k] == '\t'));
+        }
+        counts.lineFeeds += lineFeeds;
+        counts.tabs += tabs;
     }
-    for (; i < size; ++i)
-        count += bytes[i] == '\n';
-    return count;
+    for (; i < size; ++i) {
+        counts.lineFeeds += bytes[i] == '\n';
+        counts.tabs += bytes[i] == '\t';
+    }
+    return counts;
 }
 
 void prefetch([[maybe_unused]] const void *address) {
@@ -173,11 +185,14 @@ void PronunciationDictionary::index() {
         return;
     std::memset(data + size_, 0, readSlack); // defined bytes for the word reads
 
-    // Size the table for every line being an entry, at most half full, so
-    // that it never needs to grow while loading.
-    const std::size_t lineCount = countLineFeeds(data, size_) + 1;
+    // Size the table for every possible entry, at most half full, so that it
+    // never needs to grow while loading. An entry line has two TABs of its
+    // own: counting lines alone gave a file of empty or TAB-less lines (a
+    // log picked by mistake) a table of 16 bytes per line, 20 times the file.
+    const SeparatorCounts counts = countSeparators(data, size_);
+    const std::size_t entryBound = std::min(counts.lineFeeds + 1, counts.tabs / 2 + 1);
     std::size_t tableSize = 16;
-    while (tableSize < 2 * lineCount)
+    while (tableSize < 2 * entryBound)
         tableSize *= 2;
     slots_.assign(tableSize, 0);
     if (slots_.capacity() / 4 > tableSize)

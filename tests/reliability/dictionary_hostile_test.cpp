@@ -6,12 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <random>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orvanta {
@@ -120,6 +123,45 @@ TEST(HostileDictionaryFile, MillionDuplicatesKeepTheLastLine) {
                             "1\twORD\tthird");
     EXPECT_EQ(dictionarySize(), 1u);
     EXPECT_EQ(transcriptionOf(u"word"), u"third");
+}
+
+// Peak memory, in MB, that loading `bytes` adds; measured in a child
+// process so that earlier allocations of this one do not hide it.
+long peakMegabytesToLoad(const std::string &bytes) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        loadDictionaryFromBytes(bytes);
+        getrusage(RUSAGE_SELF, &after);
+        const long grown = (after.ru_maxrss - before.ru_maxrss) / 1024;
+        const ssize_t written = write(pipeEnds[1], &grown, sizeof grown);
+        _exit(written == sizeof grown ? 0 : 1);
+    }
+    long grown = -1;
+    if (read(pipeEnds[0], &grown, sizeof grown) != sizeof grown)
+        grown = -1;
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+    waitpid(child, nullptr, 0);
+    return grown;
+}
+
+TEST(HostileDictionaryFile, MemoryFollowsTheEntriesNotTheLineCount) {
+    // A log picked as dictionary: 32 MB of lines that can never be entries.
+    // The loader keeps the bytes it reads (a few times their size at most);
+    // a lookup table with room for every line would take 16 times more.
+    constexpr long megabytes = 32;
+    for (const char *line : {"\n", "no tab\n", "one\ttab\n"}) {
+        SCOPED_TRACE(line);
+        const std::string bytes = repeated(line, (megabytes << 20) / std::strlen(line));
+        const long grown = peakMegabytesToLoad(bytes);
+        ASSERT_GE(grown, 0);
+        EXPECT_LT(grown, 4 * megabytes);
+    }
 }
 
 TEST(HostileDictionaryPath, AnythingButAReadableFileLoadsNothing) {
