@@ -4,6 +4,7 @@
 # Figures and the machine they were taken on are recorded in docs/performance.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/deps.sh bench
 espeak=yes
 [ "${1:-}" = "--no-espeak" ] && espeak=no
 

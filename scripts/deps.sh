@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, or says how to.
-#   scripts/deps.sh build|test|ci
+#   scripts/deps.sh build|test|ci|bench
 set -euo pipefail
 
 build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libbenchmark-dev)
 ci_packages=(clang libclang-rt-14-dev)
+bench_packages=(espeak-ng fortunes)
 
 packages=("${build_packages[@]}")
 case "${1:-build}" in
     build) ;;
     test) packages+=("${test_packages[@]}") ;;
     ci) packages+=("${test_packages[@]}" "${ci_packages[@]}") ;;
-    *) echo "usage: $0 build|test|ci" >&2; exit 2 ;;
+    bench) packages+=("${test_packages[@]}" "${bench_packages[@]}") ;;
+    *) echo "usage: $0 build|test|ci|bench" >&2; exit 2 ;;
 esac
 
 missing=()
