@@ -21,6 +21,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BRITISH_FILE = 'velmor_eng_transcription.txt'
 AMERICAN_FILE = 'american_transcription-abridged.txt'
 ESPEAK_VOICE = 'en-gb-x-rp'
+ESPEAK_AMERICAN_VOICE = 'en-us'
 PLAIN_WORD = re.compile(r"'?[a-z]+(?:'[a-z]+)*'?")
 HYPHENATED = re.compile(r"[a-z]+(?:-[a-z]+)+")
 
@@ -68,11 +69,18 @@ def build_american(cmu, word_list, english_words, log):
             joined = w.replace('-', '')
             if joined not in lexicon:
                 lexicon[joined] = american_phones(joined, cmu[w])
+    engine = Espeak(ESPEAK_AMERICAN_VOICE)
+    log(f'espeak-ng {engine.version}, voice {ESPEAK_AMERICAN_VOICE}, for words CMU lacks')
     for w in sorted(word_list - set(lexicon)):
         for cand in extras.american_spelling_candidates(w):
             if cand in lexicon:
                 lexicon[w] = lexicon[cand]
                 break
+        else:
+            try:
+                lexicon[w] = american.from_espeak(engine.phonemes(w))
+            except american.UnknownPhoneme as e:
+                log(f'  skipped {w}: unknown espeak phoneme {e}')
     return finish(lexicon, english_words, 'american')
 
 

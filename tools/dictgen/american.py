@@ -38,6 +38,8 @@ def from_cmu(arpabet):
             phones += [('E:' if stress else 'q', stress), ('r', None)]
         elif nxt == 'R' and base in R_COLOURED and (after is None or after not in VOWELS):
             phones.append((R_COLOURED[base], stress))
+        elif nxt == 'R' and base == 'IY' and stress:
+            phones.append(('I', stress))     # NEAR before a vowel: ˈhɪrɪŋ, ˈsɪriəs
         else:
             code = VOWELS[base][0 if stress else 1]
             if base == 'UW' and not stress and i == n - 1:
@@ -96,6 +98,7 @@ def spelled_kit(word, phones):
         if letters == 'i' and not tail.startswith('bl') and not ity:
             out[i] = ('I', 0)
         elif letters == 'e' and tail in ('d', 's', 'st', 't', 'ts', 'ss', 'sts', 'ds') and (
+                k > 0 and groups[k - 1][1]) and (
                 last or _suffix_after(word, tail) in ('ing', 'ed', 'ly', 'ness', 'er')):
             out[i] = ('I', 0)
         elif letters == 'a' and tail.startswith('ge') or (
@@ -113,10 +116,14 @@ def weak_prefix(word, phones):
         return phones
     first = idx[0]
     p, s = phones[first]
-    if s != 0:
+    # a secondary stress on the prefix right before the main stress is CMU's habit for
+    # the full vowel in careful speech (ˌriˈkwaɪər); citation forms reduce it
+    if s == 2 and not (phones[idx[1]][1] == 1 and p == 'J' and re.match(r'(re|de|pre|be)[^aeiou]', word)):
+        return phones
+    if s == 1:
         return phones
     out = list(phones)
-    if re.match(r'(re|de|pre|be)[^aeiou]|ex|e[^aeiou][aeiou]', word) and p in ('q', 'i', 'e'):
+    if re.match(r'(re|de|pre|be)[^aeiou]|ex|e[^aeiou][aeiou]', word) and p in ('q', 'i', 'e', 'J'):
         out[first] = ('I', 0)
     elif word.startswith('pro') and p == 'ou' and phones[idx[1]][1] == 1:
         out[first] = ('q', 0)
@@ -141,7 +148,8 @@ def gliding_u(word, phones):
 
 def thought_spelling(word, phones):
     """CMU often gives the merged LOT vowel to THOUGHT words spelled au, aw, augh, ough or
-    al before a consonant (kɔz, bɔt, ˈfɔlɪŋ); learner dictionaries keep THOUGHT."""
+    al before a consonant (kɔz, bɔt, ˈfɔlɪŋ), and to CLOTH words; learner dictionaries keep
+    THOUGHT."""
     groups = align(word, phones)
     if groups is None:
         return phones
@@ -149,10 +157,73 @@ def thought_spelling(word, phones):
     for i, (letters, tail) in zip(_vowels(phones), groups):
         if phones[i][0] != 'R' or phones[i][1] == 0:
             continue
+        rest = word[word.find(letters + tail) + len(letters + tail):] if letters + tail in word else None
         if letters in ('au', 'aw', 'ou') and (letters != 'ou' or tail.startswith('gh')) \
-                or (letters == 'a' and re.match(r'l(l|k|t|d|s)', tail)):
+                or (letters == 'a' and re.match(r'l(l|k|t|d|s)', tail)) \
+                or (letters == 'o' and (tail in CLOTH_TAILS or tail[-1:] == 's' and tail[:-1] in CLOTH_TAILS) and rest in ('', 's', 'ing', 'er', 'en', 'ed', 'y', 'ly')):
             out[i] = ('L', phones[i][1])
     return out
 
 
+# LOT before these spellings is the THOUGHT vowel in American citation forms (dɔɡ, kɔst,
+# sɔft, lɔŋ, ˈɔfən)
+CLOTH_TAILS = {'f', 'ff', 'ft', 's', 'ss', 'st', 'th', 'ng', 'g'}
+
+
 CORRECTIONS = [spelled_kit, weak_prefix, gliding_u, thought_spelling]
+
+
+# ---------------------------------------------------------------------------------------
+# Words the CMU dictionary lacks (mostly from the British word lists) come from espeak-ng's
+# en-us voice; its r-coloured vowels are single phonemes that take their r here.
+ESPEAK_US = {
+    'p': 'p', 'b': 'b', 't': 't', 't#': 't', 't2': 't', 'd': 'd', 'k': 'k', 'g': 'g', 'f': 'f',
+    'v': 'v', 'T': 'T', 'D': 'D', 's': 's', 'z': 'z', 'S': 'S', 'Z': 'Z', 'h': 'h', 'tS': 'C',
+    'dZ': 'G', 'm': 'm', 'n': 'n', 'n-': 'n', 'm-': 'm', 'N': 'N', 'w': 'w', 'l': 'l',
+    'l#': 'l', 'r': 'r', 'r-': 'r', 'j': 'j', 'x': 'k', 'C': 'k', '?': 't',
+    'I': 'I', 'I2': 'I', 'I#': 'I', 'i': 'i', 'i:': 'J', 'i::': 'J', 'E': 'e', 'e': 'e',
+    'a': 'x', 'aa': 'x', 'a#': 'q', '0': 'R', 'O': 'L', 'O2': 'L', 'V': 'A', 'U': 'u',
+    'u': 'u', 'u:': 'H', '@': 'q', '@2': 'q', '@5': 'q', 'A:': 'R', 'O:': 'L', 'eI': 'eI',
+    'aI': 'aI', 'OI': 'OI', 'oU': 'ou', 'o': 'ou', 'aU': 'au',
+    'O~': 'R', 'A~': 'R', 'e~': 'R', 'a~': 'x', 'U~': 'A',
+}
+# r-coloured phonemes: vowel parts, then an r unless one follows anyway
+ESPEAK_US_R = {
+    '3:': ['E:'], '3': ['q'], 'i@3': ['I'], 'e@': ['e'], 'U@': ['u'], 'A@': ['R'],
+    'O@': ['L'], 'o@': ['L'], 'aI3': ['aI', 'q'], 'aI@': ['aI', 'q'],
+}
+ESPEAK_US_SPLIT = {'i@': ['i', 'q'], '@L': ['q', 'l'], '@-': []}
+ESPEAK_IGNORED = {';', '_', '_!', '_:', '%', '=', ''}
+
+
+class UnknownPhoneme(Exception):
+    pass
+
+
+def from_espeak(tokens):
+    """espeak en-us tokens (stress marks attached) -> phonology pairs."""
+    phones = []
+    for k, tok in enumerate(tokens):
+        stress = 0
+        while tok and tok[0] in "',%=":
+            stress = {"'": 1, ',': 2}.get(tok[0], stress)
+            tok = tok[1:]
+        if tok in ESPEAK_IGNORED:
+            continue
+        if tok in ESPEAK_US_R:
+            parts = ESPEAK_US_R[tok]
+            phones += [(parts[0], stress)] + [(p, 0) for p in parts[1:]]
+            nxt = tokens[k + 1].lstrip("',%=") if k + 1 < len(tokens) else ''
+            if nxt not in ('r', 'r-'):
+                phones.append(('r', None))
+            continue
+        if tok in ESPEAK_US_SPLIT:
+            parts = ESPEAK_US_SPLIT[tok]
+            phones += [(p, stress if n == 0 else 0) if is_vowel(p) else (p, None)
+                       for n, p in enumerate(parts)]
+            continue
+        if tok not in ESPEAK_US:
+            raise UnknownPhoneme(tok)
+        code = ESPEAK_US[tok]
+        phones.append((code, stress) if is_vowel(code) else (code, None))
+    return phones

@@ -18,23 +18,32 @@ def vowel_groups(word):
 
 def align(word, phones):
     """[(letters, following consonants)] aligned one to one with the vowel phonemes, or
-    None when the counts cannot be matched (silent e's are dropped first)."""
+    None when the counts cannot be matched. A final e (also in -es, -ed) is taken as
+    silent first, then as spoken; vowel pairs may stand for two syllables."""
     nvow = sum(1 for _, s in phones if s is not None)
     groups = vowel_groups(word)
-    # a silent e: final, or in final -es/-ed
-    while len(groups) > nvow and groups and groups[-1][0] == 'e' and groups[-1][1] in ('', 's', 'd'):
-        groups.pop()
-        if groups:
-            letters, tail = groups[-1]
-            groups[-1] = (letters, tail + 'e' + (word[-1] if word[-1] in 'sd' else ''))
-    # two vowel letters spoken as two syllables (create, idea, radio)
+    tries = []
+    if len(groups) > 1 and groups[-1][0] == 'e' and groups[-1][1] in ('', 's', 'd'):
+        letters, tail = groups[-2]
+        tries.append(groups[:-2] + [(letters, tail + 'e' + groups[-1][1])])
+    tries.append(groups)
+    for attempt in tries:
+        attempt = _split_hiatus(attempt, nvow)
+        if len(attempt) == nvow:
+            return attempt
+    return None
+
+
+def _split_hiatus(groups, nvow):
+    """Two vowel letters spoken as two syllables (create, idea, radio)."""
+    groups = list(groups)
     k = 0
     while len(groups) < nvow and k < len(groups):
         letters, tail = groups[k]
         if len(letters) == 2 and letters in HIATUS:
             groups[k:k + 1] = [(letters[0], ''), (letters[1], tail)]
         k += 1
-    return groups if len(groups) == nvow else None
+    return groups
 
 
 HIATUS = {'ia', 'io', 'ea', 'eo', 'ua', 'uo', 'ue', 'ie', 'iu', 'oa', 'ei', 'ui', 'oi'}
