@@ -1,0 +1,60 @@
+// What the user finally sees: the document of arbitrary text, taken in by
+// the rich-text document the result editor shows. Checked: every
+// character of every sentence and of every rendering reaches the editor's
+// plain text, in order; white space may collapse, as HTML collapses it, and
+// the few code units the rich-text document reserves for its own structure
+// (paragraph and frame marks) may turn into line breaks, but no typed
+// character is swallowed as markup or dropped.
+#include "document/document.h"
+#include "engine/dictionary.h"
+#include "oracle.h"
+
+#include <QGuiApplication>
+#include <QString>
+#include <QTextDocument>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+using orvanta::fuzz::require;
+
+namespace {
+
+// White space, and what the rich-text document turns into a line break.
+bool mayChange(QChar c) {
+    const char16_t u = c.unicode();
+    return c.isSpace() || u == 0x2028 || u == 0x2029 || u == 0xFDD0 || u == 0xFDD1 || u == 0xFDEF;
+}
+
+QString kept(const QString &text) {
+    QString out;
+    for (const QChar c : text)
+        if (!mayChange(c))
+            out += c;
+    return out;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QGuiApplication application(*argc, *argv);
+    orvanta::loadDictionaryFromBytes("1\tthe\tDJ\n1\tcat\tkxt\n1\tsat\tsxt\n1\tfar\tfR\n");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const QString text = QString::fromStdU16String(orvanta::fuzz::toUtf16(data, size));
+    const bool cyrillic = size > 0 && (data[0] & 2);
+
+    QString expected;
+    for (const QString &sentence : orvanta::cutSentences(text))
+        expected += kept(sentence) + kept(orvanta::renderSentence(sentence, cyrillic));
+
+    QTextDocument view;
+    view.setHtml(orvanta::buildDocument(text, cyrillic));
+    const QString shown = kept(view.toPlainText());
+    require(shown == expected, "the result editor does not show what was typed",
+            shown.toStdU16String());
+    return 0;
+}
