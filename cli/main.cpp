@@ -94,6 +94,7 @@ Options parseOptions(const QStringList &arguments) {
         failUsage(parser.errorText());
     if (parser.isSet(help)) {
         std::fputs(usageText, stdout);
+        std::fputc('\n', stdout);
         std::fputs(helpText, stdout);
         std::exit(0);
     }
