@@ -1,6 +1,7 @@
 """British RP from espeak-ng's en-gb-x-rp voice: its phoneme mnemonics mapped to the
 phonetic code, then general corrections of the voice's systematic departures from the
 citation forms of learner dictionaries."""
+import re
 
 # espeak mnemonic -> phonetic code (vowels are recognised by phonology.VOWELS)
 ESPEAK_RP = {
@@ -16,7 +17,7 @@ ESPEAK_RP = {
     'O~': 'P', 'A~': 'P', 'e~': 'P', 'a~': 'x', 'U~': 'A',
 }
 # a syllabic l is written with its schwa, as learner dictionaries that show it do
-SYLLABIC = {'@L': [('q', 0), ('l', None)], '@-': []}
+SYLLABIC = {'@L': [('q', 0), ('l', None)], '@-': [('q', 0)]}
 IGNORED = {';', '_', '_!', '_:', '%', '=', ''}
 
 
@@ -155,10 +156,58 @@ def spelled_kit(word, phones):
     out = list(phones)
     idx = [i for i, (_, s) in enumerate(phones) if s is not None]
     for k, (i, (letters, tail)) in enumerate(zip(idx, groups)):
-        if phones[i] == ('q', 0) and letters == 'i' and not (
-                i + 1 < len(phones) and phones[i + 1][0] in ('r', 'l') and k == len(idx) - 1):
+        last = k == len(idx) - 1
+        if phones[i] != ('q', 0) or (i + 1 < len(phones) and phones[i + 1][0] in ('r', 'l') and last):
+            continue
+        if letters in ('i', 'y') and not tail.startswith('bl'):
+            out[i] = ('I', 0)
+        elif letters == 'e' and last and tail in ('ss', 'sses', 'st', 'sts', 't', 'ts', 'd', 's'):
+            out[i] = ('I', 0)
+        elif letters == 'a' and last and tail in ('te', 'tes', 'tely') and k > 0:
             out[i] = ('I', 0)
     return out
+
+
+def dance_bath(word, phones):
+    """-ance after a consonant has BATH in RP (ədˈvɑːns, ˈsɜːkəmstɑːns)."""
+    if re.search(r'[^aeiou][aeiou]*[^aeiou]?ance(s|d|ment|ments)?$', word) or re.search(r'(adv|ch|gl|tr|fr|d|l|pr)anc', word):
+        for i in range(len(phones) - 2, -1, -1):
+            if phones[i][0] == 'x' and phones[i][1] and phones[i + 1][0] == 'n' and i + 2 < len(phones) and phones[i + 2][0] == 's':
+                out = list(phones)
+                out[i] = ('R', phones[i][1])
+                return out
+    return phones
+
+
+def thought_al(word, phones):
+    """a before l and a consonant is THOUGHT in RP (ˈɔːltə, əˈsɔːlt, ˈbɔːltɪk)."""
+    from .spelling import align
+    groups = align(word, phones)
+    if groups is None:
+        return phones
+    out = list(phones)
+    for i, (letters, tail) in zip([i for i, (_, s) in enumerate(phones) if s is not None], groups):
+        if phones[i][0] == 'P' and letters in ('a', 'au') and re.match(r'l[tdkscm]|lt', tail) or (
+                phones[i][0] == 'P' and letters == 'au'):
+            out[i] = ('L', phones[i][1])
+    return out
+
+
+def shire(word, phones):
+    """Counties in -shire end in an unstressed ʃə."""
+    if word.endswith('shire') and len(word) > 6 and phones[-2:] == [('S', None), ('aIq', 0)]:
+        return phones[:-1] + [('q', 0)]
+    if word.endswith('shire') and len(word) > 6 and len(phones) > 2 and phones[-1][0] in ('q', 'aIq') and phones[-2][0] == 'aI':
+        return phones[:-2] + [('q', 0)]
+    return phones
+
+
+def weak_men(word, phones):
+    """Compounds in -man/-men have an unstressed schwa (ˈbɪznəsmən)."""
+    if word.endswith(('men', 'man')) and len(phones) > 3 and phones[-3][0] == 'm' \
+            and phones[-2][1] == 0 and phones[-2][0] in ('e', 'x') and phones[-1][0] == 'n':
+        return phones[:-2] + [('q', 0), ('n', None)]
+    return phones
 
 
 def internal_happy(word, phones):
@@ -184,7 +233,7 @@ def ion_glide(word, phones):
 
 CORRECTIONS = [nasal_before_stress, voiceless_past, weak_goose, final_foot, weak_strut,
                one_strut, weak_initial_dress, ion_glide, spelled_kit,
-               internal_happy]
+               internal_happy, dance_bath, thought_al, shire, weak_men]
 
 
 def compound_happy(lexicon):
