@@ -163,7 +163,7 @@ def spelled_kit(word, phones):
             out[i] = ('I', 0)
         elif letters == 'e' and last and tail in ('ss', 'sses', 'st', 'sts', 't', 'ts', 'd', 's'):
             out[i] = ('I', 0)
-        elif letters == 'a' and last and tail in ('te', 'tes', 'tely') and k > 0:
+        elif letters == 'a' and tail in ('te', 'tes', 'tely') and k > 0 and (last or word.endswith('ately')):
             out[i] = ('I', 0)
     return out
 

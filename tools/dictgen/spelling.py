@@ -27,6 +27,17 @@ def align(word, phones):
         letters, tail = groups[-2]
         tries.append(groups[:-2] + [(letters, tail + 'e' + groups[-1][1])])
     tries.append(groups)
+    # a silent e before a suffix (aware-ness, home-less, private-ly)
+    for k in range(len(groups) - 2, 0, -1):
+        letters, tail = groups[k]
+        if letters == 'e' and groups[k - 1][1] and re.match(r'(n|l|m|f|s|d|w)', tail):
+            prev_letters, prev_tail = groups[k - 1]
+            merged = groups[:k - 1] + [(prev_letters, prev_tail + 'e' + tail)] + groups[k + 1:]
+            tries.append(merged)
+            if len(merged) > 1 and merged[-1][0] == 'e' and merged[-1][1] in ('', 's', 'd'):
+                pl, pt = merged[-2]
+                tries.append(merged[:-2] + [(pl, pt + 'e' + merged[-1][1])])
+            break
     for attempt in tries:
         attempt = _split_hiatus(attempt, nvow)
         if len(attempt) == nvow:
