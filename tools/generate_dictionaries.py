@@ -85,8 +85,10 @@ def build_american(cmu, word_list, english_words, log):
 
 
 def finish(lexicon, english_words, variant):
+    lexicon.update(extras.dropped_g(lexicon))
     lexicon.update(extras.apostrophe_free(lexicon, english_words))
     lexicon.update(extras.digit_strings(lexicon, variant))
+    lexicon.update(extras.RESPELLED)
     codes = {w: phonology.to_code(p) for w, p in lexicon.items()}
     codes.update(extras.CITATION[variant])
     return codes

@@ -39,14 +39,41 @@ ONES = ['zero', 'one', 'two', 'three', 'four', 'five', 'six', 'seven', 'eight', 
 TENS = ['', '', 'twenty', 'thirty', 'forty', 'fifty', 'sixty', 'seventy', 'eighty', 'ninety']
 
 
-def cardinal_words(n):
+ORDINALS = {'one': 'first', 'two': 'second', 'three': 'third', 'five': 'fifth', 'eight': 'eighth',
+            'nine': 'ninth', 'twelve': 'twelfth'}
+
+
+def cardinal_words(n, variant='american'):
     if n < 20:
         return [ONES[n]]
     if n < 100:
         return [TENS[n // 10]] + ([ONES[n % 10]] if n % 10 else [])
-    if n == 100:
-        return ['one', 'hundred']
+    if n < 1000:
+        rest = n % 100
+        return [ONES[n // 100], 'hundred'] + (
+            (['and'] if variant == 'british' else []) + cardinal_words(rest) if rest else [])
+    if n % 1000 == 0 and n <= 10000:
+        return cardinal_words(n // 1000) + ['thousand']
     raise ValueError(n)
+
+
+def ordinal_words(n):
+    """first, twenty-second, hundredth: the last word of the cardinal made ordinal."""
+    words = cardinal_words(n)
+    last = words[-1]
+    if last in ORDINALS:
+        last = ORDINALS[last]
+    elif last.endswith('y'):
+        last = last[:-1] + 'ieth'
+    else:
+        last = last + 'th'
+    return words[:-1] + [last]
+
+
+def ordinal_suffix(n):
+    if n % 100 in (11, 12, 13):
+        return 'th'
+    return {1: 'st', 2: 'nd', 3: 'rd'}.get(n % 10, 'th')
 
 
 def year_words(n, variant):
@@ -89,15 +116,36 @@ def join_words(parts):
 
 
 def digit_strings(lexicon, variant):
-    """{digits: phones} for 0-100 and for the years 1000-2099."""
+    """{digits: phones} for the cardinals 0-999 and the round thousands to 10000, the
+    years 1000-2099, and the ordinals 1st-100th as normalisation leaves them."""
     out = {}
     def phones_of(words):
         return join_words([(w, lexicon[w]) for w in words])
-    for n in range(0, 101):
-        out[str(n)] = phones_of(cardinal_words(n))
+    for n in list(range(0, 1000)) + list(range(3000, 10001, 1000)):
+        out[str(n)] = phones_of(cardinal_words(n, variant))
     for n in range(1000, 2100):
         out[str(n)] = phones_of(year_words(n, variant))
+    for n in range(1, 101):
+        words = ordinal_words(n)
+        if all(w in lexicon for w in words):
+            out[f'{n}{ordinal_suffix(n)}'] = phones_of(words)
     return out
+
+
+def dropped_g(lexicon):
+    """-in' spellings of -ing words (puttin', nothin'): the -ing form with ɪn."""
+    out = {}
+    for word in sorted(lexicon):
+        phones = lexicon[word]
+        if word.endswith('ing') and len(word) > 4 and phones[-2:] == [('I', 0), ('N', None)]:
+            key = word[:-1] + "'"
+            if key not in lexicon:
+                out[key] = phones[:-1] + [('n', None)]
+    return out
+
+
+# "a.m." reaches the dictionary as the respelling the engine gives it
+RESPELLED = {'eyem': [('eI', 2), ('e', 1), ('m', None)]}
 
 
 # --- British spellings in the American dictionary ---------------------------------------
