@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
-test_packages=(libgtest-dev libbenchmark-dev)
+test_packages=(libgtest-dev libbenchmark-dev python3)
 ci_packages=(clang libclang-rt-14-dev)
 bench_packages=(espeak-ng fortunes)
 
