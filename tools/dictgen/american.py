@@ -79,7 +79,7 @@ def _suffix_after(word, tail):
 
 
 def spelled_kit(word, phones):
-    """CMU writes most unstressed vowels as schwa; spelled i (not in -ible, -ity), e in the final
+    """CMU writes most unstressed vowels as schwa; spelled i (not in -ible, -ity, -ily), e in the final
     -ed, -es, -est, -et, -ess, and a in -age, they are ɪ in citation forms (ˈmɑrkɪt,
     ˈnidɪd, ˈæplɪˌkeɪʃn, ˈpækɪdʒ)."""
     groups = align(word, phones)
@@ -94,7 +94,8 @@ def spelled_kit(word, phones):
         last = k == len(idx) - 1
         if last and i + 1 < len(phones) and phones[i + 1][0] == 'l':
             continue    # a syllabic l (ˈɑrtɪkəlz, ˈdevəl)
-        ity = tail == 't' and k + 1 < len(groups) and groups[k + 1] == ('y', '')
+        # -ity and -ily keep their schwa (kəˈmjunəti, ˈizəli)
+        ity = tail in ('t', 'l') and k + 1 < len(groups) and groups[k + 1] == ('y', '')
         if letters == 'i' and not tail.startswith('bl') and not ity:
             out[i] = ('I', 0)
         elif letters == 'e' and tail in ('d', 's', 'st', 't', 'ts', 'ss', 'sts', 'ds') and (
