@@ -126,21 +126,25 @@ Options parseOptions(const QStringList &arguments) {
     return options;
 }
 
-// Opens an input for reading; on failure `reason` says why.
-bool openInput(QFile &file, const QString &input, QString &reason) {
-    if (input == QLatin1String("-")) {
-        if (file.open(stdin, QIODevice::ReadOnly))
-            return true;
-        reason = file.errorString();
-        return false;
-    }
+// Opens a named file for reading; on failure `reason` says why.
+bool openFile(QFile &file, const QString &path, QString &reason) {
     // Opening a directory succeeds on some systems and only reading fails.
-    if (QFileInfo(input).isDir()) {
+    if (QFileInfo(path).isDir()) {
         reason = QString::fromLocal8Bit(std::strerror(EISDIR));
         return false;
     }
-    file.setFileName(input);
+    file.setFileName(path);
     if (file.open(QIODevice::ReadOnly))
+        return true;
+    reason = file.errorString();
+    return false;
+}
+
+// The same for an input, where "-" stands for standard input.
+bool openInput(QFile &file, const QString &input, QString &reason) {
+    if (input != QLatin1String("-"))
+        return openFile(file, input, reason);
+    if (file.open(stdin, QIODevice::ReadOnly))
         return true;
     reason = file.errorString();
     return false;
@@ -154,7 +158,7 @@ void prepare(const Options &options) {
             continue;
         QFile file;
         QString reason;
-        if (!openInput(file, input, reason))
+        if (!openFile(file, input, reason))
             failRead(input, reason);
     }
 
@@ -165,7 +169,7 @@ void prepare(const Options &options) {
                                                                    : americanDictionaryFile));
     QFile file;
     QString reason;
-    if (!openInput(file, path, reason))
+    if (!openFile(file, path, reason))
         failRead(path, reason);
     file.close();
     errno = 0;
