@@ -49,6 +49,13 @@ def build_british(cmu, word_list, english_words, log):
             if joined not in lexicon:
                 lexicon[joined] = british_phones(engine, w, joined)
     british.compound_happy(lexicon)
+    # espeak spells out every word without a vowel letter; CMU reads the interjections
+    # and abbreviations that are not spelled (hmm, shh, nth)
+    for w in sorted(lexicon):
+        if not re.search('[aeiouy]', w) and w in cmu:
+            arpabet = american.choose(cmu[w])
+            if sum(p[-1] in '012' for p in arpabet) < len(w.replace("'", '')):
+                lexicon[w] = british.non_rhotic(american.from_cmu(arpabet))
     return finish(lexicon, english_words, 'british')
 
 

@@ -251,3 +251,9 @@ def compound_happy(lexicon):
                     and phones[len(hp) - 1] == ('I', 0):
                 lexicon[word] = phones[:len(hp) - 1] + [('i', 0)] + phones[len(hp):]
             break
+
+
+def non_rhotic(phones):
+    """RP keeps r only before a vowel."""
+    return [(p, s) for k, (p, s) in enumerate(phones)
+            if p != 'r' or (k + 1 < len(phones) and phones[k + 1][1] is not None)]

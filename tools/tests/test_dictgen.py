@@ -152,6 +152,12 @@ class BritishMapping(unittest.TestCase):
             with self.subTest(rule=rule.__name__, word=word):
                 self.assertEqual(phonology.to_code(rule(word, ph(spec))), code)
 
+    def test_non_rhotic_keeps_r_only_before_a_vowel(self):
+        self.assertEqual(phonology.to_code(british.non_rhotic(american.from_cmu(
+            'K EH1 R IH0 NG'.split()))), "'kerIN")
+        self.assertEqual(phonology.to_code(british.non_rhotic(american.from_cmu(
+            'F AO1 R TH'.split()))), 'fLT')
+
     def test_compounds_of_y_words_keep_happy(self):
         lexicon = {'every': ph('e 1 v r i'), 'thing': ph('T I 1 N'),
                    'everything': ph('e 1 v r I T I 2 N')}
