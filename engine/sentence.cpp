@@ -10,8 +10,8 @@ namespace orvanta {
 namespace {
 
 // What a sentence keeps: ASCII letters and digits, the apostrophe of
-// "don't", and spaces. Everything else (punctuation, hyphens, tabs,
-// typographic quotes, non-ASCII letters) is dropped.
+// "don't", and spaces. Everything else (punctuation, hyphens, typographic
+// quotes, non-ASCII letters) is dropped, white space aside.
 constexpr std::u16string_view allowedCharacters =
     u" 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 static_assert(allowedCharacters.size() == 64);
@@ -25,6 +25,30 @@ constexpr std::array<bool, 128> allowedByCode = [] {
 
 bool isAllowed(char16_t c) {
     return c < allowedByCode.size() && allowedByCode[c];
+}
+
+// Line breaks, tabs and the other white space of Unicode (the no-break space
+// of web pages, the ideographic space) part words just as the space does:
+// dropping them would fuse the words on either side into one unknown word.
+bool separatesWords(char16_t c) {
+    switch (c) {
+    case u'\t':
+    case u'\n':
+    case u'\v':
+    case u'\f':
+    case u'\r':
+    case u'\u0085':
+    case u'\u00A0':
+    case u'\u1680':
+    case u'\u2028':
+    case u'\u2029':
+    case u'\u202F':
+    case u'\u205F':
+    case u'\u3000':
+        return true;
+    default:
+        return c >= u'\u2000' && c <= u'\u200A';
+    }
 }
 
 } // namespace
@@ -42,7 +66,7 @@ std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) c
     for (const char16_t c : sentence) {
         if (isAllowed(c))
             kept.push_back(c);
-        else if (c == u'\r' || c == u'\n')
+        else if (separatesWords(c))
             kept.push_back(u' ');
     }
     kept = replaceAll(kept, u"  ", u" ");

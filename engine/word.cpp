@@ -33,6 +33,17 @@ std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const {
     const std::u16string w = toLowerAscii(word);
     if (hasTranscription(w))
         return transcriptionOf(w);
+
+    // Quotation marks typed as ASCII apostrophes ('like this') survive
+    // normalisation and stick to the word; unless the dictionary knows the
+    // word with them ('em, 'tis), they are punctuation, not spelling.
+    const std::size_t first = w.find_first_not_of(u'\'');
+    const std::size_t last = w.find_last_not_of(u'\'');
+    if (first != std::u16string::npos && (first > 0 || last + 1 < w.size())) {
+        const std::u16string code = transcribeWord(word.substr(first, last + 1 - first));
+        return code.front() == u'(' ? fallback : code;
+    }
+
     if (w.size() < 3)
         return fallback;
 

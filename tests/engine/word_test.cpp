@@ -66,6 +66,22 @@ TEST(WordTranscription, SuffixRules) {
     });
 }
 
+// Apostrophes used as quotation marks do not hide a word from the dictionary,
+// but a word known with its apostrophe keeps it.
+TEST(WordTranscription, QuotingApostrophesAreNotSpelling) {
+    expectTranscriptions({
+        {u"'Hello'", {{"hello", "hq'lqu"}}, u"hq'lqu"},
+        {u"'cats", {{"cat", "kxt"}}, u"kxts"},
+        {u"dogs'", {{"dog", "dPg"}}, u"dPgz"},
+        {u"''running''", {{"run", "rAn"}}, u"'rAnIN"},
+        {u"'em", {{"'em", "qm"}, {"em", "em"}}, u"qm"},
+        {u"'Zorb'", {}, u"('Zorb')"},
+        {u"'", {}, u"(')"},
+        {u"''", {}, u"('')"},
+        {u"'do'n't'", {{"do", "du"}}, u"('do'n't')"},
+    });
+}
+
 // When undoing a doubled final letter leaves a stem the dictionary lacks,
 // the word must fall back instead of shrinking to its ending.
 TEST(WordTranscription, UndoneDoubledLetterNeedsAKnownStem) {
