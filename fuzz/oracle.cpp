@@ -42,6 +42,14 @@ bool isWordCharacter(char16_t c) {
            c == u'\'';
 }
 
+bool isWordSeparator(char16_t c) {
+    // Unicode's white space less the space itself (U+180E no longer is).
+    static constexpr std::u16string_view separators =
+        u"\t\n\v\f\r\u0085\u00A0\u1680\u2000\u2001\u2002\u2003\u2004\u2005\u2006\u2007"
+        u"\u2008\u2009\u200A\u2028\u2029\u202F\u205F\u3000";
+    return separators.find(c) != std::u16string_view::npos;
+}
+
 std::u16string referenceNormalize(std::u16string_view sentence) {
     // "eyem" holds no full stop, so one left-to-right pass leaves no "a.m.".
     std::u16string respelled;
@@ -58,7 +66,7 @@ std::u16string referenceNormalize(std::u16string_view sentence) {
         char16_t kept;
         if (isWordCharacter(c) || c == u' ')
             kept = c;
-        else if (c == u'\r' || c == u'\n')
+        else if (isWordSeparator(c))
             kept = u' ';
         else
             continue;

@@ -24,7 +24,7 @@ inline void require(bool condition, const char *what, std::u16string_view detail
 std::u16string toUtf16(const std::uint8_t *data, std::size_t size);
 
 // The cleaned sentence: "a.m." respelled, only letters, digits, apostrophe
-// and single spaces kept, CR and LF turned into spaces, trimmed.
+// and single spaces kept, other white space turned into spaces, trimmed.
 std::u16string referenceNormalize(std::u16string_view sentence);
 
 // Cuts at spaces, keeping empty pieces.
@@ -34,6 +34,8 @@ std::u16string lowerAscii(std::u16string_view text);
 
 // Every code unit that IPA rendering can produce.
 bool isIpaSymbol(char16_t c);
+// White space other than the space, which parts words just as the space does.
+bool isWordSeparator(char16_t c);
 // Letters, digits, apostrophe: what a normalised word is made of.
 bool isWordCharacter(char16_t c);
 
