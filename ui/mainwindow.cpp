@@ -96,9 +96,12 @@ void MainWindow::on_btnVocanize_clicked() {
 
     const QString document =
         orvanta::buildDocument(ui->plainTextEdit->toPlainText(), ui->chkTransliterate->isChecked());
+    // The HTML tab is to show the document as built, not the editor's own
+    // export of it; exporting a long result only to overwrite it would cost a
+    // third of the run.
+    settingRunResult = true;
     ui->textEdit->setHtml(document);
-    // Setting the editor's HTML refreshed the source view with the editor's own
-    // export; the user is to see the document as it was built.
+    settingRunResult = false;
     ui->plainTextEdit_2->setPlainText(document);
 
     // Without its dictionary every word comes back in parentheses, which looks
@@ -185,5 +188,7 @@ void MainWindow::on_actionGo_to_Orvanta_website_triggered() {
 }
 
 void MainWindow::on_textEdit_textChanged() {
+    if (settingRunResult)
+        return;
     ui->plainTextEdit_2->setPlainText(ui->textEdit->document()->toHtml());
 }

@@ -46,6 +46,7 @@ private:
     AboutBox aboutBox;
     QString britishDictionaryPath;
     QString americanDictionaryPath;
+    bool settingRunResult = false;
 
     // The tests point the run at dictionaries that are certain not to exist.
     friend class MainWindowTest;

@@ -179,6 +179,18 @@ private slots:
         QVERIFY(first.contains(QString::fromUtf8("[kæt]")));
     }
 
+    void runWritesTheHtmlTabOnceAndEditsRefreshItAgain() {
+        // The editor's own export would only be overwritten by the run; a
+        // long text pays for it. After the run, edits refresh the tab as usual.
+        int htmlTabChanges = 0;
+        connect(html(), &QPlainTextEdit::textChanged, this, [&] { ++htmlTabChanges; });
+        transcribe("Cat. Dog!", true, false);
+        QCOMPARE(htmlTabChanges, 1);
+        QCOMPARE(html()->toPlainText(), orvanta::buildDocument("Cat. Dog!", false));
+        result()->insertPlainText("x");
+        QCOMPARE(html()->toPlainText(), result()->document()->toHtml());
+    }
+
     void emptyInputStillRestoresTheCursor() {
         transcribe("", true, false);
         QVERIFY(!QGuiApplication::overrideCursor());
