@@ -131,17 +131,33 @@ void PronunciationDictionary::reserveBytes(std::size_t size) {
     capacity_ = size;
 }
 
+// The length bytes written over an indexed line's TABs. A field this long
+// or longer keeps the marker instead, and is measured by its separators; a
+// key that long also leaves the TAB after it in place.
+constexpr unsigned char longField = 0xFF;
+
 // A stored key runs from its offset to the TAB that ends it; entry lines
-// always have that TAB.
+// always have that TAB, and index() records its distance in the byte before
+// the key.
 std::string_view PronunciationDictionary::keyAt(std::size_t offset) const {
+    const auto length = static_cast<unsigned char>(bytes_[offset - 1]);
+    if (length != longField)
+        return text().substr(offset, length);
     const std::string_view rest = text().substr(offset);
     return rest.substr(0, rest.find('\t'));
 }
 
 // The transcription runs from the TAB after the key to the line end, a CR
-// before the LF not included.
+// before the LF not included; index() records its length in that TAB unless
+// the key is long.
 std::string_view PronunciationDictionary::valueAfter(std::string_view key) const {
-    const std::size_t start = static_cast<std::size_t>(key.data() - bytes_.get()) + key.size() + 1;
+    const std::size_t keyEnd = static_cast<std::size_t>(key.data() - bytes_.get()) + key.size();
+    const std::size_t start = keyEnd + 1;
+    if (key.size() < longField) {
+        const auto length = static_cast<unsigned char>(bytes_[keyEnd]);
+        if (length != longField)
+            return text().substr(start, length);
+    }
     std::string_view value = text().substr(start);
     const std::size_t lineFeed = value.find('\n');
     if (lineFeed != std::string_view::npos) {
@@ -185,14 +201,16 @@ void PronunciationDictionary::index() {
         return;
     std::memset(data + size_, 0, readSlack); // defined bytes for the word reads
 
-    // Size the table for every possible entry, at most half full, so that it
-    // never needs to grow while loading. An entry line has two TABs of its
+    // Size the table for every possible entry, at most two thirds full, so
+    // that it never needs to grow while loading. Fuller tables probe a little
+    // longer (the tags keep that within a cache line); emptier ones cost
+    // cache and TLB misses on every insertion and lookup. An entry line has two TABs of its
     // own: counting lines alone gave a file of empty or TAB-less lines (a
     // log picked by mistake) a table of 16 bytes per line, 20 times the file.
     const SeparatorCounts counts = countSeparators(data, size_);
     const std::size_t entryBound = std::min(counts.lineFeeds + 1, counts.tabs / 2 + 1);
     std::size_t tableSize = 16;
-    while (tableSize < 2 * entryBound)
+    while (tableSize < entryBound + entryBound / 2)
         tableSize *= 2;
     slots_.assign(tableSize, 0);
     if (slots_.capacity() / 4 > tableSize)
@@ -222,11 +240,15 @@ void PronunciationDictionary::index() {
             const std::size_t keyOffset = firstTab + 1;
             const std::size_t keyLength = secondTab - keyOffset;
             const std::uint64_t hash = hashKey(data + keyOffset, keyLength, true);
+            const std::size_t valueLength = lineEnd - (secondTab + 1);
+            data[firstTab] = static_cast<char>(std::min<std::size_t>(keyLength, longField));
+            if (keyLength < longField)
+                data[secondTab] = static_cast<char>(std::min<std::size_t>(valueLength, longField));
             prefetch(&slots_[hash & (tableSize - 1)]);
             Pending &next = pending[parsed % lookahead];
             if (parsed >= lookahead)
                 store(next.keyOffset, next.keyLength, next.hash, next.hasValue);
-            next = Pending{keyOffset, keyLength, hash, lineEnd > secondTab + 1};
+            next = Pending{keyOffset, keyLength, hash, valueLength != 0};
             ++parsed;
         }
         lineStart = lineFeed + 1;
@@ -324,14 +346,24 @@ bool PronunciationDictionary::loadDictionary(const std::string &path) {
 std::string_view PronunciationDictionary::lookup(std::u16string_view word) const {
     if (slots_.empty())
         return {};
-    std::string narrow(word.size() + readSlack, '\0');
+    // Words are short: narrow them on the stack, not in a new string.
+    constexpr std::size_t onStack = 64;
+    char stackBuffer[onStack + readSlack];
+    std::unique_ptr<char[]> heapBuffer;
+    char *narrow = stackBuffer;
+    if (word.size() > onStack) {
+        heapBuffer = std::make_unique_for_overwrite<char[]>(word.size() + readSlack);
+        narrow = heapBuffer.get();
+    }
     for (std::size_t i = 0; i < word.size(); ++i) {
         const char16_t c = word[i];
         if (c >= 0x80 && c < 0xFF80)
             return {};
         narrow[i] = static_cast<char>(c & 0xFF);
     }
-    const std::uint64_t hash = hashKey(narrow.data(), word.size(), false);
+    std::memset(narrow + word.size(), 0, readSlack); // defined bytes for the word reads
+    const std::string_view wanted(narrow, word.size());
+    const std::uint64_t hash = hashKey(narrow, word.size(), false);
     const std::uint64_t tag = hash & ~slotOffsetMask;
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
@@ -341,7 +373,7 @@ std::string_view PronunciationDictionary::lookup(std::u16string_view word) const
         if ((slot & ~slotOffsetMask) != tag)
             continue;
         const std::string_view key = keyAt((slot & slotOffsetMask) - 1);
-        if (key == std::string_view(narrow.data(), word.size()))
+        if (key == wanted)
             return valueAfter(key);
     }
 }
@@ -350,12 +382,32 @@ bool PronunciationDictionary::hasTranscription(std::u16string_view word) const {
     return !lookup(word).empty();
 }
 
+namespace {
+
+// Bytes 0x80-0xFF widen to U+FF80-U+FFFF, as a signed char does.
+void widenInto(std::string_view value, char16_t *out) {
+    for (std::size_t i = 0; i < value.size(); ++i)
+        out[i] = static_cast<char16_t>(static_cast<signed char>(value[i]));
+}
+
+} // namespace
+
 std::u16string PronunciationDictionary::transcriptionOf(std::u16string_view word) const {
     const std::string_view value = lookup(word);
     std::u16string result(value.size(), u'\0');
-    for (std::size_t i = 0; i < value.size(); ++i)
-        result[i] = static_cast<char16_t>(static_cast<signed char>(value[i]));
+    widenInto(value, result.data());
     return result;
+}
+
+bool PronunciationDictionary::appendTranscription(std::u16string_view word,
+                                                  std::u16string &out) const {
+    const std::string_view value = lookup(word);
+    if (value.empty())
+        return false;
+    const std::size_t at = out.size();
+    out.resize(at + value.size());
+    widenInto(value, out.data() + at);
+    return true;
 }
 
 bool loadDictionary(const std::string &path) {
@@ -372,6 +424,10 @@ std::u16string transcriptionOf(std::u16string_view word) {
 
 bool dictionaryHas(std::u16string_view word) {
     return processDictionary.hasTranscription(word);
+}
+
+bool appendTranscription(std::u16string_view word, std::u16string &out) {
+    return processDictionary.appendTranscription(word, out);
 }
 
 std::size_t dictionarySize() {

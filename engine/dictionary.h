@@ -31,6 +31,10 @@ public:
     bool hasTranscription(std::u16string_view word) const;
     // The transcription stored under exactly `word`, or the empty string.
     std::u16string transcriptionOf(std::u16string_view word) const;
+    // Appends the transcription stored under exactly `word` to `out` and
+    // returns true, or returns false and leaves `out` alone when there is
+    // none: one lookup and no allocation of its own, for the per-word loop.
+    bool appendTranscription(std::u16string_view word, std::u16string &out) const;
     // Number of keys with a non-empty transcription.
     std::size_t size() const { return nonEmptyCount_; }
 
@@ -44,7 +48,10 @@ private:
     void store(std::size_t keyOffset, std::size_t keyLength, std::uint64_t keyHash, bool hasValue);
 
     // The file as read, with A-Z folded in every key. Kept between loads so
-    // that reloading a file of similar size touches no fresh memory.
+    // that reloading a file of similar size touches no fresh memory. The TAB
+    // before each indexed key is overwritten with the key's length and the
+    // TAB after it with the transcription's length (see keyAt), so that a
+    // lookup reads both from the line it has to touch anyway.
     std::unique_ptr<char[]> bytes_;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
@@ -73,6 +80,10 @@ std::u16string transcriptionOf(std::u16string_view word);
 
 // Whether `word` has a non-empty transcription.
 bool dictionaryHas(std::u16string_view word);
+
+// Appends the transcription of exactly `word` to `out` if it has one, and
+// says whether it did (PronunciationDictionary::appendTranscription).
+bool appendTranscription(std::u16string_view word, std::u16string &out);
 
 // Number of keys with a non-empty transcription.
 std::size_t dictionarySize();

@@ -90,7 +90,10 @@ TEST(DictionaryFile, FindsEveryKeyOfALargeFile) {
     dictionary.loadDictionaryFromBytes(bytes);
     EXPECT_EQ(dictionary.size(), 50000u);
     for (int i = 0; i < 50000; ++i) {
-        const std::string key = "w" + std::to_string(i), code = "c" + std::to_string(i % 977);
+        // Appended rather than "w" + ...: GCC 12 warns (-Wrestrict) on that at -O3.
+        std::string key = "w", code = "c";
+        key += std::to_string(i);
+        code += std::to_string(i % 977);
         ASSERT_EQ(dictionary.transcriptionOf(std::u16string(key.begin(), key.end())),
                   std::u16string(code.begin(), code.end()));
     }
@@ -119,10 +122,61 @@ TEST(DictionaryFile, FoldsOnlyAsciiCapitals) {
         std::u16string word;
         for (const char c : keys[length])
             word += static_cast<char16_t>(static_cast<signed char>(c));
-        const std::string code = "v" + std::to_string(length);
+        std::string code = "v";
+        code += std::to_string(length);
         EXPECT_EQ(dictionary.transcriptionOf(toLowerAscii(word)),
                   std::u16string(code.begin(), code.end()));
     }
+}
+
+TEST(DictionaryFile, AppendingAgreesWithLookupForEveryFieldLength) {
+    // Lengths around the ones an index can record in a byte, and words
+    // longer than a lookup narrows on the stack.
+    const std::vector<std::size_t> lengths = {0, 1, 63, 64, 65, 254, 255, 256, 1000};
+    std::string bytes;
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const std::size_t keyLength : lengths) {
+        for (const std::size_t valueLength : lengths) {
+            std::string key(keyLength, 'k'), value(valueLength, 'v');
+            if (keyLength > 0)
+                key.back() = static_cast<char>('a' + entries.size() % 26);
+            key += std::to_string(entries.size());
+            // An earlier line for the same key, and CRLF on every other line.
+            bytes += "0\t" + key + "\tstale\n";
+            bytes += "0\t" + key + "\t" + value + (entries.size() % 2 ? "\r\n" : "\n");
+            entries.emplace_back(key, value);
+        }
+    }
+    bytes += "0\tlast\tno line feed\r";
+    entries.emplace_back("last", "no line feed\r");
+    PronunciationDictionary dictionary;
+    dictionary.loadDictionaryFromBytes(bytes);
+    std::size_t nonEmpty = 0;
+    for (const auto &[key, value] : entries) {
+        SCOPED_TRACE(std::to_string(key.size()) + " " + std::to_string(value.size()));
+        const std::u16string word(key.begin(), key.end()), code(value.begin(), value.end());
+        nonEmpty += code.empty() ? 0 : 1;
+        EXPECT_EQ(dictionary.transcriptionOf(word), code);
+        EXPECT_EQ(dictionary.hasTranscription(word), !code.empty());
+        std::u16string out = u"x ";
+        EXPECT_EQ(dictionary.appendTranscription(word, out), !code.empty());
+        std::u16string expected = u"x ";
+        expected += code;
+        EXPECT_EQ(out, expected);
+        std::u16string longer = word;
+        longer += u'!';
+        std::u16string untouched(1, u'y');
+        EXPECT_FALSE(dictionary.appendTranscription(longer, untouched));
+        EXPECT_EQ(untouched, u"y");
+    }
+    EXPECT_EQ(dictionary.size(), nonEmpty);
+
+    // The process-wide form behaves the same.
+    loadDictionaryFromBytes("0\tcat\tk\xE6t\n");
+    std::u16string out = u"[";
+    EXPECT_TRUE(appendTranscription(u"cat", out));
+    EXPECT_FALSE(appendTranscription(u"dog", out));
+    EXPECT_EQ(out, u"[k\uFFE6t");
 }
 
 } // namespace
