@@ -1,5 +1,6 @@
 #include "engine/transcription_engine.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -65,23 +66,49 @@ constexpr std::pair<char, std::u16string_view> ipaSymbols[] = {
 };
 static_assert(std::size(ipaSymbols) == 51);
 
-constexpr std::array<std::u16string_view, 128> ipaByCode = [] {
-    std::array<std::u16string_view, 128> table{};
-    for (const auto &[code, ipa] : ipaSymbols)
-        table[static_cast<unsigned char>(code)] = ipa;
+// Indexed by the code character, with each symbol's units inline, so that
+// rendering writes two units and advances by the symbol's length instead of
+// appending a string per character.
+struct InlineSymbol {
+    char16_t units[2];
+    unsigned char length;
+};
+
+constexpr std::array<InlineSymbol, 128> inlineByCode = [] {
+    std::array<InlineSymbol, 128> table{};
+    for (const auto &[code, ipa] : ipaSymbols) {
+        InlineSymbol &symbol = table[static_cast<unsigned char>(code)];
+        symbol.length = static_cast<unsigned char>(ipa.size());
+        for (std::size_t i = 0; i < ipa.size(); ++i)
+            symbol.units[i] = ipa[i];
+    }
     return table;
 }();
+static_assert(std::ranges::all_of(ipaSymbols,
+                                  [](const auto &symbol) { return symbol.second.size() <= 2; }));
 
 } // namespace
 
 std::u16string TranscriptionEngine::renderIpa(const std::u16string &code) const {
     std::u16string ipa;
-    ipa.reserve(code.size() + code.size() / 2);
-    for (const char16_t c : code) {
-        if (c < ipaByCode.size())
-            ipa.append(ipaByCode[c]);
-    }
+    appendIpa(code, ipa);
     return ipa;
+}
+
+void TranscriptionEngine::appendIpa(std::u16string_view code, std::u16string &out) const {
+    const std::size_t at = out.size();
+    out.resize(at + 2 * code.size());
+    char16_t *const begin = out.data() + at;
+    char16_t *next = begin;
+    for (const char16_t c : code) {
+        if (c < inlineByCode.size()) {
+            const InlineSymbol &symbol = inlineByCode[c];
+            next[0] = symbol.units[0];
+            next[1] = symbol.units[1];
+            next += symbol.length;
+        }
+    }
+    out.resize(at + static_cast<std::size_t>(next - begin));
 }
 
 } // namespace orvanta

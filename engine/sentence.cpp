@@ -55,41 +55,49 @@ bool separatesWords(char16_t c) {
 
 void TranscriptionEngine::respellSpecialWords(std::u16string &sentence) const {
     // Must run while the full stops are still there.
-    sentence = replaceAll(sentence, u"a.m.", u"eyem");
+    if (sentence.find(u"a.m.") != std::u16string::npos)
+        sentence = replaceAll(sentence, u"a.m.", u"eyem");
 }
 
 std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) const {
     respellSpecialWords(sentence);
 
+    // Runs of spaces collapse to one and spaces at either end go, as they
+    // are met, rather than in passes over the kept text.
     std::u16string kept;
     kept.reserve(sentence.size());
     for (const char16_t c : sentence) {
-        if (isAllowed(c))
+        if (isAllowed(c) && c != u' ')
             kept.push_back(c);
-        else if (separatesWords(c))
+        else if ((c == u' ' || separatesWords(c)) && !kept.empty() && kept.back() != u' ')
             kept.push_back(u' ');
     }
-    kept = replaceAll(kept, u"  ", u" ");
-
-    const std::size_t last = kept.find_last_not_of(u' ');
-    if (last == std::u16string::npos)
-        return {};
-    const std::size_t first = kept.find_first_not_of(u' ');
-    return kept.substr(first, last + 1 - first);
+    if (!kept.empty() && kept.back() == u' ')
+        kept.pop_back();
+    return kept;
 }
 
 std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) const {
-    sentence = normalizeSentence(std::move(sentence));
-    std::vector<std::u16string> words;
-    splitOnChar(words, sentence, u' ');
+    const std::u16string normalized = normalizeSentence(std::move(sentence));
+    const std::u16string_view words = normalized;
 
     std::u16string code;
-    for (const std::u16string &word : words) {
-        code += transcribeWord(word);
+    code.reserve(words.size() + words.size() / 2 + 8);
+    for (std::size_t start = 0;;) {
+        const std::size_t end = words.find(u' ', start);
+        appendWordCode(words.substr(start, end - start), code);
+        if (end == std::u16string_view::npos)
+            break;
         code += u' ';
+        start = end + 1;
     }
-    code.pop_back(); // there is always at least one word
-    return u"[" + adjustPhrase(words, code) + u"]";
+
+    std::u16string result;
+    result.reserve(2 * code.size() + 2);
+    result += u'[';
+    appendAdjustedPhrase(words, code, result);
+    result += u']';
+    return result;
 }
 
 } // namespace orvanta

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvanta {
@@ -43,6 +44,19 @@ public:
 
     // Weak forms and linking r across word boundaries, then IPA rendering.
     std::u16string adjustPhrase(std::vector<std::u16string> words, std::u16string code) const;
+
+    // The per-sentence loop's forms of the operations above: they append to
+    // `out` what the named operation returns, without the intermediate
+    // strings and vectors, so that a sentence costs a few allocations
+    // instead of several per word.
+    // renderIpa(code)
+    void appendIpa(std::u16string_view code, std::u16string &out) const;
+    // transcribeWord(word)
+    void appendWordCode(std::u16string_view word, std::u16string &out) const;
+    // adjustPhrase(words, code), the words being `sentence` cut at every
+    // space (splitOnChar).
+    void appendAdjustedPhrase(std::u16string_view sentence, std::u16string_view code,
+                              std::u16string &out) const;
 };
 
 } // namespace orvanta

@@ -28,11 +28,30 @@ std::u16string parenthesised(const std::u16string &word) {
 
 } // namespace
 
+void TranscriptionEngine::appendWordCode(std::u16string_view word, std::u16string &out) const {
+    // Most words are in the dictionary as they are, lower-cased: look them
+    // up from a buffer on the stack, straight into `out`.
+    constexpr std::size_t onStack = 64;
+    if (word.size() <= onStack) {
+        char16_t lower[onStack];
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            const char16_t c = word[i];
+            lower[i] = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+        }
+        if (appendTranscription(std::u16string_view(lower, word.size()), out))
+            return;
+    }
+    out += transcribeWord(std::u16string(word));
+}
+
 std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const {
-    const std::u16string fallback = parenthesised(word);
     const std::u16string w = toLowerAscii(word);
-    if (hasTranscription(w))
-        return transcriptionOf(w);
+    {
+        std::u16string code;
+        if (appendTranscription(w, code))
+            return code;
+    }
+    const std::u16string fallback = parenthesised(word);
 
     // Quotation marks typed as ASCII apostrophes ('like this') survive
     // normalisation and stick to the word; unless the dictionary knows the

@@ -1,7 +1,11 @@
 #include "engine/transcription_engine.h"
 #include "test_dictionary.h"
 
+#include "engine/text.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace orvanta {
 namespace {
@@ -72,6 +76,164 @@ TEST(PhraseAdjustment, WeakFormsAndLinkingR) {
     for (const auto &c : cases)
         EXPECT_EQ(engine.adjustPhrase(c.words, c.code), c.ipa)
             << "code: " << std::string(c.code.begin(), c.code.end());
+}
+
+// The sentence loop's fast paths must give exactly what the named
+// operations give, composed as the plain pipeline: normalise, cut at
+// spaces, transcribe each word, join with spaces, adjust and render.
+TEST(FastPaths, AgreeWithThePlainPipelineOnRandomSentences) {
+    test_support::useDictionary({{"the", "DJ"},
+                                 {"to", "tu"},
+                                 {"far", "fR"},
+                                 {"for", "fq"},
+                                 {"law", "L"},
+                                 {"idea", "aIdIq"},
+                                 {"apple", "'xpl"},
+                                 {"care", "keq"},
+                                 {"run", "rAn"},
+                                 {"big", "bIg"},
+                                 {"try", "traI"},
+                                 {"make", "meIk"},
+                                 {"want", "wPnt"},
+                                 {"real", "rIql"},
+                                 {"ice cream", "aIs krJm"},
+                                 {"two words", "tH wEdz"},
+                                 {"spaced", " spe st "},
+                                 {"paren", "(pxrqn"},
+                                 {"err", "Err"},
+                                 {"'em", "qm"},
+                                 {"caf\xE9", "kxfeI"}});
+    const std::vector<std::u16string> vocabulary = {u"the",
+                                                    u"The",
+                                                    u"TO",
+                                                    u"far",
+                                                    u"for",
+                                                    u"law",
+                                                    u"idea",
+                                                    u"apple",
+                                                    u"caring",
+                                                    u"care",
+                                                    u"running",
+                                                    u"bigger",
+                                                    u"tries",
+                                                    u"wanted",
+                                                    u"making",
+                                                    u"really",
+                                                    u"spaced",
+                                                    u"paren",
+                                                    u"err",
+                                                    u"'em",
+                                                    u"'apple'",
+                                                    u"Xyzzy",
+                                                    u"a.m.",
+                                                    u"don't",
+                                                    u"42",
+                                                    u"ice",
+                                                    u"cream",
+                                                    u"two",
+                                                    u"words",
+                                                    u"runs",
+                                                    u"biggest",
+                                                    u"trier",
+                                                    u"caf\u00E9",
+                                                    u"caf\uFFE9",
+                                                    u"''",
+                                                    u"r",
+                                                    u"-",
+                                                    u"?!",
+                                                    u"\u00A0",
+                                                    u"\t",
+                                                    u"\r\n",
+                                                    u"  ",
+                                                    u"\u2019",
+                                                    u"x\u3000y",
+                                                    std::u16string(70, u'a'),
+                                                    std::u16string(70, u'A') + u"s"};
+    std::mt19937 random(11);
+    for (int round = 0; round < 2000; ++round) {
+        std::u16string sentence;
+        const std::size_t count = random() % 9;
+        for (std::size_t i = 0; i < count; ++i) {
+            sentence += vocabulary[random() % vocabulary.size()];
+            sentence += random() % 4 == 0 ? u"," : u" ";
+        }
+        SCOPED_TRACE(std::string(sentence.begin(), sentence.end()));
+
+        const std::u16string normalized = engine.normalizeSentence(sentence);
+        std::vector<std::u16string> words;
+        splitOnChar(words, normalized, u' ');
+        std::u16string code;
+        for (const std::u16string &word : words) {
+            const std::u16string plain = engine.transcribeWord(word);
+            std::u16string appended = u"<";
+            engine.appendWordCode(word, appended);
+            ASSERT_EQ(appended, u"<" + plain);
+            code += plain + u" ";
+        }
+        code.pop_back();
+        const std::u16string adjusted = engine.adjustPhrase(words, code);
+        EXPECT_EQ(engine.transcribeSentence(sentence), u"[" + adjusted + u"]");
+
+        std::u16string appended = u"<";
+        engine.appendAdjustedPhrase(normalized, code, appended);
+        EXPECT_EQ(appended, u"<" + adjusted);
+        appended = u"<";
+        engine.appendIpa(code, appended);
+        EXPECT_EQ(appended, u"<" + engine.renderIpa(code));
+    }
+}
+
+TEST(FastPaths, PhraseAdjustmentAgreesWhenWordsAndPiecesDiffer) {
+    // Codes with empty pieces, leading stress marks and untranscribed
+    // pieces, against words that are more, fewer or empty.
+    const std::vector<std::u16string> pieces = {u"DJ",  u"tu",   u"fR", u"fq", u"L",  u"'xpl",
+                                                u"keq", u"(Ox)", u"",   u"rr", u"Iq", u"\"uq",
+                                                u"q",   u"bPks", u"(",  u"'",  u"x"};
+    const std::vector<std::u16string> wordChoices = {u"far", u"Far", u"r", u"", u"the", u"box"};
+    std::mt19937 random(13);
+    for (int round = 0; round < 3000; ++round) {
+        std::u16string code;
+        for (std::size_t i = 0, n = 1 + random() % 6; i < n; ++i)
+            code += (i ? u" " : u"") + pieces[random() % pieces.size()];
+        std::u16string sentence;
+        std::vector<std::u16string> words;
+        for (std::size_t i = 0, n = 1 + random() % 7; i < n; ++i) {
+            words.push_back(wordChoices[random() % wordChoices.size()]);
+            sentence += (i ? u" " : u"") + words.back();
+        }
+        std::u16string appended;
+        engine.appendAdjustedPhrase(sentence, code, appended);
+        EXPECT_EQ(appended, engine.adjustPhrase(words, code))
+            << std::string(code.begin(), code.end()) << " / "
+            << std::string(sentence.begin(), sentence.end());
+    }
+}
+
+TEST(Normalisation, AgreesWithReplacingRepeatedSpacesOnRandomText) {
+    // The one-pass collapse against the rule it implements: keep, turn white
+    // space into spaces, replace double spaces until none is left, trim.
+    const std::u16string alphabet = u" \t\n\u00A0\u3000.,-'aZ9\u00E9";
+    std::mt19937 random(17);
+    for (int round = 0; round < 3000; ++round) {
+        std::u16string text;
+        for (std::size_t i = 0, n = random() % 12; i < n; ++i)
+            text += alphabet[random() % alphabet.size()];
+        std::u16string kept;
+        for (const char16_t c : text) {
+            if (c == u'\'' || c == u'a' || c == u'Z' || c == u'9' || c == u' ')
+                kept += c;
+            else if (c == u'\t' || c == u'\n' || c == u'\u00A0' || c == u'\u3000')
+                kept += u' ';
+        }
+        kept = replaceAll(kept, u"  ", u" ");
+        const std::size_t first = kept.find_first_not_of(u' ');
+        const std::u16string expected =
+            first == std::u16string::npos
+                ? u""
+                : kept.substr(first, kept.find_last_not_of(u' ') + 1 - first);
+        EXPECT_EQ(engine.normalizeSentence(text), expected)
+            << std::string(text.begin(), text.end());
+    }
 }
 
 } // namespace
