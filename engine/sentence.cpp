@@ -51,11 +51,22 @@ bool separatesWords(char16_t c) {
     }
 }
 
+// The library's search for a pattern costs more than this scan, and almost
+// no sentence holds the pattern.
+bool holdsAm(std::u16string_view sentence) {
+    for (std::size_t i = 0; i + 4 <= sentence.size(); ++i) {
+        if (sentence[i + 1] == u'.' && sentence[i] == u'a' && sentence[i + 2] == u'm' &&
+            sentence[i + 3] == u'.')
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void TranscriptionEngine::respellSpecialWords(std::u16string &sentence) const {
     // Must run while the full stops are still there.
-    if (sentence.find(u"a.m.") != std::u16string::npos)
+    if (holdsAm(sentence))
         sentence = replaceAll(sentence, u"a.m.", u"eyem");
 }
 
@@ -63,18 +74,20 @@ std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) c
     respellSpecialWords(sentence);
 
     // Runs of spaces collapse to one and spaces at either end go, as they
-    // are met, rather than in passes over the kept text.
-    std::u16string kept;
-    kept.reserve(sentence.size());
+    // are met, rather than in passes over the kept text. The text is
+    // filtered in place: it never grows.
+    char16_t *const begin = sentence.data();
+    char16_t *kept = begin;
     for (const char16_t c : sentence) {
-        if (isAllowed(c) && c != u' ')
-            kept.push_back(c);
-        else if ((c == u' ' || separatesWords(c)) && !kept.empty() && kept.back() != u' ')
-            kept.push_back(u' ');
+        if (c != u' ' && isAllowed(c))
+            *kept++ = c;
+        else if ((c == u' ' || separatesWords(c)) && kept != begin && kept[-1] != u' ')
+            *kept++ = u' ';
     }
-    if (!kept.empty() && kept.back() == u' ')
-        kept.pop_back();
-    return kept;
+    if (kept != begin && kept[-1] == u' ')
+        --kept;
+    sentence.resize(static_cast<std::size_t>(kept - begin));
+    return sentence;
 }
 
 std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) const {
