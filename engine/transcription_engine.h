@@ -57,6 +57,14 @@ public:
     // space (splitOnChar).
     void appendAdjustedPhrase(std::u16string_view sentence, std::u16string_view code,
                               std::u16string &out) const;
+
+private:
+    // transcribeWord once the whole word `w` (lower-cased `word`) is known
+    // to be missing from the dictionary.
+    std::u16string transcribeMissingWord(const std::u16string &word, const std::u16string &w) const;
+    // joinStemAndEnding with the stem's transcription already looked up.
+    std::u16string joinCode(const std::u16string &stem, std::u16string code,
+                            const std::u16string &suffix) const;
 };
 
 } // namespace orvanta

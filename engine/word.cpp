@@ -26,6 +26,13 @@ std::u16string parenthesised(const std::u16string &word) {
     return u"(" + word + u")";
 }
 
+// The stem's transcription when the dictionary has one: a single lookup
+// answers both "is it known?" and "how is it said?".
+bool lookUp(const std::u16string &stem, std::u16string &code) {
+    code.clear();
+    return appendTranscription(stem, code);
+}
+
 } // namespace
 
 void TranscriptionEngine::appendWordCode(std::u16string_view word, std::u16string &out) const {
@@ -40,18 +47,25 @@ void TranscriptionEngine::appendWordCode(std::u16string_view word, std::u16strin
         }
         if (appendTranscription(std::u16string_view(lower, word.size()), out))
             return;
+        const std::u16string original(word);
+        out += transcribeMissingWord(original, toLowerAscii(original));
+        return;
     }
     out += transcribeWord(std::u16string(word));
 }
 
 std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const {
     const std::u16string w = toLowerAscii(word);
-    {
-        std::u16string code;
-        if (appendTranscription(w, code))
-            return code;
-    }
+    std::u16string code;
+    if (appendTranscription(w, code))
+        return code;
+    return transcribeMissingWord(word, w);
+}
+
+std::u16string TranscriptionEngine::transcribeMissingWord(const std::u16string &word,
+                                                          const std::u16string &w) const {
     const std::u16string fallback = parenthesised(word);
+    std::u16string code;
 
     // Quotation marks typed as ASCII apostrophes ('like this') survive
     // normalisation and stick to the word; unless the dictionary knows the
@@ -59,8 +73,8 @@ std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const {
     const std::size_t first = w.find_first_not_of(u'\'');
     const std::size_t last = w.find_last_not_of(u'\'');
     if (first != std::u16string::npos && (first > 0 || last + 1 < w.size())) {
-        const std::u16string code = transcribeWord(word.substr(first, last + 1 - first));
-        return code.front() == u'(' ? fallback : code;
+        const std::u16string inner = transcribeWord(word.substr(first, last + 1 - first));
+        return inner.front() == u'(' ? fallback : inner;
     }
 
     if (w.size() < 3)
@@ -69,20 +83,20 @@ std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const {
     if (endsWith(w, u"ing")) {
         std::u16string stem = withoutLast(w, 3);
         if (endsInDoubledLetter(stem)) {
-            if (hasTranscription(stem))
-                return joinStemAndEnding(stem, u"ing");
+            if (lookUp(stem, code))
+                return joinCode(stem, code, u"ing");
             // "running" -> "run". Without that stem in the dictionary the
             // ending alone would replace the word, so the word falls back.
             stem.pop_back();
-            if (hasTranscription(stem))
-                return joinStemAndEnding(stem, u"ing");
+            if (lookUp(stem, code))
+                return joinCode(stem, code, u"ing");
             return fallback;
         }
         // "making": the stem with its e restored wins over the bare one.
-        if (hasTranscription(stem + u"e"))
-            return joinStemAndEnding(stem + u"e", u"ing");
-        if (hasTranscription(stem))
-            return joinStemAndEnding(stem, u"ing");
+        if (lookUp(stem + u"e", code))
+            return joinCode(stem + u"e", code, u"ing");
+        if (lookUp(stem, code))
+            return joinCode(stem, code, u"ing");
         return fallback;
     }
 
@@ -94,20 +108,20 @@ std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const {
         // Longest stem first: "cared" -> "care", "wanted" -> "want",
         // "tries" -> "try", "boss's" -> "boss".
         std::u16string stem = withoutLast(w, 1);
-        if (hasTranscription(stem))
-            return joinStemAndEnding(stem, suffix);
+        if (lookUp(stem, code))
+            return joinCode(stem, code, suffix);
         stem.pop_back();
-        if (hasTranscription(stem))
-            return joinStemAndEnding(stem, suffix);
+        if (lookUp(stem, code))
+            return joinCode(stem, code, suffix);
         if (!stem.empty() && stem.back() == u'i') {
             stem.back() = u'y';
-            if (hasTranscription(stem))
-                return joinStemAndEnding(stem, suffix);
+            if (lookUp(stem, code))
+                return joinCode(stem, code, suffix);
         }
         if (!stem.empty())
             stem.pop_back();
-        if (hasTranscription(stem))
-            return joinStemAndEnding(stem, suffix);
+        if (lookUp(stem, code))
+            return joinCode(stem, code, suffix);
         return fallback;
     }
 
@@ -122,30 +136,35 @@ std::u16string TranscriptionEngine::transcribeSuffixed(const std::u16string &low
                                                        const std::u16string &suffix) const {
     const std::u16string fallback = parenthesised(lowerWord);
     std::u16string stem = withoutLast(lowerWord, suffix.size());
+    std::u16string code;
 
     if (endsInDoubledLetter(stem)) {
-        if (hasTranscription(stem))
-            return joinStemAndEnding(stem, suffix);
+        if (lookUp(stem, code))
+            return joinCode(stem, code, suffix);
         // "bigger" -> "big"; a missing stem must not leave the ending alone.
         stem.pop_back();
-        if (hasTranscription(stem))
-            return joinStemAndEnding(stem, suffix);
+        if (lookUp(stem, code))
+            return joinCode(stem, code, suffix);
         return fallback;
     }
     // Here the bare stem comes before the one with e restored.
-    if (hasTranscription(stem))
-        return joinStemAndEnding(stem, suffix);
+    if (lookUp(stem, code))
+        return joinCode(stem, code, suffix);
     if (!stem.empty() && stem.back() == u'i') {
         stem.back() = u'y';
-        return hasTranscription(stem) ? joinStemAndEnding(stem, suffix) : fallback;
+        return lookUp(stem, code) ? joinCode(stem, code, suffix) : fallback;
     }
     stem += u"e";
-    return hasTranscription(stem) ? joinStemAndEnding(stem, suffix) : fallback;
+    return lookUp(stem, code) ? joinCode(stem, code, suffix) : fallback;
 }
 
 std::u16string TranscriptionEngine::joinStemAndEnding(const std::u16string &stem,
                                                       const std::u16string &suffix) const {
-    std::u16string code = transcriptionOf(stem);
+    return joinCode(stem, transcriptionOf(stem), suffix);
+}
+
+std::u16string TranscriptionEngine::joinCode(const std::u16string &stem, std::u16string code,
+                                             const std::u16string &suffix) const {
     const bool takesLinkingR = suffix == u"est" || suffix == u"er" || suffix == u"ing";
     if (takesLinkingR && (endsWith(stem, u"re") || endsWith(stem, u"r"))) {
         // "caring": keq + r; "clearer": klIr keeps a single r.
