@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, or says how to.
-#   scripts/deps.sh build|test|ci|bench
+#   scripts/deps.sh build|test|ci|bench|generate
 set -euo pipefail
 
 build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libbenchmark-dev python3)
 ci_packages=(clang libclang-rt-14-dev)
 bench_packages=(espeak-ng fortunes)
+# What tools/generate_dictionaries.py reads; it also calls npm (Node.js) once to fetch the
+# CMU dictionary, which Debian's nodejs or NodeSource's provides.
+generate_packages=(python3 espeak-ng libespeak-ng1 wbritish wbritish-large)
 
 packages=("${build_packages[@]}")
 case "${1:-build}" in
@@ -14,7 +17,8 @@ case "${1:-build}" in
     test) packages+=("${test_packages[@]}") ;;
     ci) packages+=("${test_packages[@]}" "${ci_packages[@]}") ;;
     bench) packages+=("${test_packages[@]}" "${bench_packages[@]}") ;;
-    *) echo "usage: $0 build|test|ci|bench" >&2; exit 2 ;;
+    generate) packages=("${generate_packages[@]}") ;;
+    *) echo "usage: $0 build|test|ci|bench|generate" >&2; exit 2 ;;
 esac
 
 missing=()
