@@ -8,7 +8,7 @@ test_packages=(libgtest-dev libbenchmark-dev python3)
 ci_packages=(clang libclang-rt-14-dev)
 bench_packages=(espeak-ng fortunes)
 # What tools/generate_dictionaries.py reads; it also calls npm (Node.js) once to fetch the
-# CMU dictionary, which Debian's nodejs or NodeSource's provides.
+# CMU dictionary (Debian's npm package, or the npm that comes with NodeSource's nodejs).
 generate_packages=(python3 espeak-ng libespeak-ng1 wbritish wbritish-large)
 
 packages=("${build_packages[@]}")
