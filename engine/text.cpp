@@ -25,13 +25,16 @@ namespace {
 // meets and resumes two code units after it; scans repeat until one finds
 // nothing. Quadratic on long runs, so it only serves pairs whose rewriting
 // the one-pass method below cannot settle. The caps stop pairs that would
-// rewrite forever (the text keeps growing or cycling).
+// rewrite forever: a growing text stops at a length, and only a rewrite
+// that keeps the length can cycle, so only its scans are counted (a growing
+// one may need many more scans than the text has characters, "ab" -> "baa").
 std::u16string rescanReplaceAll(std::u16string_view text, std::u16string_view pattern,
                                 std::u16string_view replacement) {
     std::u16string result(text);
+    const bool keepsLength = replacement.size() == pattern.size();
     const std::size_t maxScans = 2 * text.size() + 2;
     const std::size_t maxLength = 16 * text.size() + 1024;
-    for (std::size_t scan = 0; scan < maxScans; ++scan) {
+    for (std::size_t scan = 0; !keepsLength || scan < maxScans; ++scan) {
         std::size_t pos = result.find(pattern);
         if (pos == std::u16string::npos)
             break;
@@ -61,6 +64,33 @@ std::u16string replaceOnce(std::u16string_view text, std::u16string_view pattern
     return result;
 }
 
+// Whether the result is the same whichever occurrence is replaced first,
+// so that the one-pass method below may replace them in its own order. Two
+// occurrences can only compete where the pattern overlaps itself: over the
+// text where they overlap, replacing either must leave the same text (as
+// "rr" -> "r" does on "rrr"). A rewrite whose pattern overlaps itself might
+// also never settle unless it shortens the text; those are left to the
+// scans and their caps.
+bool replacedInAnyOrder(std::u16string_view pattern, std::u16string_view replacement) {
+    const std::size_t n = pattern.size();
+    const std::size_t r = replacement.size();
+    bool overlaps = false;
+    for (std::size_t k = 1; k < n; ++k) {
+        if (pattern.substr(0, k) != pattern.substr(n - k))
+            continue;
+        overlaps = true;
+        // The overlap is pattern[0, n - k) + pattern; compare replacing its
+        // first occurrence with replacing its second, without building them.
+        for (std::size_t i = 0; i < r + n - k; ++i) {
+            const char16_t first = i < r ? replacement[i] : pattern[k + i - r];
+            const char16_t second = i < n - k ? pattern[i] : replacement[i - (n - k)];
+            if (first != second)
+                return false;
+        }
+    }
+    return !overlaps || r < n;
+}
+
 } // namespace
 
 std::u16string replaceAll(std::u16string_view text, std::u16string_view pattern,
@@ -71,6 +101,10 @@ std::u16string replaceAll(std::u16string_view text, std::u16string_view pattern,
     // such a caller one plain pass rather than a hang.
     if (replacement.find(pattern) != std::u16string_view::npos)
         return replaceOnce(text, pattern, replacement);
+    // With "aba" -> "c", "babaababa" gives "bcabc" when scanned but "bccba"
+    // when every occurrence is replaced as soon as it is complete.
+    if (!replacedInAnyOrder(pattern, replacement))
+        return rescanReplaceAll(text, pattern, replacement);
 
     // Build the result in one pass. An occurrence can only appear at the end
     // of what has been written so far, either from the next input character

@@ -59,6 +59,26 @@ TEST(ReplaceAll, MatchesRescanningOnRandomText) {
     }
 }
 
+// Where the order of replacement changes the outcome (a pattern overlapping
+// itself) or a text needs more scans than it has characters, only scanning
+// as defined gives the right text.
+TEST(ReplaceAll, ScansAsDefinedWhereTheOrderMatters) {
+    const struct {
+        std::u16string pattern, replacement, text, expected;
+    } cases[] = {
+        {u"aba", u"c", u"babaababa", u"bcabc"}, {u"abab", u"ba", u"abaababb", u"baab"},
+        {u"aba", u"ab", u"abaabab", u"abbb"},   {u"aba", u"bab", u"abaaaaaabab", u"bbbabbabbbb"},
+        {u"ab", u"baa", u"caaaaabbbbbc", u""},  {u"ab", u"baa", u"aaaaaaab", u""},
+    };
+    for (const auto &c : cases) {
+        const std::u16string expected =
+            c.expected.empty() ? rescanReference(c.text, c.pattern, c.replacement) : c.expected;
+        EXPECT_EQ(replaceAll(c.text, c.pattern, c.replacement), expected)
+            << std::string(c.pattern.begin(), c.pattern.end()) << " in "
+            << std::string(c.text.begin(), c.text.end());
+    }
+}
+
 TEST(ReplaceAll, HandlesLongRunsAndDegeneratePatterns) {
     EXPECT_EQ(replaceAll(std::u16string(1 << 20, u'r'), u"rr", u"r"), u"r");
     EXPECT_EQ(replaceAll(u"x" + std::u16string(1 << 20, u' ') + u"y", u"  ", u" "), u"x y");
