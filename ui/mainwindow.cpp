@@ -11,21 +11,30 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStatusBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
 namespace {
 
-// The font of the character before the cursor of `editor`. Its size is the one
-// the characters carry or else the application's default size, never the size
-// to which the editor happens to be zoomed, so that Bigger and Smaller step
-// from what the document itself says.
+// The font of the character before the cursor of `editor`, with the point
+// size the characters carry or else the application's default size, never the
+// size to which the editor happens to be zoomed, so that Bigger and Smaller
+// step from what the document itself says.
 QFont fontAtCursor(const QTextEdit *editor) {
     const QTextCharFormat format = editor->textCursor().charFormat();
     QFont font = format.font();
-    if (!format.hasProperty(QTextFormat::FontPointSize))
+    if (format.hasProperty(QTextFormat::FontPointSize))
+        return font;
+    // Text pasted from a web page is sized in pixels and has no point size;
+    // from the default size, Bigger would leave 16-pixel text as it is or
+    // even shrink it. Step from the points it is shown at instead.
+    if (font.pixelSize() > 0)
+        font.setPointSizeF(font.pixelSize() * 72.0 / editor->logicalDpiY());
+    else
         font.setPointSizeF(QGuiApplication::font().pointSizeF());
     return font;
 }
@@ -56,6 +65,15 @@ MainWindow::MainWindow(QWidget *parent)
     americanDictionaryPath = QString::fromLatin1(orvanta::americanDictionaryFile);
 
     ui->plainTextEdit->setPlainText(tr("Enter your text here."));
+
+    // A label rather than a status message: hovering any menu entry replaces
+    // the message with the entry's (empty) status tip, and the warning would
+    // be gone before the user had read it. Ignoring its width keeps a long
+    // path from widening the window.
+    dictionaryWarning = new QLabel(statusBar());
+    dictionaryWarning->setObjectName(QStringLiteral("dictionaryWarning"));
+    dictionaryWarning->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(dictionaryWarning, 1);
 }
 
 MainWindow::~MainWindow() {
@@ -107,9 +125,9 @@ void MainWindow::on_btnVocanize_clicked() {
     // Without its dictionary every word comes back in parentheses, which looks
     // like a result unless the user is told why.
     if (unreadable.isEmpty()) {
-        statusBar()->clearMessage();
+        dictionaryWarning->clear();
     } else {
-        statusBar()->showMessage(
+        dictionaryWarning->setText(
             tr("Could not read the %1 dictionary \"%2\": words are shown untranscribed, in "
                "parentheses.")
                 .arg(variant, unreadable));

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 
+class QLabel;
 class QTextCharFormat;
 
 namespace Ui {
@@ -47,6 +48,8 @@ private:
     QString britishDictionaryPath;
     QString americanDictionaryPath;
     bool settingRunResult = false;
+    // Names the dictionary the last run could not read; empty otherwise.
+    QLabel *dictionaryWarning = nullptr;
 
     // The tests point the run at dictionaries that are certain not to exist.
     friend class MainWindowTest;

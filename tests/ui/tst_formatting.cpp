@@ -108,6 +108,33 @@ private slots:
         QCOMPARE(formatOf(0).font().pointSize(), from);
     }
 
+    // Web pages size their text in pixels; pasted into the result, such text
+    // has no point size to step from.
+    void pixelSizedTextStepsFromTheSizeItIsShownAt_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("step");
+        QTest::newRow("bigger 16px") << "Bigger" << 16 << 2;
+        QTest::newRow("smaller 16px") << "Smaller" << 16 << -2;
+        QTest::newRow("smaller 4px stays") << "Smaller" << 4 << 0;
+    }
+    void pixelSizedTextStepsFromTheSizeItIsShownAt() {
+        QFETCH(QString, action);
+        QFETCH(int, pixels);
+        QFETCH(int, step);
+        result()->setHtml(
+            QStringLiteral("<p style=\"font-size:%1px\">one two three</p>").arg(pixels));
+        const int shown = qRound(pixels * 72.0 / result()->logicalDpiY());
+        placeCursor(5);
+        trigger(action);
+        const QFont font = formatOf(5).font();
+        if (step == 0)
+            QCOMPARE(font.pixelSize(), pixels);
+        else
+            QCOMPARE(font.pointSize(), shown + step);
+        QCOMPARE(formatOf(0).font().pixelSize(), pixels);
+    }
+
     void unsizedTextStepsFromTheDefaultSizeDespiteZoom() {
         trigger("Zoom_In");
         trigger("Zoom_In");
