@@ -39,6 +39,9 @@ QFont fontAtCursor(const QTextEdit *editor) {
     return font;
 }
 
+// What Qt 6 puts into the head of every HTML export.
+const QLatin1String charsetDeclaration("<meta charset=\"utf-8\" />");
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -208,5 +211,12 @@ void MainWindow::on_actionGo_to_Orvanta_website_triggered() {
 void MainWindow::on_textEdit_textChanged() {
     if (settingRunResult)
         return;
-    ui->plainTextEdit_2->setPlainText(ui->textEdit->document()->toHtml());
+    // The source view holds text, not bytes: its character set is chosen
+    // when the user saves or pastes it, so the export must declare none,
+    // though Qt 6 always writes one. User text cannot produce the tag, as
+    // its "<" is exported as "&lt;".
+    QString html = ui->textEdit->document()->toHtml();
+    if (const qsizetype at = html.indexOf(charsetDeclaration); at >= 0)
+        html.remove(at, charsetDeclaration.size());
+    ui->plainTextEdit_2->setPlainText(html);
 }

@@ -42,6 +42,13 @@ class MainWindowTest : public QObject {
         const auto *label = window->statusBar()->findChild<QLabel *>("dictionaryWarning");
         return label && label->isVisible() ? label->text() : QString();
     }
+    // The result editor's own HTML, as the HTML tab is to show it: without a
+    // character set, since the tab holds text and not encoded bytes.
+    QString editorExport() {
+        QString exported = result()->document()->toHtml();
+        exported.remove(QLatin1String("<meta charset=\"utf-8\" />"));
+        return exported;
+    }
     void transcribe(const QString &text, bool british, bool cyrillic) {
         input()->setPlainText(text);
         child<QRadioButton>(british ? "rdbBritish" : "rdbAmerican")->setChecked(true);
@@ -195,7 +202,7 @@ private slots:
         QCOMPARE(htmlTabChanges, 1);
         QCOMPARE(html()->toPlainText(), orvanta::buildDocument("Cat. Dog!", false));
         result()->insertPlainText("x");
-        QCOMPARE(html()->toPlainText(), result()->document()->toHtml());
+        QCOMPARE(html()->toPlainText(), editorExport());
     }
 
     void emptyInputStillRestoresTheCursor() {
@@ -244,13 +251,13 @@ private slots:
 
     void htmlTabFollowsEditorThenShowsTheRunsDocument() {
         QTest::keyClicks(result(), "abc");
-        QCOMPARE(html()->toPlainText(), result()->document()->toHtml());
+        QCOMPARE(html()->toPlainText(), editorExport());
         html()->setPlainText("hand-made");
         QCOMPARE(result()->toPlainText(), "abc");
         transcribe("Dog.", true, false);
         QVERIFY(html()->toPlainText().startsWith("<html>\n<header><style"));
         QTest::keyClick(result(), Qt::Key_X);
-        QCOMPARE(html()->toPlainText(), result()->document()->toHtml());
+        QCOMPARE(html()->toPlainText(), editorExport());
     }
 
     void symbolButtonsInsertTheirText_data() {
@@ -273,7 +280,8 @@ private slots:
         QTest::mouseClick(child<QPushButton>(qPrintable(button)), Qt::LeftButton);
         QCOMPARE(result()->toPlainText(), symbol);
         QCOMPARE(input()->toPlainText(), "Enter your text here.");
-        QCOMPARE(html()->toPlainText(), result()->document()->toHtml());
+        QCOMPARE(html()->toPlainText(), editorExport());
+        QVERIFY2(!html()->toPlainText().contains("charset"), qPrintable(html()->toPlainText()));
     }
 
     void symbolReplacesSelectionAndTakesFocus() {
