@@ -12,7 +12,7 @@ build=build-bench
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DORVANTA_BUILD_BENCHMARKS=ON \
       -DORVANTA_BUILD_TESTS=OFF >/dev/null
 targets=(orvanta_make_text orvanta_peak_memory orvanta_bench orvanta-transcribe)
-grep -q '^orvanta_bench_window:' <(cmake --build "$build" --target help | sed 's/^\.\.\. //') &&
+grep -qx 'orvanta_bench_window' <(cmake --build "$build" --target help | sed 's/^\.\.\. //; s/:.*//') &&
     targets+=(orvanta_bench_window)
 cmake --build "$build" --parallel 2 --target "${targets[@]}" >/dev/null
 
