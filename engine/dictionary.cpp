@@ -7,6 +7,11 @@
 #include <cstdio>
 #include <cstring>
 
+#if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
+#define ORVANTA_DICTIONARY_SSE2 1
+#include <emmintrin.h>
+#endif
+
 namespace orvanta {
 
 namespace {
@@ -20,86 +25,95 @@ constexpr std::uint64_t slotOffsetMask = (std::uint64_t{1} << 40) - 1;
 constexpr std::uint64_t everyByte = 0x0101010101010101ULL;
 constexpr std::uint64_t lowSevenBits = 0x7F7F7F7F7F7F7F7FULL;
 
-// Marks with 0x80 the bytes of `word` that equal `byte`, and only those.
-std::uint64_t bytesEqualTo(std::uint64_t word, unsigned char byte) {
-    const std::uint64_t x = word ^ (everyByte * byte);
-    return ~(((x & lowSevenBits) + lowSevenBits) | x | lowSevenBits);
-}
-
-// Folds A-Z to a-z in eight bytes at once; bytes from 0x80 up are never
-// capitals.
-std::uint64_t foldCapitals(std::uint64_t word) {
+// The capitals A-Z among eight bytes, as the case bit 0x20 of each; bytes
+// from 0x80 up are never capitals.
+std::uint64_t capitalsIn(std::uint64_t word) {
     const std::uint64_t value = word & lowSevenBits;
     const std::uint64_t atLeastA = value + everyByte * (0x80 - 'A');
     const std::uint64_t aboveZ = value + everyByte * (0x80 - 'Z' - 1);
-    const std::uint64_t capital = atLeastA & ~aboveZ & ~word & ~lowSevenBits;
-    return word | (capital >> 2); // 0x80 >> 2 is the case bit 0x20
+    return (atLeastA & ~aboveZ & ~word & ~lowSevenBits) >> 2;
 }
 
 // Reads past the end of a key are safe: every buffer that holds keys has
 // this many bytes to spare after its text.
 constexpr std::size_t readSlack = 8;
 
-// The mask that keeps the first `count` (1 to 8) bytes of a loaded word.
+// The mask that keeps the first `count` (at least 1) bytes of a loaded word.
 std::uint64_t firstBytes(std::size_t count) {
-    if (count >= 8)
-        return ~std::uint64_t{0};
+    const std::size_t unused = 8 - std::min<std::size_t>(count, 8);
     if constexpr (std::endian::native == std::endian::big)
-        return ~(~std::uint64_t{0} >> (8 * count));
-    return (std::uint64_t{1} << (8 * count)) - 1;
+        return ~std::uint64_t{0} << (8 * unused);
+    return ~std::uint64_t{0} >> (8 * unused);
 }
 
-// Hashes a key eight bytes at a time; with `fold`, it folds the key in place
-// first. Keys are short and hashed once per line on every load.
-std::uint64_t hashKey(char *key, std::size_t length, bool fold) {
+// Hashes a key eight bytes at a time; with `fold`, it folds A-Z in the key
+// in place first. Keys are short and hashed once per line on every load.
+template <bool fold> std::uint64_t hashKey(char *key, std::size_t length) {
     constexpr std::uint64_t multiplier = 0x9E3779B97F4A7C15ULL;
     std::uint64_t hash = length * multiplier;
     for (std::size_t i = 0; i < length; i += 8) {
-        const std::uint64_t keep = firstBytes(length - i);
         std::uint64_t word;
         std::memcpy(&word, key + i, sizeof word);
-        if (fold) {
-            // Bytes past the key are written back as they were.
-            word = (foldCapitals(word) & keep) | (word & ~keep);
-            std::memcpy(key + i, &word, sizeof word);
+        word &= firstBytes(length - i);
+        if constexpr (fold) {
+            // Most keys are lower case already; the bytes past the key are
+            // never capitals here, so they are written back unchanged.
+            if (const std::uint64_t capitals = capitalsIn(word); capitals != 0) {
+                std::uint64_t stored;
+                std::memcpy(&stored, key + i, sizeof stored);
+                stored |= capitals;
+                std::memcpy(key + i, &stored, sizeof stored);
+                word |= capitals;
+            }
         }
-        hash = (hash ^ (word & keep)) * multiplier;
+        hash = (hash ^ word) * multiplier;
         hash ^= hash >> 32;
     }
     hash *= 0xBF58476D1CE4E5B9ULL;
     return hash ^ (hash >> 29);
 }
 
-struct SeparatorCounts {
-    std::size_t lineFeeds = 0;
-    std::size_t tabs = 0;
+// The TABs and line feeds among 64 bytes, one bit per byte (bit i: byte i).
+struct SeparatorMasks {
+    std::uint64_t tabs = 0;
+    std::uint64_t lineFeeds = 0;
 };
 
-SeparatorCounts countSeparators(const char *bytes, std::size_t size) {
-    // Fixed-size blocks let the compiler vectorise the count.
-    constexpr std::size_t block = 64;
-    SeparatorCounts counts;
-    std::size_t i = 0;
-    for (; i + block <= size; i += block) {
-        unsigned char lineFeeds = 0, tabs = 0;
-        for (std::size_t k = 0; k < block; ++k) {
-            lineFeeds = static_cast<unsigned char>(lineFeeds + (bytes[i + k] == '\n'));
-            tabs = static_cast<unsigned char>(tabs + (bytes[i + k] == '\t'));
-        }
-        counts.lineFeeds += lineFeeds;
-        counts.tabs += tabs;
+constexpr std::size_t scanBlock = 64;
+
+SeparatorMasks separatorsIn(const char *bytes) {
+    SeparatorMasks masks;
+#if defined(ORVANTA_DICTIONARY_SSE2)
+    const __m128i tab = _mm_set1_epi8('\t');
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    for (std::size_t i = 0; i < scanBlock; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + i));
+        const auto tabBits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, tab)));
+        const auto lineFeedBits =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lineFeed)));
+        masks.tabs |= std::uint64_t{tabBits} << i;
+        masks.lineFeeds |= std::uint64_t{lineFeedBits} << i;
     }
-    for (; i < size; ++i) {
-        counts.lineFeeds += bytes[i] == '\n';
-        counts.tabs += bytes[i] == '\t';
+#else
+    for (std::size_t i = 0; i < scanBlock; ++i) {
+        masks.tabs |= std::uint64_t{bytes[i] == '\t'} << i;
+        masks.lineFeeds |= std::uint64_t{bytes[i] == '\n'} << i;
     }
-    return counts;
+#endif
+    return masks;
 }
 
 void prefetch([[maybe_unused]] const void *address) {
 #if defined(__GNUC__) || defined(__clang__)
     __builtin_prefetch(address);
 #endif
+}
+
+// The table may be two thirds full: fuller tables probe a little longer (the
+// tags keep that within a cache line); emptier ones cost cache and TLB misses
+// on every insertion and lookup.
+bool overFull(std::size_t occupied, std::size_t tableSize) {
+    return 3 * occupied > 2 * tableSize;
 }
 
 } // namespace
@@ -116,13 +130,14 @@ std::u16string toLowerAscii(std::u16string_view text) {
 void PronunciationDictionary::clear() {
     size_ = 0;
     slots_.clear();
+    occupied_ = 0;
     nonEmptyCount_ = 0;
 }
 
 // Keeps the buffer between loads, unless it is far larger than needed (a
 // huge file loaded once should not hold its memory for good).
 void PronunciationDictionary::reserveBytes(std::size_t size) {
-    if (size <= capacity_ && capacity_ / 4 <= size + (std::size_t{1} << 20))
+    if (bytes_ != nullptr && size <= capacity_ && capacity_ / 4 <= size + (std::size_t{1} << 20))
         return;
     auto bigger = std::make_unique_for_overwrite<char[]>(size + readSlack);
     if (size_ != 0)
@@ -137,7 +152,7 @@ void PronunciationDictionary::reserveBytes(std::size_t size) {
 constexpr unsigned char longField = 0xFF;
 
 // A stored key runs from its offset to the TAB that ends it; entry lines
-// always have that TAB, and index() records its distance in the byte before
+// always have that TAB, and the Indexer records its distance in the byte before
 // the key.
 std::string_view PronunciationDictionary::keyAt(std::size_t offset) const {
     const auto length = static_cast<unsigned char>(bytes_[offset - 1]);
@@ -148,7 +163,7 @@ std::string_view PronunciationDictionary::keyAt(std::size_t offset) const {
 }
 
 // The transcription runs from the TAB after the key to the line end, a CR
-// before the LF not included; index() records its length in that TAB unless
+// before the LF not included; the Indexer records its length in that TAB unless
 // the key is long.
 std::string_view PronunciationDictionary::valueAfter(std::string_view key) const {
     const std::size_t keyEnd = static_cast<std::size_t>(key.data() - bytes_.get()) + key.size();
@@ -168,130 +183,213 @@ std::string_view PronunciationDictionary::valueAfter(std::string_view key) const
     return value;
 }
 
-void PronunciationDictionary::store(std::size_t keyOffset, std::size_t keyLength,
-                                    std::uint64_t keyHash, bool hasValue) {
-    const std::string_view key = text().substr(keyOffset, keyLength);
-    const std::uint64_t tag = keyHash & ~slotOffsetMask;
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = keyHash & mask;; i = (i + 1) & mask) {
-        std::uint64_t &slot = slots_[i];
-        if (slot == 0) {
-            slot = tag | (keyOffset + 1);
-            nonEmptyCount_ += hasValue ? 1 : 0;
-            return;
+// Reads the lines of the buffer as they arrive, in file order, and indexes
+// each entry line when its line feed is seen (the last line when the caller
+// says the file is complete). Lines are found 64 bytes at a time from bit
+// masks of their separators: a library call per TAB and per line end would
+// cost more than the scan itself. Fed piece by piece while the file is read,
+// it finds the bytes still in the cache that the read left them in.
+class PronunciationDictionary::Indexer {
+public:
+    // `sizeHint` is what the file is expected to hold; it sizes the table
+    // when the first entry is seen.
+    Indexer(PronunciationDictionary &dictionary, std::size_t sizeHint)
+        : dictionary_(dictionary), sizeHint_(sizeHint) {}
+
+    // Reads the whole 64-byte blocks of the buffer up to `end`.
+    void scanBlocks(std::size_t end) { scan(end, false, false); }
+
+    // Reads the rest of the buffer up to `end`; with `complete`, a last line
+    // without a line feed ends there. Then inserts what is still pending.
+    void finish(std::size_t end, bool complete) { scan(end, true, complete); }
+
+private:
+    struct Pending {
+        std::size_t keyOffset;
+        std::uint64_t hash;
+        bool hasValue;
+    };
+
+    // The scan's state lives in local variables while it runs: it writes
+    // the buffer's bytes, and a write through a char pointer would make the
+    // compiler reload every member after it.
+    void scan(std::size_t end, bool toEnd, bool complete) {
+        PronunciationDictionary &d = dictionary_;
+        char *const data = d.bytes_.get();
+        std::size_t scanned = scanned_, parsed = parsed_;
+        std::size_t tabCount = tabCount_, firstTab = firstTab_, secondTab = secondTab_;
+        std::uint64_t *slots = d.slots_.data();
+        std::size_t tableSize = d.slots_.size(), mask = tableSize - 1;
+        std::size_t occupied = d.occupied_, nonEmpty = d.nonEmptyCount_;
+
+        auto insert = [&](const Pending &line) {
+            if (overFull(occupied + 1, tableSize)) {
+                d.growTable();
+                slots = d.slots_.data();
+                tableSize = d.slots_.size();
+                mask = tableSize - 1;
+            }
+            const std::uint64_t tag = line.hash & ~slotOffsetMask;
+            for (std::size_t i = line.hash & mask;; i = (i + 1) & mask) {
+                const std::uint64_t slot = slots[i];
+                if (slot == 0) {
+                    slots[i] = tag | (line.keyOffset + 1);
+                    ++occupied;
+                    nonEmpty += line.hasValue ? 1 : 0;
+                    return;
+                }
+                if ((slot & ~slotOffsetMask) == tag && d.sameKey(slot, line.keyOffset)) {
+                    // A later line for the same word replaces the earlier one.
+                    nonEmpty -= d.valueAfter(d.keyAt((slot & slotOffsetMask) - 1)).empty() ? 0 : 1;
+                    nonEmpty += line.hasValue ? 1 : 0;
+                    slots[i] = tag | (line.keyOffset + 1);
+                    return;
+                }
+            }
+        };
+
+        // An entry line has exactly two TABs: ignored, word, transcription.
+        auto endLine = [&](std::size_t lineEnd, bool atLineFeed) {
+            const bool entry = tabCount == 2;
+            tabCount = 0;
+            if (!entry)
+                return;
+            // The byte before the line feed is the second TAB at the
+            // earliest, so a CR there is always the transcription's.
+            if (atLineFeed && data[lineEnd - 1] == '\r')
+                --lineEnd;
+            const std::size_t keyOffset = firstTab + 1;
+            const std::size_t keyLength = secondTab - keyOffset;
+            const std::size_t valueLength = lineEnd - (secondTab + 1);
+            const std::uint64_t hash = hashKey<true>(data + keyOffset, keyLength);
+            data[firstTab] = static_cast<char>(std::min<std::size_t>(keyLength, longField));
+            if (keyLength < longField)
+                data[secondTab] = static_cast<char>(std::min<std::size_t>(valueLength, longField));
+            if (tableSize == 0) {
+                d.resetTable(sizeHint_ / typicalLineLength);
+                slots = d.slots_.data();
+                tableSize = d.slots_.size();
+                mask = tableSize - 1;
+            }
+            // The table is far bigger than the cache, so each insertion
+            // would wait for its slot. Lines are therefore inserted a few
+            // lines behind the parsing, after their slot has been
+            // prefetched; the order of insertion, which decides between
+            // duplicate words, stays the file order.
+            prefetch(&slots[hash & mask]);
+            Pending &next = pending_[parsed % lookahead];
+            if (parsed >= lookahead)
+                insert(next);
+            next = Pending{keyOffset, hash, valueLength != 0};
+            ++parsed;
+        };
+
+        // Only the first two TABs of a line matter, and whether there are
+        // more.
+        auto addTabs = [&](std::size_t base, std::uint64_t tabs) {
+            if (tabs == 0)
+                return;
+            const auto first = static_cast<std::size_t>(std::countr_zero(tabs));
+            const auto second = static_cast<std::size_t>(std::countr_zero(tabs & (tabs - 1)));
+            if (tabCount == 0) {
+                firstTab = base + first;
+                secondTab = base + second;
+            } else if (tabCount == 1) {
+                secondTab = base + first;
+            }
+            tabCount += static_cast<std::size_t>(std::popcount(tabs));
+        };
+
+        // Lines are cut at the line feeds; the TABs before each belong to
+        // the line it ends, those after the last to a line that goes on in
+        // the next block.
+        auto readBlock = [&](std::size_t base, const SeparatorMasks &masks) {
+            std::uint64_t tabs = masks.tabs;
+            for (std::uint64_t lineFeeds = masks.lineFeeds; lineFeeds != 0;
+                 lineFeeds &= lineFeeds - 1) {
+                const int bit = std::countr_zero(lineFeeds);
+                const std::uint64_t inLine = tabs & ((std::uint64_t{1} << bit) - 1);
+                tabs ^= inLine;
+                addTabs(base, inLine);
+                endLine(base + static_cast<std::size_t>(bit), true);
+            }
+            addTabs(base, tabs);
+        };
+
+        for (; scanned + scanBlock <= end; scanned += scanBlock)
+            readBlock(scanned, separatorsIn(data + scanned));
+        if (toEnd) {
+            if (scanned < end) {
+                SeparatorMasks masks;
+                for (std::size_t i = 0; scanned + i < end; ++i) {
+                    masks.tabs |= std::uint64_t{data[scanned + i] == '\t'} << i;
+                    masks.lineFeeds |= std::uint64_t{data[scanned + i] == '\n'} << i;
+                }
+                readBlock(scanned, masks);
+                scanned = end;
+            }
+            if (complete)
+                endLine(end, false);
+            for (std::size_t i = parsed < lookahead ? 0 : parsed - lookahead; i < parsed; ++i)
+                insert(pending_[i % lookahead]);
+            parsed = 0;
         }
-        if ((slot & ~slotOffsetMask) != tag)
-            continue;
-        const std::string_view stored = keyAt((slot & slotOffsetMask) - 1);
-        if (stored == key) {
-            // A later line for the same word replaces the earlier one.
-            nonEmptyCount_ -= valueAfter(stored).empty() ? 0 : 1;
-            nonEmptyCount_ += hasValue ? 1 : 0;
-            slot = tag | (keyOffset + 1);
-            return;
-        }
+
+        scanned_ = scanned;
+        parsed_ = parsed;
+        tabCount_ = tabCount;
+        firstTab_ = firstTab;
+        secondTab_ = secondTab;
+        d.occupied_ = occupied;
+        d.nonEmptyCount_ = nonEmpty;
     }
-}
 
-void PronunciationDictionary::index() {
-    slots_.clear();
-    nonEmptyCount_ = 0;
-    char *const data = bytes_.get();
-    if (data == nullptr)
-        return;
-    std::memset(data + size_, 0, readSlack); // defined bytes for the word reads
+    // A size hint divided by this gives the entries to make room for at
+    // first: the shipped files' lines are 26 bytes on average. Fewer entries
+    // than that make the table grow; a file of anything but entries (a log
+    // picked by mistake) never makes one.
+    static constexpr std::size_t typicalLineLength = 24;
+    static constexpr std::size_t lookahead = 16;
 
-    // Size the table for every possible entry, at most two thirds full, so
-    // that it never needs to grow while loading. Fuller tables probe a little
-    // longer (the tags keep that within a cache line); emptier ones cost
-    // cache and TLB misses on every insertion and lookup. An entry line has two TABs of its
-    // own: counting lines alone gave a file of empty or TAB-less lines (a
-    // log picked by mistake) a table of 16 bytes per line, 20 times the file.
-    const SeparatorCounts counts = countSeparators(data, size_);
-    const std::size_t entryBound = std::min(counts.lineFeeds + 1, counts.tabs / 2 + 1);
+    PronunciationDictionary &dictionary_;
+    const std::size_t sizeHint_;
+    std::size_t scanned_ = 0;
+    std::size_t tabCount_ = 0, firstTab_ = 0, secondTab_ = 0;
+    Pending pending_[lookahead] = {};
+    std::size_t parsed_ = 0;
+};
+
+// Makes an empty table with room for `entries`, reusing the last one's memory
+// when it is not far larger.
+void PronunciationDictionary::resetTable(std::size_t entries) {
     std::size_t tableSize = 16;
-    while (tableSize < entryBound + entryBound / 2)
+    while (overFull(entries, tableSize))
         tableSize *= 2;
     slots_.assign(tableSize, 0);
     if (slots_.capacity() / 4 > tableSize)
         slots_.shrink_to_fit();
+}
 
-    // The table is far bigger than the cache, so each insertion would wait
-    // for its slot. Lines are therefore inserted a few lines behind the
-    // parsing, after their slot has been prefetched; the order of insertion,
-    // which decides between duplicate words, stays the file order.
-    constexpr std::size_t lookahead = 16;
-    struct Pending {
-        std::size_t keyOffset, keyLength;
-        std::uint64_t hash;
-        bool hasValue;
-    } pending[lookahead];
-    std::size_t parsed = 0;
-
-    std::size_t lineStart = 0;
-    std::size_t tabCount = 0, firstTab = 0, secondTab = 0;
-
-    // An entry line has exactly two TABs: ignored, word, transcription.
-    auto endLine = [&](std::size_t lineFeed, bool atLineFeed) {
-        std::size_t lineEnd = lineFeed;
-        if (atLineFeed && lineEnd > lineStart && data[lineEnd - 1] == '\r')
-            --lineEnd;
-        if (tabCount == 2) {
-            const std::size_t keyOffset = firstTab + 1;
-            const std::size_t keyLength = secondTab - keyOffset;
-            const std::uint64_t hash = hashKey(data + keyOffset, keyLength, true);
-            const std::size_t valueLength = lineEnd - (secondTab + 1);
-            data[firstTab] = static_cast<char>(std::min<std::size_t>(keyLength, longField));
-            if (keyLength < longField)
-                data[secondTab] = static_cast<char>(std::min<std::size_t>(valueLength, longField));
-            prefetch(&slots_[hash & (tableSize - 1)]);
-            Pending &next = pending[parsed % lookahead];
-            if (parsed >= lookahead)
-                store(next.keyOffset, next.keyLength, next.hash, next.hasValue);
-            next = Pending{keyOffset, keyLength, hash, valueLength != 0};
-            ++parsed;
-        }
-        lineStart = lineFeed + 1;
-        tabCount = 0;
-    };
-    auto atSeparator = [&](std::size_t position) {
-        if (data[position] == '\n') {
-            endLine(position, true);
-        } else {
-            firstTab = tabCount == 0 ? position : firstTab;
-            secondTab = tabCount == 1 ? position : secondTab;
-            ++tabCount;
-        }
-    };
-
-    // Eight bytes at a time: lines are short, so a library call per TAB and
-    // per line end would cost more than the scan itself.
-    std::size_t position = 0;
-    for (; position + 8 <= size_; position += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, data + position, sizeof word);
-        std::uint64_t marks = bytesEqualTo(word, '\t') | bytesEqualTo(word, '\n');
-        while (marks != 0) {
-            if constexpr (std::endian::native == std::endian::big) {
-                const int bit = 63 - std::countl_zero(marks);
-                atSeparator(position + static_cast<std::size_t>(7 - bit / 8));
-                marks &= ~(std::uint64_t{1} << bit);
-            } else {
-                atSeparator(position + static_cast<std::size_t>(std::countr_zero(marks) / 8));
-                marks &= marks - 1;
-            }
-        }
+// Doubles the table; the keys' hashes are computed again from their text.
+void PronunciationDictionary::growTable() {
+    std::vector<std::uint64_t> old;
+    old.swap(slots_);
+    slots_.assign(2 * old.size(), 0);
+    const std::size_t mask = slots_.size() - 1;
+    for (const std::uint64_t slot : old) {
+        if (slot == 0)
+            continue;
+        const std::size_t offset = (slot & slotOffsetMask) - 1;
+        const std::uint64_t hash = hashKey<false>(bytes_.get() + offset, keyAt(offset).size());
+        std::size_t i = hash & mask;
+        while (slots_[i] != 0)
+            i = (i + 1) & mask;
+        slots_[i] = slot;
     }
-    for (; position < size_; ++position) {
-        if (data[position] == '\t' || data[position] == '\n')
-            atSeparator(position);
-    }
-    endLine(size_, false);
+}
 
-    for (std::size_t i = parsed < lookahead ? 0 : parsed - lookahead; i < parsed; ++i) {
-        const Pending &line = pending[i % lookahead];
-        store(line.keyOffset, line.keyLength, line.hash, line.hasValue);
-    }
+bool PronunciationDictionary::sameKey(std::uint64_t slot, std::size_t keyOffset) const {
+    return keyAt((slot & slotOffsetMask) - 1) == keyAt(keyOffset);
 }
 
 void PronunciationDictionary::loadDictionaryFromBytes(std::string_view bytes) {
@@ -300,16 +398,16 @@ void PronunciationDictionary::loadDictionaryFromBytes(std::string_view bytes) {
     if (!bytes.empty())
         std::memcpy(bytes_.get(), bytes.data(), bytes.size());
     size_ = bytes.size();
-    index();
+    std::memset(bytes_.get() + size_, 0, readSlack); // defined bytes for the word reads
+    Indexer indexer(*this, size_);
+    indexer.finish(size_, true);
 }
 
 bool PronunciationDictionary::loadDictionary(const std::string &path) {
     clear();
     std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        index();
+    if (file == nullptr)
         return false;
-    }
     std::size_t expected = 0;
     if (std::fseek(file, 0, SEEK_END) == 0) {
         const long end = std::ftell(file);
@@ -321,23 +419,33 @@ bool PronunciationDictionary::loadDictionary(const std::string &path) {
     // The size is only a hint (a directory reports nonsense), so it is
     // capped and the buffer grows as needed.
     constexpr std::size_t largestHint = std::size_t{1} << 28;
-    reserveBytes((expected < largestHint ? expected : largestHint) + 1);
+    expected = std::min(expected, largestHint);
+    reserveBytes(expected + 1);
+    // Read in pieces that fit in the cache, each indexed at once.
+    constexpr std::size_t piece = std::size_t{256} << 10;
+    Indexer indexer(*this, expected);
     for (;;) {
-        size_ += std::fread(bytes_.get() + size_, 1, capacity_ - size_, file);
-        if (size_ < capacity_)
+        const std::size_t wanted = std::min(piece, capacity_ - size_);
+        const std::size_t got = std::fread(bytes_.get() + size_, 1, wanted, file);
+        size_ += got;
+        std::memset(bytes_.get() + size_, 0, readSlack); // defined bytes for the word reads
+        indexer.scanBlocks(size_);
+        if (got < wanted)
             break;
-        reserveBytes(2 * capacity_);
+        if (size_ == capacity_)
+            reserveBytes(2 * capacity_);
     }
     // A path that opens but cannot be read at all (a directory) counts as
     // unreadable; after a later error the lines read before it are kept,
     // but not a torn last one.
-    const bool unreadable = std::ferror(file) != 0 && size_ == 0;
-    if (std::ferror(file) != 0) {
+    const bool failed = std::ferror(file) != 0;
+    const bool unreadable = failed && size_ == 0;
+    std::fclose(file);
+    if (failed) {
         const std::size_t lastLineFeed = text().rfind('\n');
         size_ = lastLineFeed == std::string_view::npos ? 0 : lastLineFeed + 1;
     }
-    std::fclose(file);
-    index();
+    indexer.finish(size_, !failed);
     return !unreadable;
 }
 
@@ -363,7 +471,7 @@ std::string_view PronunciationDictionary::lookup(std::u16string_view word) const
     }
     std::memset(narrow + word.size(), 0, readSlack); // defined bytes for the word reads
     const std::string_view wanted(narrow, word.size());
-    const std::uint64_t hash = hashKey(narrow, word.size(), false);
+    const std::uint64_t hash = hashKey<false>(narrow, word.size());
     const std::uint64_t tag = hash & ~slotOffsetMask;
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {

@@ -44,8 +44,10 @@ private:
     std::string_view valueAfter(std::string_view key) const;
     std::string_view lookup(std::u16string_view word) const;
     void reserveBytes(std::size_t size);
-    void index();
-    void store(std::size_t keyOffset, std::size_t keyLength, std::uint64_t keyHash, bool hasValue);
+    void resetTable(std::size_t entries);
+    void growTable();
+    bool sameKey(std::uint64_t slot, std::size_t keyOffset) const;
+    class Indexer;
 
     // The file as read, with A-Z folded in every key. Kept between loads so
     // that reloading a file of similar size touches no fresh memory. The TAB
@@ -59,6 +61,7 @@ private:
     // and the top bits of the key's hash above them, so that probing past
     // other keys rarely has to look at their text.
     std::vector<std::uint64_t> slots_;
+    std::size_t occupied_ = 0;
     std::size_t nonEmptyCount_ = 0;
 };
 
