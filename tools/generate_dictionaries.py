@@ -27,7 +27,7 @@ HYPHENATED = re.compile(r"[a-z]+(?:-[a-z]+)+")
 
 
 def british_phones(engine, word, spelling=None):
-    phones = british.from_espeak(engine.phonemes(word))
+    phones = british.from_espeak(engine.phonemes(word), spelling or word)
     for rule in british.CORRECTIONS:
         phones = rule(spelling or word, phones)
     return phones

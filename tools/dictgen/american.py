@@ -58,7 +58,25 @@ def choose(variants):
     """The citation form among CMU's variants: the first one, unless it is a weak form of
     a one-syllable word and a strong one exists."""
     pick = next((v for v in variants if not is_weak(v)), variants[0])
-    return pick
+    same = [v for v in variants if _stress_pattern(v) == _stress_pattern(pick)]
+    return min(same, key=_full_unstressed)
+
+
+def _stress_pattern(arpabet):
+    return [p[-1] == '1' for p in arpabet if p[-1] in '012']
+
+
+# EH0 is left out: CMU writes it in the prefixes em-, en-, ex-, where the variants
+# differ in the full vowel the citation form keeps (emˈplɔɪi) and weak_prefix reduces ex-
+FULL = ('AE', 'AA', 'AO', 'EY', 'OW', 'AW', 'AY', 'OY')
+
+
+def _full_unstressed(arpabet):
+    """CMU's variants often differ only in whether an unstressed vowel is reduced
+    (AE0 K S EH1 P T, AH0 K S EH1 P T); citation forms reduce it before the last syllable."""
+    vowels = [p for p in arpabet if p[-1] in '012']
+    # a final syllable keeps its full vowel (ˈpedəˌfaɪl, piˈænoʊ)
+    return sum(1 for p in vowels[:-1] if p[-1] == '0' and p[:-1] in FULL)
 
 
 # ---------------------------------------------------------------------------------------
@@ -124,7 +142,12 @@ def weak_prefix(word, phones):
     if s == 1:
         return phones
     out = list(phones)
-    if re.match(r'(re|de|pre|be)[^aeiou]|ex|e[^aeiou][aeiou]', word) and p in ('q', 'i', 'e', 'J'):
+    # ber-, der- before a consonant are CMU's ER, a schwa with its r (bərˈnɑrd); before a
+    # vowel the r begins the next syllable and the prefix is weak (bɪˈreft)
+    er = phones[first + 1:first + 2] == [('r', None)] and (
+        first + 2 < len(phones) and phones[first + 2][1] is None)
+    if re.match(r'(re|de|pre|be)[^aeiou]|ex|e[^aeiou][aeiou]', word) and p in ('q', 'i', 'e', 'J') \
+            and not er:
         out[first] = ('I', 0)
     elif word.startswith('pro') and p == 'ou' and phones[idx[1]][1] == 1:
         out[first] = ('q', 0)
@@ -161,9 +184,16 @@ def thought_spelling(word, phones):
         rest = word[word.find(letters + tail) + len(letters + tail):] if letters + tail in word else None
         if letters in ('au', 'aw', 'ou') and (letters != 'ou' or tail.startswith('gh')) \
                 or (letters == 'a' and re.match(r'l(l|k|t|d|s)', tail)) \
-                or (letters == 'o' and (tail in CLOTH_TAILS or tail[-1:] == 's' and tail[:-1] in CLOTH_TAILS) and rest in ('', 's', 'ing', 'er', 'en', 'ed', 'y', 'ly')):
+                or (letters == 'o' and (tail in CLOTH_TAILS or tail[-1:] == 's' and tail[:-1] in CLOTH_TAILS)
+                    and rest in ('', 's', 'ing', 'er', 'en', 'ed', 'y', 'ly') and cloth_consonant(phones, i)):
             out[i] = ('L', phones[i][1])
     return out
+
+
+def cloth_consonant(phones, i):
+    """CLOTH is LOT before a voiceless fricative, ŋ or g: th is θ in cloth but ð in
+    bother, which keeps LOT."""
+    return i + 1 < len(phones) and phones[i + 1][0] in ('f', 'T', 's', 'N', 'g')
 
 
 # LOT before these spellings is the THOUGHT vowel in American citation forms (dɔɡ, kɔst,
@@ -171,7 +201,16 @@ def thought_spelling(word, phones):
 CLOTH_TAILS = {'f', 'ff', 'ft', 's', 'ss', 'st', 'th', 'ng', 'g'}
 
 
-CORRECTIONS = [spelled_kit, weak_prefix, gliding_u, thought_spelling]
+def final_schwa(word, phones):
+    """A final unstressed -a after a consonant is schwa (ˈæfrɪkə, ˈsoʊdə); CMU writes
+    a full ɑ in many of them."""
+    if re.search(r'[^aeiou]a$', word) and len(phones) > 2 and phones[-1] == ('R', 0) \
+            and phones[-2][1] is None:
+        return phones[:-1] + [('q', 0)]
+    return phones
+
+
+CORRECTIONS = [spelled_kit, weak_prefix, gliding_u, thought_spelling, final_schwa]
 
 
 # ---------------------------------------------------------------------------------------

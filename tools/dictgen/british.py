@@ -25,11 +25,18 @@ class UnknownPhoneme(Exception):
     pass
 
 
-def from_espeak(tokens):
-    """espeak tokens (stress marks attached) -> phonology pairs."""
+def _vowel_token(tok):
+    from .phonology import is_vowel
+    tok = tok.lstrip("',%=")
+    return tok in SYLLABIC or is_vowel(ESPEAK_RP.get(tok, ''))
+
+
+def from_espeak(tokens, word=''):
+    """espeak tokens (stress marks attached) -> phonology pairs; the spelling, when given,
+    decides the syllabic l."""
     from .phonology import is_vowel
     phones = []
-    for tok in tokens:
+    for k, tok in enumerate(tokens):
         stress = 0
         while tok and tok[0] in "',%=":
             stress = {"'": 1, ',': 2}.get(tok[0], stress)
@@ -37,6 +44,12 @@ def from_espeak(tokens):
         if tok in IGNORED:
             continue
         if tok in SYLLABIC:
+            if tok == '@L' and k + 1 < len(tokens) and _vowel_token(tokens[k + 1]) \
+                    and re.search(r'[^aeiouyl]l(ing|ings|er|ers|y)$', word):
+                # the -le of settle, wrestle before a vowel ending begins the next
+                # syllable (ˈsetlɪŋ, ˈreslɪŋ); written -al it keeps its schwa (ˈfaɪnəli)
+                phones.append(('l', None))
+                continue
             phones += SYLLABIC[tok]
             continue
         if tok not in ESPEAK_RP:
@@ -148,7 +161,9 @@ def weak_initial_dress(word, phones):
 
 
 def spelled_kit(word, phones):
-    """A schwa spelled i is ɪ in RP citation forms (əˈbɪlɪti, ˈpɒsɪbl, ˈæplɪˌkeɪʃn)."""
+    """A schwa spelled i is ɪ in RP citation forms (əˈbɪlɪti, ˈpɒsɪbl, ˈæplɪˌkeɪʃn), and
+    so is one spelled e in final -ess, -est, -et, -ed, -es (not the -res, -les of fibres,
+    settles)."""
     from .spelling import align
     groups = align(word, phones)
     if groups is None:
@@ -159,9 +174,11 @@ def spelled_kit(word, phones):
         last = k == len(idx) - 1
         if phones[i] != ('q', 0) or (i + 1 < len(phones) and phones[i + 1][0] in ('r', 'l') and last):
             continue
-        if letters in ('i', 'y') and not tail.startswith('bl'):
+        # a final -ir, -yr, -ire is the lettER schwa (ˈmɑːtə, ˈwɪltʃə), not KIT
+        if letters in ('i', 'y') and not tail.startswith('bl') and not (last and tail.startswith('r')):
             out[i] = ('I', 0)
-        elif letters == 'e' and last and tail in ('ss', 'sses', 'st', 'sts', 't', 'ts', 'd', 's'):
+        elif letters == 'e' and last and tail in ('ss', 'sses', 'st', 'sts', 't', 'ts', 'd', 's') \
+                and not (tail in ('s', 'd') and re.search(r'[^aeiouy][lr]$', groups[k - 1][1] if k else '')):
             out[i] = ('I', 0)
         elif letters == 'a' and tail in ('te', 'tes', 'tely') and k > 0 and (last or word.endswith('ately')):
             out[i] = ('I', 0)
@@ -215,25 +232,51 @@ def internal_happy(word, phones):
     out = list(phones)
     for i in range(len(phones) - 1):
         if phones[i] == ('i', 0) and phones[i + 1][1] is None:
+            # the endings -ies, -ied keep the happY vowel of the word they inflect
+            if i + 2 == len(phones) and phones[i + 1][0] in ('z', 'd') and word.endswith(('ies', 'ied')):
+                continue
             out[i] = ('I', 0)
     return out
 
 
+def velar_trap(word, phones):
+    """BATH never comes before ŋ: the voice's ɑː in sanction, banker is TRAP."""
+    out = list(phones)
+    for i in range(len(phones) - 1):
+        if phones[i][0] == 'R' and phones[i + 1][0] == 'N':
+            out[i] = ('x', phones[i][1])
+    return out
+
+
 def ion_glide(word, phones):
-    """-llion and -nion after a short vowel end in jən (ˈmɪljən, əˈpɪnjən), not iən."""
-    if not (word.endswith(('llion', 'llions', 'nion', 'nions'))):
+    """-llion, -lliam, -lliant, -nion and -ailure end in jə after l or n (ˈmɪljən, ˈwɪljəm,
+    əˈpɪnjən, ˈfeɪljə); the voice gives ɪə, or ɪ and ə."""
+    if not re.search(r'(lli(on|an|am|ant|ance|ard)|nion|ailure)(s|ly)?$', word):
         return phones
-    for i in range(len(phones) - 3, 0, -1):
-        if phones[i][0] in ('l', 'n') and phones[i + 1] == ('I', 0) and phones[i + 2] == ('q', 0):
-            if phones[i - 1][0] in ('I', 'x', 'A', 'l', 'n'):
-                return phones[:i + 1] + [('j', None), ('q', 0)] + phones[i + 3:]
-            break
+    for i in range(len(phones) - 2, 0, -1):
+        if phones[i][0] in ('l', 'n') and phones[i - 1][1] is not None:
+            rest = phones[i + 1:]
+            k = 1 if rest[:1] == [('Iq', 0)] else 2 if rest[:2] == [('I', 0), ('q', 0)] else 0
+            if k:
+                return phones[:i + 1] + [('j', None), ('q', 0)] + rest[k:]
+    return phones
+
+
+def weak_ature(word, phones):
+    """The unstressed a of -ature is schwa (ˈlɪtrətʃə, ˈsɪɡnətʃə); the voice gives ɪ."""
+    if re.search(r'[^aeiou]atures?$', word):
+        for i in range(len(phones) - 2, 0, -1):
+            if phones[i][0] == 'C':
+                if phones[i - 1] == ('I', 0):
+                    return phones[:i - 1] + [('q', 0)] + phones[i:]
+                break
     return phones
 
 
 CORRECTIONS = [nasal_before_stress, voiceless_past, weak_goose, final_foot, weak_strut,
                one_strut, weak_initial_dress, ion_glide, spelled_kit,
-               internal_happy, dance_bath, thought_al, shire, weak_men]
+               internal_happy, dance_bath, thought_al, shire, weak_men, velar_trap,
+               weak_ature]
 
 
 def compound_happy(lexicon):

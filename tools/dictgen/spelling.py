@@ -19,14 +19,21 @@ def vowel_groups(word):
 def align(word, phones):
     """[(letters, following consonants)] aligned one to one with the vowel phonemes, or
     None when the counts cannot be matched. A final e (also in -es, -ed) is taken as
-    silent first, then as spoken; vowel pairs may stand for two syllables."""
+    silent first, then as spoken (the other way round where the
+    ending is a syllable of its own); vowel pairs may stand for two syllables."""
     nvow = sum(1 for _, s in phones if s is not None)
     groups = vowel_groups(word)
-    tries = []
+    tries = [groups]
     if len(groups) > 1 and groups[-1][0] == 'e' and groups[-1][1] in ('', 's', 'd'):
         letters, tail = groups[-2]
-        tries.append(groups[:-2] + [(letters, tail + 'e' + groups[-1][1])])
-    tries.append(groups)
+        silent = groups[:-2] + [(letters, tail + 'e' + groups[-1][1])]
+        # -es after a sibilant and -ed after t or d are syllables of their own (pieces,
+        # voices, ended): there the spoken e comes first, or a vowel pair before a silent
+        # one would be split into two syllables to make up the count
+        if not spoken_ending(tail, groups[-1][1]):
+            tries.insert(0, silent)
+        else:
+            tries.append(silent)
     # a silent e before a suffix (aware-ness, home-less, private-ly)
     for k in range(len(groups) - 2, 0, -1):
         letters, tail = groups[k]
@@ -43,6 +50,17 @@ def align(word, phones):
         if len(attempt) == nvow:
             return attempt
     return None
+
+
+def spoken_ending(stem_tail, ending):
+    """Whether a final e + ending after the consonant letters stem_tail is a syllable."""
+    if re.search(r'[^aeiouy][lr]$', stem_tail):
+        return True     # -le, -re, -les, -red: the e spells the schwa (ˈsuːtəbl, ˈfaɪbə)
+    if ending == 's':
+        return re.search(r'(s|c|z|x|ch|sh|g)$', stem_tail) is not None
+    if ending == 'd':
+        return re.search(r'(t|d)$', stem_tail) is not None
+    return False
 
 
 def _split_hiatus(groups, nvow):

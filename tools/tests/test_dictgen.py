@@ -56,6 +56,8 @@ class SpellingAlignment(unittest.TestCase):
             ('table', 't eI 1 b q l', ['a', 'e']),              # final e is the schwa
             ('awareness', 'q w eq 1 n q s', ['a', 'a', 'e']),   # silent e before -ness
             ('strength', 's t r e 1 N T', ['e']),
+            ('pieces', 'p J 1 s I z', ['ie', 'e']),            # -es after c is a syllable
+            ('suitable', 's H 1 t q b q l', ['ui', 'a', 'e']),  # -le spells the schwa
         ]
         for word, spec, letters in cases:
             with self.subTest(word=word):
@@ -99,6 +101,10 @@ class AmericanMapping(unittest.TestCase):
             ('dogs', 'D AA1 G Z', 'dLgz'),
             ('god', 'G AA1 D', 'gRd'),
             ('diet', 'D AY1 AH0 T', "'daIqt"),      # no ɪ after a vowel letter
+            ('bother', 'B AA1 DH ER0', "'bRDqr"),     # ð is no CLOTH consonant
+            ('bernard', 'B ER0 N AA1 R D', "bqr'nRrd"),  # ber- before a consonant: ER
+            ('bereft', 'B ER0 EH1 F T', "bI'reft"),
+            ('polka', 'P OW1 L K AA0', "'poulkq"),
         ]
         for word, arpabet, code in cases:
             with self.subTest(word=word):
@@ -110,6 +116,11 @@ class AmericanMapping(unittest.TestCase):
     def test_citation_variant_is_strong(self):
         self.assertEqual(american.choose([['AH0', 'N', 'D'], ['AE1', 'N', 'D']]), ['AE1', 'N', 'D'])
         self.assertEqual(american.choose([['F', 'AO1', 'R'], ['F', 'ER0']]), ['F', 'AO1', 'R'])
+        # an unstressed full vowel before the last syllable gives way to a reduced one
+        accept = [['AE0', 'K', 'S', 'EH1', 'P', 'T'], ['AH0', 'K', 'S', 'EH1', 'P', 'T']]
+        self.assertEqual(american.choose(accept), accept[1])
+        piano = [['P', 'IY0', 'AE1', 'N', 'OW0'], ['P', 'IY0', 'AE1', 'N', 'AH0']]
+        self.assertEqual(american.choose(piano), piano[0])
 
     def test_espeak_r_coloured_vowels_take_one_r(self):
         cases = [(['n', "'3:", 's'], 'nE:rs'), (['h', "'3:", 'r', 'i'], "'hE:ri"),
@@ -131,6 +142,11 @@ class BritishMapping(unittest.TestCase):
         for tokens, code in cases:
             with self.subTest(tokens=tokens):
                 self.assertEqual(phonology.to_code(british.from_espeak(tokens)), code)
+        # the syllabic l of -le begins the syllable of a vowel ending; -al keeps its schwa
+        for word, tokens, code in [('settling', ['s', "'E", 't', '@L', 'I2', 'N'], "'setlIN"),
+                                   ('finally', ['f', "'aI", 'n', '@L', 'i'], "'faInqli")]:
+            with self.subTest(word=word):
+                self.assertEqual(phonology.to_code(british.from_espeak(tokens, word)), code)
         with self.assertRaises(british.UnknownPhoneme):
             british.from_espeak(['k', "'@@@"])
 
@@ -147,6 +163,14 @@ class BritishMapping(unittest.TestCase):
             (british.spelled_kit, 'ability', 'q b I 1 l q t i', "q'bIlIti"),
             (british.spelled_kit, 'possible', 'p P 1 s q b q l', "'pPsqbql"),  # -ible: schwa
             (british.shire, 'berkshire', 'b R 1 k S aIq', "'bRkSq"),
+            (british.spelled_kit, 'wiltshire', 'w I 1 l t S q', "'wIltSq"),   # -ire: schwa
+            (british.spelled_kit, 'fibres', 'f aI 1 b q z', "'faIbqz"),
+            (british.ion_glide, 'million', 'm I 1 l Iq n', "'mIljqn"),
+            (british.ion_glide, 'alien', 'eI 1 l Iq n', "'eIlIqn"),          # not -llion
+            (british.internal_happy, 'difficulties', 'd I 1 f I k q l t i z', "'dIfIkqltiz"),
+            (british.internal_happy, 'anybody', 'e 1 n i b P 2 d i', "'enI\"bPdi"),
+            (british.velar_trap, 'sanction', 's R 1 N k S q n', "'sxNkSqn"),
+            (british.weak_ature, 'literature', 'l I 1 t r I C q', "'lItrqCq"),
         ]
         for rule, word, spec, code in cases:
             with self.subTest(rule=rule.__name__, word=word):
