@@ -2,7 +2,7 @@
 // until the result editor and the HTML tab hold the document. Also times the
 // widget steps one by one, to show where the time of a run goes.
 //   orvanta_bench_window TEXT [RUNS]   (from the repository root, for data/)
-#include "document/dictionary_location.h"
+#include "document/data_location.h"
 #include "document/document.h"
 #include "engine/dictionary.h"
 #include "ui/mainwindow.h"
@@ -85,7 +85,7 @@ int main(int argc, char *argv[]) {
     }
 
     // The same steps one by one, on widgets of the same classes.
-    const QString path = orvanta::locateDictionary(orvanta::americanDictionaryFile);
+    const QString path = orvanta::locateDataFile(orvanta::americanDictionaryFile);
     QString document;
     time("  load dictionary + build document", runs, [&] {
         orvanta::loadDictionary(QFile::encodeName(path).toStdString());

@@ -1,7 +1,7 @@
 // orvanta-transcribe: the window's transcription run for scripts and pipes.
 #include "cli/sentence_stream.h"
 #include "cli/utf8_decoder.h"
-#include "document/dictionary_location.h"
+#include "document/data_location.h"
 #include "document/document.h"
 #include "engine/dictionary.h"
 
@@ -165,8 +165,8 @@ void prepare(const Options &options) {
     const QString path =
         !options.dictionary.isEmpty()
             ? options.dictionary
-            : locateDictionary(QString::fromLatin1(options.british ? britishDictionaryFile
-                                                                   : americanDictionaryFile));
+            : locateDataFile(QString::fromLatin1(options.british ? britishDictionaryFile
+                                                                 : americanDictionaryFile));
     QFile file;
     QString reason;
     if (!openFile(file, path, reason))
@@ -310,7 +310,7 @@ void transcribe(const Options &options) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    // The application object tells locateDictionary where the program lives.
+    // The application object tells locateDataFile where the program lives.
     QCoreApplication app(argc, argv);
     const Options options = parseOptions(QCoreApplication::arguments());
     prepare(options);

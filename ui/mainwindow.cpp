@@ -2,7 +2,7 @@
 
 #include "ui_mainwindow.h"
 
-#include "document/dictionary_location.h"
+#include "document/data_location.h"
 #include "document/document.h"
 #include "engine/cyrillic.h"
 #include "engine/dictionary.h"
@@ -110,7 +110,7 @@ void MainWindow::on_btnVocanize_clicked() {
 
     QString unreadable;
     if (!requested.isEmpty()) {
-        const QString path = orvanta::locateDictionary(requested);
+        const QString path = orvanta::locateDataFile(requested);
         if (!orvanta::loadDictionary(QFile::encodeName(path).toStdString()))
             unreadable = path;
     }

@@ -5,9 +5,9 @@
 
 namespace orvanta {
 
-// The configured address; when that is the user guide as installed and the
-// program runs from somewhere else (the build tree, a moved installation),
-// the copy of the guide that is actually there, so the link works offline.
+// The address configured at build time; by default the user guide, taken
+// from the data folders the dictionaries are found in, so the link works
+// offline from the build tree, an installation and a moved installation alike.
 QUrl websiteUrl();
 
 } // namespace orvanta

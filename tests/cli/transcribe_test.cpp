@@ -1,5 +1,5 @@
 // The command line's contract, checked by running the real program.
-#include "document/dictionary_location.h"
+#include "document/data_location.h"
 #include "document/document.h"
 #include "engine/dictionary.h"
 
@@ -74,6 +74,8 @@ private slots:
     void streamsLongInput();
     void variantChoosesTheBundledDictionary_data();
     void variantChoosesTheBundledDictionary();
+    void bundledDictionariesAreFoundFromAnyFolder_data();
+    void bundledDictionariesAreFoundFromAnyFolder();
     void unreadableFilesFailBeforeAnyOutput_data();
     void unreadableFilesFailBeforeAnyOutput();
     void badUsage_data();
@@ -259,6 +261,28 @@ void TranscribeTest::variantChoosesTheBundledDictionary() {
     QVERIFY(orvanta::loadDictionary(QFile::encodeName(dir.filePath(dictionary)).toStdString()));
     QCOMPARE(run.out, expectedLines(QStringLiteral("tomato"), false));
     QVERIFY(!run.out.contains('('));
+}
+
+void TranscribeTest::bundledDictionariesAreFoundFromAnyFolder_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("British") << QStringList{"-b"}
+                             << QString::fromUtf8("[ðə kɑːr ɪz ɪn ðə ˈɡɑːdən]\n");
+    QTest::newRow("American") << QStringList{"--american"}
+                              << QString::fromUtf8("[ðə kɑːr ɪz ɪn ðə ˈɡɑːrdən]\n");
+}
+
+// A folder without data/ of its own, as when the uninstalled program is run
+// from anywhere: the dictionaries of the tree it was built from answer.
+void TranscribeTest::bundledDictionariesAreFoundFromAnyFolder() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expected);
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    const Run run = runProgram(arguments, "The car is in the garden.", elsewhere.path());
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out), expected);
 }
 
 void TranscribeTest::unreadableFilesFailBeforeAnyOutput_data() {

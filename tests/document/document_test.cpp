@@ -1,9 +1,6 @@
-#include "document/dictionary_location.h"
 #include "document/document.h"
 #include "engine/dictionary.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -109,34 +106,6 @@ TEST_F(DocumentTest, CyrillicChangesOnlyTheTranscription) {
 TEST_F(DocumentTest, SameInputGivesSameDocument) {
     const QString text = "The cat. The box!\nThe church?";
     EXPECT_EQ(buildDocument(text, false), buildDocument(text, false));
-}
-
-TEST(DictionaryLocation, PrefersTheCurrentDirectoryThenTheProgramsOwn) {
-    int argc = 1;
-    char name[] = "document_test";
-    char *argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-
-    QTemporaryDir work;
-    ASSERT_TRUE(work.isValid());
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(work.path()));
-
-    const QString relative = "data/orvanta-location-test.txt";
-    const QDir appDir(QCoreApplication::applicationDirPath());
-    // Nowhere yet: the name comes back unchanged so that an error can name it.
-    EXPECT_EQ(orvanta::locateDictionary(relative), relative);
-
-    ASSERT_TRUE(appDir.mkpath("data"));
-    writeFile(appDir.filePath(relative), "1\ta\tq\n");
-    EXPECT_EQ(orvanta::locateDictionary(relative), QDir::cleanPath(appDir.filePath(relative)));
-
-    ASSERT_TRUE(QDir(work.path()).mkpath("data"));
-    writeFile(QDir(work.path()).filePath(relative), "1\ta\tq\n");
-    EXPECT_EQ(orvanta::locateDictionary(relative), relative);
-
-    QFile::remove(appDir.filePath(relative));
-    QDir::setCurrent(previous);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen build/tests/reliability/reliability_window [SIZE_MB...]
 // It also times the pieces of the run one by one (the document, the rich
 // text editor taking it, its HTML export, the source view) on bare widgets.
-#include "document/dictionary_location.h"
+#include "document/data_location.h"
 #include "document/document.h"
 #include "engine/dictionary.h"
 #include "ui/mainwindow.h"
@@ -90,7 +90,7 @@ void measurePieces(double megabytes) {
     QString document;
     line("pieces: load British dictionary", megabytes, timed([&] {
              orvanta::loadDictionary(
-                 orvanta::locateDictionary(QString::fromLatin1(orvanta::britishDictionaryFile))
+                 orvanta::locateDataFile(QString::fromLatin1(orvanta::britishDictionaryFile))
                      .toStdString());
          }));
     line("pieces: buildDocument", megabytes,
