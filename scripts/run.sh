@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh build
 cmake -S . -B build -DORVANTA_BUILD_TESTS=OFF >/dev/null
-cmake --build build --parallel "$(nproc)" --target orvanta
+# Everything that `cmake --install build` installs, the command line included.
+cmake --build build --parallel "$(nproc)"
 exec build/ui/orvanta "$@"

@@ -7,7 +7,7 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     // Lets Wayland compositors match the window to the installed desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.Orvanta"));
 #ifndef Q_OS_WIN
     // Windows takes the window icon from the executable's icon resource.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/64.png")));
