@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, or says how to.
-#   scripts/deps.sh build|test|ci|bench|generate
+#   scripts/deps.sh build|test|package|ci|bench|generate
 set -euo pipefail
 
 build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libbenchmark-dev python3)
-ci_packages=(clang libclang-rt-14-dev)
+# cpack's Debian generator computes the dependencies with dpkg-shlibdeps (dpkg-dev), finding
+# the binaries with file; the validators check the desktop entry and the AppStream metadata.
+package_packages=(dpkg-dev file desktop-file-utils appstream)
+ci_packages=(clang libclang-rt-14-dev "${package_packages[@]}")
 bench_packages=(espeak-ng fortunes)
 # What tools/generate_dictionaries.py reads; it also calls npm (Node.js) once to fetch the
 # CMU dictionary (Debian's npm package, or the npm that comes with NodeSource's nodejs).
@@ -15,10 +18,11 @@ packages=("${build_packages[@]}")
 case "${1:-build}" in
     build) ;;
     test) packages+=("${test_packages[@]}") ;;
+    package) packages+=("${package_packages[@]}") ;;
     ci) packages+=("${test_packages[@]}" "${ci_packages[@]}") ;;
     bench) packages+=("${test_packages[@]}" "${bench_packages[@]}") ;;
     generate) packages=("${generate_packages[@]}") ;;
-    *) echo "usage: $0 build|test|ci|bench|generate" >&2; exit 2 ;;
+    *) echo "usage: $0 build|test|package|ci|bench|generate" >&2; exit 2 ;;
 esac
 
 missing=()
