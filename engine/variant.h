@@ -1,0 +1,5 @@
+#pragma once
+
+namespace orvanta {
+enum class Variant { British, American };
+}

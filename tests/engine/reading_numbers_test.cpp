@@ -1,0 +1,291 @@
+#include "engine/reading_numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace orvanta {
+namespace {
+
+// One row: the sentence with "^" where reading starts, what each variant
+// says, and the text left after what was read. "=" as the American reading
+// means "as the British".
+struct Row {
+    const char *name;
+    std::u16string text;
+    std::u16string british, american;
+    std::u16string rest;
+};
+
+std::string narrow(const std::u16string &s) {
+    std::string r;
+    for (const char16_t c : s)
+        r += c < 128 ? static_cast<char>(c) : '?';
+    return r;
+}
+
+void check(const Row &row) {
+    SCOPED_TRACE(row.name);
+    const std::size_t pos = row.text.find(u'^');
+    ASSERT_NE(pos, std::u16string::npos);
+    const std::u16string text = row.text.substr(0, pos) + row.text.substr(pos + 1);
+    for (const Variant variant : {Variant::British, Variant::American}) {
+        const std::u16string &want =
+            variant == Variant::British || row.american == u"=" ? row.british : row.american;
+        std::u16string out = u"kept";
+        const std::size_t used = readNumericAt(text, pos, variant, out);
+        const bool british = variant == Variant::British;
+        if (want.empty()) {
+            EXPECT_EQ(used, 0u) << (british ? "British" : "American");
+            EXPECT_EQ(narrow(out), "kept");
+            continue;
+        }
+        EXPECT_EQ(narrow(out), "kept" + narrow(want)) << (british ? "British" : "American");
+        EXPECT_EQ(narrow(text.substr(pos + used)), narrow(row.rest))
+            << (british ? "British" : "American");
+    }
+}
+
+void checkAll(std::initializer_list<Row> rows) {
+    for (const Row &row : rows)
+        check(row);
+}
+
+TEST(ReadingNumbers, Cardinals) {
+    checkAll({
+        {"zero", u"^0 left", u"zero", u"=", u" left"},
+        {"teen", u"^13.", u"thirteen", u"=", u"."},
+        {"and after hundreds", u"^305 men", u"three hundred and five", u"three hundred five",
+         u" men"},
+        {"and before a last group below a hundred", u"^1005 men", u"one thousand and five",
+         u"one thousand five", u" men"},
+        {"thousands separators", u"^464,000 people", u"four hundred and sixty four thousand",
+         u"four hundred sixty four thousand", u" people"},
+        {"millions", u"^2,000,017", u"two million and seventeen", u"two million seventeen", u""},
+        {"a comma in a list is no separator", u"^1,23", u"one", u"=", u",23"},
+        {"leading zeros read digit by digit", u"^007 licence", u"oh oh seven", u"=", u" licence"},
+        {"too long for words", u"^1234567890123456789012",
+         u"one two three four five six seven "
+         u"eight nine oh one two three four five six seven eight nine oh one two",
+         u"=", u""},
+        {"a count after a page number", u"p. ^1984", u"one thousand nine hundred and eighty four",
+         u"one thousand nine hundred eighty four", u""},
+        {"over the years", u"^2500 ", u"two thousand five hundred", u"=", u" "},
+        {"thousand as a word", u"^5 thousand men", u"five thousand", u"=", u" men"},
+        {"k after the digits", u"^5k run", u"five thousand", u"=", u" run"},
+    });
+}
+
+TEST(ReadingNumbers, DecimalsAndSigns) {
+    checkAll({
+        {"point", u"^2.5 times", u"two point five", u"=", u" times"},
+        {"zeros after the point", u"^1.07", u"one point oh seven", u"=", u""},
+        {"below one", u"^0.99", u"zero point nine nine", u"=", u""},
+        {"no whole", u"^.5", u"point five", u"=", u""},
+        {"full stop after a number", u"^42.", u"forty two", u"=", u"."},
+        {"minus", u"it was ^-5 at night", u"minus five", u"=", u" at night"},
+        {"unicode minus", u"^\u22123.5", u"minus three point five", u"=", u""},
+        {"plus", u"^+5", u"plus five", u"=", u""},
+        {"a hyphen inside a word is no sign", u"F^-16", u"", u"", u""},
+        {"version numbers", u"^1.2.3 out", u"one point two point three", u"=", u" out"},
+    });
+}
+
+TEST(ReadingNumbers, Ordinals) {
+    checkAll({
+        {"first", u"^1st place", u"first", u"=", u" place"},
+        {"twenty second", u"^22nd", u"twenty second", u"=", u""},
+        {"hundred and third", u"^103rd", u"one hundred and third", u"one hundred third", u""},
+        {"twelfth", u"^12th", u"twelfth", u"=", u""},
+        {"twentieth", u"^20th", u"twentieth", u"=", u""},
+        {"capitals", u"^44TH STREET", u"forty fourth", u"=", u" STREET"},
+        {"thousandth", u"^1,000th", u"one thousandth", u"=", u""},
+        {"not a suffix", u"^5 stone", u"five", u"=", u" stone"},
+    });
+}
+
+TEST(ReadingNumbers, Fractions) {
+    checkAll({
+        {"quarter", u"^1/4 acre", u"one quarter", u"=", u" acre"},
+        {"thirds", u"^2/3 of", u"two thirds", u"=", u" of"},
+        {"eighths", u"^5/8", u"five eighths", u"=", u""},
+        {"half sign", u"^\u00BD", u"one half", u"=", u""},
+        {"three quarters sign", u"^\u00BE cup", u"three quarters", u"=", u" cup"},
+        {"whole and sign", u"^3\u00BD mi", u"three and a half miles", u"=", u""},
+        {"whole and fraction", u"^3 1/2 hours", u"three and a half", u"=", u" hours"},
+        {"whole and quarters", u"^2 3/4", u"two and three quarters", u"=", u""},
+        {"round the clock", u"^24/7", u"twenty four seven", u"=", u""},
+    });
+}
+
+TEST(ReadingNumbers, YearsAndDecades) {
+    checkAll({
+        {"after in", u"in ^1984 he", u"nineteen eighty four", u"=", u" he"},
+        {"with and", u"in ^2001", u"two thousand and one", u"two thousand one", u""},
+        {"twenty ten", u"in ^2010", u"twenty ten", u"=", u""},
+        {"hundred", u"by ^1900,", u"nineteen hundred", u"=", u","},
+        {"oh", u"in ^1905", u"nineteen oh five", u"=", u""},
+        {"two thousand", u"in ^2000", u"two thousand", u"=", u""},
+        {"eleventh century", u"in ^1066", u"ten sixty six", u"=", u""},
+        {"no cue", u"the ^1992 games", u"nineteen ninety two", u"=", u" games"},
+        {"a count", u"^1908 years", u"one thousand nine hundred and eight",
+         u"one thousand nine hundred eight", u" years"},
+        {"beyond years", u"the ^2500 games", u"two thousand five hundred", u"=", u" games"},
+        {"grouped is a count", u"^1,984", u"one thousand nine hundred and eighty four",
+         u"one thousand nine hundred eighty four", u""},
+        {"decade", u"the ^1990s", u"nineteen nineties", u"=", u""},
+        {"decade with apostrophe", u"the ^1920's", u"nineteen twenties", u"=", u""},
+        {"century", u"the ^1800s", u"eighteen hundreds", u"=", u""},
+        {"noughties", u"the ^2000s", u"two thousands", u"=", u""},
+        {"short decade", u"the ^'90s", u"nineties", u"=", u""},
+        {"typographic apostrophe", u"the ^\u201960s", u"sixties", u"=", u""},
+        {"short year", u"of ^'58 we", u"fifty eight", u"=", u" we"},
+        {"short year with oh", u"class of ^'05", u"oh five", u"=", u""},
+        {"two digit decade", u"in his ^20s", u"twenties", u"=", u""},
+        {"apostrophe in a word", u"rock^'n", u"", u"", u""},
+    });
+}
+
+TEST(ReadingNumbers, Ranges) {
+    checkAll({
+        {"counts", u"^5-10 people", u"five to ten", u"=", u" people"},
+        {"en dash", u"pages ^12\u201315", u"twelve to fifteen", u"=", u""},
+        {"spaced", u"^1 - 2 ,", u"one to two", u"=", u" ,"},
+        {"years", u"(^1914-1918)", u"nineteen fourteen to nineteen eighteen", u"=", u")"},
+        {"years short", u"^1990\u201395", u"nineteen ninety to ninety five", u"=", u""},
+        {"hyphen before a word", u"^48-hour", u"forty eight", u"=", u"-hour"},
+        {"with a unit", u"^5-10 km", u"five to ten kilometres", u"five to ten kilometers", u""},
+        {"with per cent", u"^5\u201310%", u"five to ten percent", u"=", u""},
+    });
+}
+
+TEST(ReadingNumbers, DigitGroups) {
+    checkAll({
+        {"international", u"^+44 20 7946 0958.",
+         u"plus four four two oh seven nine four six oh "
+         u"nine five eight",
+         u"=", u"."},
+        {"local", u"^555-1234", u"five five five one two three four", u"=", u""},
+        {"toll free", u"^1-800-555-0199", u"one eight oh oh five five five oh one nine nine", u"=",
+         u""},
+        {"trunk prefix", u"^020 7946 0958", u"oh two oh seven nine four six oh nine five eight",
+         u"=", u""},
+    });
+}
+
+TEST(ReadingNumbers, Money) {
+    checkAll({
+        {"dollars", u"^$5 each", u"five dollars", u"=", u" each"},
+        {"one dollar", u"^$1", u"one dollar", u"=", u""},
+        {"no cents", u"^$1.00.", u"one dollar", u"=", u"."},
+        {"cents", u"^$3.50 a", u"three dollars and fifty cents", u"=", u" a"},
+        {"one cent", u"^$2.01", u"two dollars and one cent", u"=", u""},
+        {"cents only", u"^$0.99", u"ninety nine cents", u"=", u""},
+        {"pounds and pence", u"^\u00A33.50", u"three pounds fifty", u"=", u""},
+        {"pence only", u"^\u00A30.50", u"fifty pence", u"=", u""},
+        {"one pound", u"^\u00A31", u"one pound", u"=", u""},
+        {"billions", u"^$1.13bn", u"one point one three billion dollars", u"=", u""},
+        {"millions", u"^\u00A3600m", u"six hundred million pounds", u"=", u""},
+        {"million as a word", u"^$5 million.", u"five million dollars", u"=", u"."},
+        {"spaced symbol", u"^$ 700 million a", u"seven hundred million dollars", u"=", u" a"},
+        {"thousands", u"^\u20AC20k", u"twenty thousand euros", u"=", u""},
+        {"grouped", u"^$4,000,000", u"four million dollars", u"=", u""},
+        {"yen", u"^\u00A5500", u"five hundred yen", u"=", u""},
+        {"range", u"^$5-10", u"five to ten dollars", u"=", u""},
+        {"symbol after", u"^20\u20AC", u"twenty euros", u"=", u""},
+        {"pence after", u"^50p", u"fifty pence", u"=", u""},
+        {"a year is never money", u"^$1984", u"one thousand nine hundred and eighty four dollars",
+         u"one thousand nine hundred eighty four dollars", u""},
+        {"no digits", u"^$ and", u"", u"", u""},
+    });
+}
+
+TEST(ReadingNumbers, PercentAndUnits) {
+    checkAll({
+        {"per cent", u"^76%", u"seventy six percent", u"=", u""},
+        {"spaced per cent", u"^31.7 % of", u"thirty one point seven percent", u"=", u" of"},
+        {"kilograms", u"^2.5 kg", u"two point five kilograms", u"=", u""},
+        {"one kilogram", u"^1 kg", u"one kilogram", u"=", u""},
+        {"metres", u"^24 m)", u"twenty four metres", u"twenty four meters", u")"},
+        {"not a unit", u"^24 men", u"twenty four", u"=", u" men"},
+        {"square", u"^38.36 km\u00B2", u"thirty eight point three six square kilometres",
+         u"thirty eight point three six square kilometers", u""},
+        {"square miles", u"^1.06 sq mi", u"one point oh six square miles", u"=", u""},
+        {"speed", u"^70 mph", u"seventy miles per hour", u"=", u""},
+        {"per hour", u"^90 km/h", u"ninety kilometres per hour", u"ninety kilometers per hour",
+         u""},
+        {"celsius", u"^20\u00B0C", u"twenty degrees celsius", u"=", u""},
+        {"fahrenheit", u"^-3 \u00B0F", u"minus three degrees fahrenheit", u"=", u""},
+        {"degrees", u"^90\u00B0 turn", u"ninety degrees", u"=", u" turn"},
+        {"one foot", u"^1 ft", u"one foot", u"=", u""},
+        {"inches attached", u"^12in", u"twelve inches", u"=", u""},
+        {"in is a word", u"^5 in the", u"five", u"=", u" in the"},
+        {"gigabytes", u"^16 GB", u"sixteen gigabytes", u"=", u""},
+        {"gigahertz", u"^3.2GHz", u"three point two gigahertz", u"=", u""},
+        {"hyphenated unit is singular", u"a ^10-km race", u"ten kilometre", u"ten kilometer",
+         u" race"},
+        {"pounds weight", u"^5 lbs", u"five pounds", u"=", u""},
+    });
+}
+
+TEST(ReadingNumbers, Times) {
+    checkAll({
+        {"half past", u"at ^5:30.", u"five thirty", u"=", u"."},
+        {"twenty four hours", u"^17:45", u"seventeen forty five", u"=", u""},
+        {"oh minutes", u"^5:05", u"five oh five", u"=", u""},
+        {"on the hour", u"^10:00 sharp", u"ten o'clock", u"=", u" sharp"},
+        {"hundred hours", u"^18:00", u"eighteen hundred", u"=", u""},
+        {"noon", u"^12:00 noon", u"twelve", u"=", u" noon"},
+        {"pm attached", u"^5pm", u"five pm", u"=", u""},
+        {"p.m.", u"^5 p.m. on", u"five pm", u"=", u" on"},
+        {"capitals", u"^5 PM", u"five pm", u"=", u""},
+        {"spaced capitals", u"^7:00 P. M.,", u"seven pm", u"=", u","},
+        {"morning", u"^8:26 a.m.", u"eight twenty six eyem", u"=", u""},
+        {"full stop form", u"^12.45 p.m.", u"twelve forty five pm", u"=", u""},
+        {"four digits", u"at ^1030 am", u"ten thirty eyem", u"=", u""},
+        {"seconds", u"^18:30:05", u"eighteen thirty and five seconds", u"=", u""},
+        {"not a clock", u"^25:61", u"twenty five", u"=", u":61"},
+        {"am the verb", u"I, ^5 am I", u"five", u"=", u" am I"},
+    });
+}
+
+TEST(ReadingNumbers, Dates) {
+    checkAll({
+        {"day month year", u"on ^20 June 1908 we", u"the twentieth of june nineteen oh eight", u"=",
+         u" we"},
+        {"after the", u"the ^26th of May", u"twenty sixth of may", u"=", u""},
+        {"ordinal day", u"^1st of May, 1900.", u"first of may nineteen hundred", u"=", u"."},
+        {"month day year", u"^June 20th, 1908,", u"june twentieth nineteen oh eight", u"=", u","},
+        {"spaced comma", u"^June 20 , 1908 .", u"june twentieth nineteen oh eight", u"=", u" ."},
+        {"abbreviated month", u"^Sept. 28th, 1805", u"september twenty eighth eighteen oh five",
+         u"=", u""},
+        {"month year", u"^June 2015", u"june twenty fifteen", u"=", u""},
+        {"capitals", u"^APRIL 1.", u"april first", u"=", u"."},
+        {"iso", u"(^2008-09-30)", u"the thirtieth of september two thousand and eight",
+         u"september thirtieth two thousand eight", u")"},
+        {"numeric", u"^3/4/2024", u"the third of april twenty twenty four",
+         u"march fourth twenty twenty four", u""},
+        {"numeric only one way", u"^12/25/2024", u"the twenty fifth of december twenty twenty four",
+         u"december twenty fifth twenty twenty four", u""},
+        {"dotted", u"^30.09.2008", u"the thirtieth of september two thousand and eight",
+         u"september thirtieth two thousand eight", u""},
+        {"two digit year", u"^3/4/99", u"the third of april ninety nine",
+         u"march fourth ninety nine", u""},
+        {"may the verb", u"^May I", u"", u"", u""},
+        {"month without a day", u"^June is", u"", u"", u""},
+        {"lower case month", u"^may 5", u"", u"", u""},
+        {"a day too many", u"^June 32", u"", u"", u""},
+    });
+}
+
+TEST(ReadingNumbers, NothingNumericLeavesOutputAlone) {
+    checkAll({
+        {"a letter", u"^x1", u"", u"", u""},
+        {"a lone sign", u"^- x", u"", u"", u""},
+        {"a lone apostrophe", u"^'s", u"", u"", u""},
+        {"at the end", u"x^", u"", u"", u""},
+    });
+}
+
+} // namespace
+} // namespace orvanta
