@@ -47,15 +47,17 @@ set(CPACK_PACKAGE_CONTACT "${ORVANTA_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${ORVANTA_HOMEPAGE_URL}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "add phonetic transcription to English text")
+# Lines of at most 79 characters: the package tools indent them by one.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Orvanta turns English text into IPA phonetic transcription, offline, with British (RP) or
-American pronunciation and, on request, the sounds spelled in Cyrillic letters. Every
-sentence is followed by its transcription, with weak forms and linking r across word
-boundaries.
+    "Orvanta turns English text into IPA phonetic transcription, offline, with
+British (RP) or American pronunciation and, on request, the sounds spelled in
+Cyrillic letters. Every sentence is followed by its transcription, with weak
+forms and linking r across word boundaries.
 
-The package holds the desktop program, whose result can be edited and formatted, with
-buttons for the IPA symbols; the command line tool orvanta-transcribe for scripts and
-pipes; both pronunciation dictionaries; and the user guide.")
+The package holds the desktop program, whose result can be edited and
+formatted, with buttons for the IPA symbols; the command line tool
+orvanta-transcribe for scripts and pipes; both pronunciation dictionaries; and
+the user guide.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -20,8 +20,13 @@ if dpkg-query -W -f='${Status}' orvanta 2>/dev/null | grep -q "install ok instal
 fi
 scripts/deps.sh package
 
+# Debian's hardening flags (stack protector, fortified functions, read-only
+# relocations bound at start), as its own packages are built.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DORVANTA_BUILD_TESTS=OFF -DORVANTA_BUILD_BENCHMARKS=OFF >/dev/null
+    -DORVANTA_BUILD_TESTS=OFF -DORVANTA_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 rm -f "$build"/orvanta_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
