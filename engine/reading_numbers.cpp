@@ -81,8 +81,10 @@ View wordBefore(View text, std::size_t pos) {
     while (end > 0 && (isInlineSpace(text[end - 1]) || text[end - 1] == u'(' ||
                        text[end - 1] == u'"' || text[end - 1] == u'\u201C'))
         --end;
-    // "p. 236", "No. 5", "b. 1952"
-    if (end > 0 && text[end - 1] == u'.')
+    // "p. 236", "No. 5", "b. 1952", "Tel: 555"
+    if (end > 0 && (text[end - 1] == u'.' || text[end - 1] == u':'))
+        --end;
+    while (end > 0 && isInlineSpace(text[end - 1]))
         --end;
     std::size_t begin = end;
     while (begin > 0 && isLetter(text[begin - 1]))
@@ -201,8 +203,10 @@ public:
 
     // "nineteen eighty four", "nineteen oh five", "nineteen hundred",
     // "two thousand (and) one", "twenty ten".
+    // Three-digit years go the same way: "seven forty three", "six oh five".
     void year(unsigned n, bool british) {
-        if (n < 1000 || n > 9999 || n % 1000 == 0 || (n > 2000 && n < 2010)) {
+        if (n < 100 || n > 9999 || n % 1000 == 0 || (n > 2000 && n < 2010) ||
+            (n < 1000 && n % 100 == 0)) {
             cardinal(n, british);
             return;
         }
@@ -477,6 +481,10 @@ const Unit *unitAt(View text, std::size_t i, std::size_t &end) {
         // "5 m" but not "5 men"; "km2" is whole, so a digit may not follow.
         if (!boundaryAt(text, e))
             continue;
+        // "1101 W. McKinley": a capital with a full stop is an initial.
+        if (u.abbreviation.size() == 1 && u.abbreviation[0] >= u'A' && u.abbreviation[0] <= u'Z' &&
+            e < text.size() && text[e] == u'.')
+            continue;
         if (!best || e > bestEnd) {
             best = &u;
             bestEnd = e;
@@ -592,13 +600,18 @@ bool isYearCue(View word) {
            }();
 }
 
-// Words before a number that make it a plain count or label.
-bool isCardinalCue(View word) {
-    return isAnyOf(word,
-                   {u"page", u"pages",  u"p",       u"pp",      u"no",       u"nos",     u"number",
-                    u"room", u"flight", u"route",   u"highway", u"platform", u"episode", u"issue",
-                    u"vol",  u"volume", u"chapter", u"section", u"hymn",     u"psalm",   u"op",
-                    u"opus", u"model",  u"exit",    u"channel", u"total"});
+// Words before a number that make it a plain count or label. "p" and "pp"
+// count only as the abbreviations "p." and "pp.", not as an initial.
+bool isCardinalCue(View text, std::size_t pos) {
+    const View word = wordBefore(text, pos);
+    if (isAnyOf(word, {u"p", u"pp"})) {
+        const std::size_t after = static_cast<std::size_t>(word.data() - text.data()) + word.size();
+        return after < text.size() && text[after] == u'.';
+    }
+    return isAnyOf(word, {u"page",    u"pages",    u"number",  u"room",  u"flight", u"route",
+                          u"highway", u"platform", u"episode", u"issue", u"vol",    u"volume",
+                          u"chapter", u"section",  u"hymn",    u"psalm", u"op",     u"opus",
+                          u"model",   u"exit",     u"channel", u"total"});
 }
 
 // Counted things after a number that make it a count rather than a year.
@@ -687,12 +700,20 @@ private:
     void sayNumber(const Numeral &n) {
         if (!n.fits() || (n.leadingZero(text_) && !n.point)) {
             sayDigits(n.intBegin, n.intEnd, u"oh");
+        } else if (n.plainInteger() && n.value > 1000 && n.value < 2000 && n.value % 100 == 0) {
+            // Round hundreds below two thousand go by hundreds: "fifteen hundred".
+            speech_.below100(static_cast<unsigned>(n.value / 100));
+            speech_.say(u"hundred");
         } else if (n.digitCount > 0) {
             speech_.cardinal(n.value, british_);
         }
         if (n.point) {
             speech_.say(u"point");
-            sayDigits(n.fracBegin, n.fracEnd, u"oh");
+            // "two point zero", but "one point oh seven".
+            bool allZero = true;
+            for (std::size_t i = n.fracBegin; i < n.fracEnd; ++i)
+                allZero = allZero && text_[i] == u'0';
+            sayDigits(n.fracBegin, n.fracEnd, allZero ? u"zero" : u"oh");
         }
     }
 
@@ -749,9 +770,17 @@ private:
         std::size_t unitEnd = 0;
         if (const Unit *u = unitAt(text_, at, unitEnd)) {
             sayUnit(*u, plural);
-            return unitEnd;
+            at = unitEnd;
         }
-        return end;
+        // "280/km2", "5 kg/m3": per one of the unit.
+        if (at + 1 < text_.size() && text_[at] == u'/' && !isInlineSpace(text_[at + 1])) {
+            if (const Unit *u = unitAt(text_, at + 1, unitEnd)) {
+                speech_.say(u"per");
+                sayUnit(*u, false);
+                return unitEnd;
+            }
+        }
+        return at;
     }
 
     void sayUnit(const Unit &u, bool plural) {
@@ -784,19 +813,60 @@ private:
         const View before = wordBefore(text_, n.begin);
         if (isYearCue(before))
             return true;
-        if (isCardinalCue(before))
+        if (isCardinalCue(text_, n.begin) || countFollows(n.begin, after))
             return false;
-        if (isCountNoun(wordAfter(text_, after)))
+        return n.value >= 1100 ||
+               isAnyOf(before, {u"by", u"of", u"from", u"to", u"after", u"before", u"and"});
+    }
+
+    // "1500 men", "yesterday's 1111 fathoms", but "the 1990 elections".
+    bool countFollows(std::size_t begin, std::size_t after) const {
+        const View next = wordAfter(text_, after);
+        if (isCountNoun(next))
+            return true;
+        if (next.size() < 4 || next.back() != u's' || !(next[0] >= u'a' && next[0] <= u'z'))
             return false;
-        return n.value >= 1100;
+        const char16_t beforeS = next[next.size() - 2];
+        if (beforeS == u's' || beforeS == u'u' || beforeS == u'i' ||
+            isAnyOf(next, {u"does",    u"goes",         u"sees",    u"marks",      u"makes",
+                           u"takes",   u"gives",        u"comes",   u"becomes",    u"brings",
+                           u"sets",    u"perhaps",      u"always",  u"afterwards", u"towards",
+                           u"besides", u"sometimes",    u"whereas", u"unless",     u"onwards",
+                           u"upwards", u"nevertheless", u"seems",   u"remains",    u"begins",
+                           u"ends",    u"opens",        u"closes",  u"sees"}))
+            return false;
+        return !isAnyOf(wordBefore(text_, begin),
+                        {u"the", u"a", u"an", u"this", u"that", u"his", u"her", u"its", u"their",
+                         u"our", u"my", u"your", u"whose", u"each", u"every", u"in", u"of"});
+    }
+
+    // "743 B.C.", "AD 1070", "150 BCE": an era makes any number a year.
+    bool eraAround(std::size_t begin, std::size_t after) const {
+        const std::size_t i = skipSpaces(text_, after);
+        for (const View era : {View(u"B.C."), View(u"BC"), View(u"A.D."), View(u"AD"), View(u"BCE"),
+                               View(u"B.C.E."), View(u"CE"), View(u"C.E.")}) {
+            if (startsWithAt(text_, i, era) && boundaryAt(text_, i + era.size()))
+                return true;
+        }
+        std::size_t j = begin;
+        while (j > 0 && isInlineSpace(text_[j - 1]))
+            --j;
+        const View head = text_.substr(0, j);
+        for (const View era : {View(u"A.D."), View(u"AD")}) {
+            if (head.ends_with(era) &&
+                (head.size() == era.size() || !isAlnum(head[head.size() - era.size() - 1])))
+                return true;
+        }
+        return false;
     }
 
     // -- the readings --------------------------------------------------------
 
     std::size_t readFromDigit(std::size_t pos) {
-        for (auto attempt : {&Reader::readIsoDate, &Reader::readNumericDate,
-                             &Reader::readDigitGroups, &Reader::readTime, &Reader::readDayFirstDate,
-                             &Reader::readOrdinal, &Reader::readDecade, &Reader::readFraction}) {
+        for (auto attempt : {&Reader::readReferenceNumber, &Reader::readIsoDate,
+                             &Reader::readNumericDate, &Reader::readDigitGroups, &Reader::readTime,
+                             &Reader::readRatio, &Reader::readDayFirstDate, &Reader::readOrdinal,
+                             &Reader::readDecade, &Reader::readFraction}) {
             const std::size_t mark = speech_.mark();
             const std::size_t end = (this->*attempt)(pos);
             if (end != npos)
@@ -816,7 +886,10 @@ private:
         const unsigned month = number(pos + 5, pos + 7), day = number(pos + 8, pos + 10);
         if (month < 1 || month > 12 || day < 1 || day > 31)
             return npos;
-        sayDate(day, month, year, british_);
+        // Read the way people read these in running text, whatever the variant:
+        // neither order is written, and "the 30th of September" is understood
+        // by every reader.
+        sayDate(day, month, year, true);
         return pos + 10;
     }
 
@@ -943,6 +1016,47 @@ private:
         sayClock(hour, minute, true, e1);
         speech_.say(pm ? u"pm" : u"eyem");
         return meridiem;
+    }
+
+    // "3:1", "1:250,000", "2 : 1": what is not a time is a ratio.
+    std::size_t readRatio(std::size_t pos) {
+        const std::optional<Numeral> left = scanNumeral(text_, pos);
+        if (!left)
+            return npos;
+        std::size_t i = left->end;
+        const bool spaced = i < text_.size() && isInlineSpace(text_[i]);
+        if (spaced)
+            ++i;
+        if (i >= text_.size() || text_[i] != u':')
+            return npos;
+        ++i;
+        if (spaced && i < text_.size() && isInlineSpace(text_[i]))
+            ++i;
+        if (i >= text_.size() || !isDigit(text_[i]))
+            return npos;
+        const std::optional<Numeral> right = scanNumeral(text_, i);
+        if (!right || (right->end < text_.size() && isLetter(text_[right->end])))
+            return npos;
+        sayNumber(*left);
+        speech_.say(u"to");
+        sayNumber(*right);
+        return right->end;
+    }
+
+    // Reference numbers, read digit by digit: "ISBN 978-0-19-960563-7".
+    std::size_t readReferenceNumber(std::size_t pos) {
+        if (!isAnyOf(wordBefore(text_, pos), {u"isbn", u"issn", u"tel", u"telephone", u"phone",
+                                              u"fax", u"mobile", u"dial", u"call"}))
+            return npos;
+        std::size_t end = pos;
+        while (end < text_.size() &&
+               (isDigit(text_[end]) || ((text_[end] == u'-' || text_[end] == u' ') &&
+                                        end + 1 < text_.size() && isDigit(text_[end + 1]))))
+            ++end;
+        if (end - pos < 5 || (end < text_.size() && isLetter(text_[end])))
+            return npos;
+        sayDigits(pos, end, u"oh");
+        return end;
     }
 
     bool isTimeContext(std::size_t pos) const {
@@ -1124,8 +1238,8 @@ private:
         const unsigned numerator = number(pos, e1), denominator = number(e1 + 1, e2);
         if (denominator < 2)
             return npos;
-        if (numerator > denominator && denominator > 2) {
-            // "24/7", not twenty four sevenths.
+        if (numerator == 24 && denominator == 7) {
+            // The idiom "twenty four seven", not a fraction.
             speech_.cardinal(numerator, british_);
             speech_.cardinal(denominator, british_);
             return e2;
@@ -1206,11 +1320,16 @@ private:
 
         const std::size_t last = second ? second->end : end;
         bool firstYear = false, secondYear = false;
-        if (second) {
+        const bool era = first->plainInteger() && first->digitCount <= 4 &&
+                         !first->leadingZero(text_) && eraAround(pos, last) &&
+                         (!second || (second->plainInteger() && second->digitCount <= 4));
+        if (era) {
+            firstYear = true;
+            secondYear = second && second->digitCount >= 3;
+        } else if (second) {
             if (yearShaped(*first) && second->plainInteger() &&
-                (second->digitCount == 2 || yearShaped(*second)) &&
-                !isCountNoun(wordAfter(text_, last)) && !isCardinalCue(wordBefore(text_, pos)) &&
-                !unitFollows(last)) {
+                (second->digitCount == 2 || yearShaped(*second)) && !countFollows(pos, last) &&
+                !isCardinalCue(text_, pos) && !unitFollows(last)) {
                 firstYear = true;
                 secondYear = yearShaped(*second);
             }
@@ -1374,7 +1493,12 @@ private:
         if (e != pos + 3)
             return npos;
         const unsigned value = number(pos + 1, e);
-        if (e < text_.size() && text_[e] == u's' && boundaryAt(text_, e + 1) && value % 10 == 0) {
+        std::size_t plural = npos;
+        if (e < text_.size() && text_[e] == u's')
+            plural = e + 1;
+        else if (e + 1 < text_.size() && isApostrophe(text_[e]) && text_[e + 1] == u's')
+            plural = e + 2; // "the '30's"
+        if (plural != npos && boundaryAt(text_, plural) && value % 10 == 0) {
             if (value == 0) {
                 speech_.say(u"two");
                 speech_.say(u"thousands");
@@ -1382,7 +1506,7 @@ private:
                 speech_.below100(value);
                 speech_.pluralizeLast();
             }
-            return e + 1;
+            return plural;
         }
         if (!boundaryAt(text_, e))
             return npos;

@@ -71,7 +71,13 @@ TEST(ReadingNumbers, Cardinals) {
         {"a count after a page number", u"p. ^1984", u"one thousand nine hundred and eighty four",
          u"one thousand nine hundred eighty four", u""},
         {"over the years", u"^2500 ", u"two thousand five hundred", u"=", u" "},
+        {"an initial is no page", u"Smith, P (^1983)", u"nineteen eighty three", u"=", u")"},
+        {"book number", u"ISBN ^978-0-19-960563-7 x",
+         u"nine seven eight oh one nine nine six oh five six three seven", u"=", u" x"},
         {"thousand as a word", u"^5 thousand men", u"five thousand", u"=", u" men"},
+        {"round hundreds", u"over ^1500 men", u"fifteen hundred", u"=", u" men"},
+        {"round hundreds above two thousand", u"^2200 dead", u"two thousand two hundred", u"=",
+         u" dead"},
         {"k after the digits", u"^5k run", u"five thousand", u"=", u" run"},
     });
 }
@@ -142,6 +148,15 @@ TEST(ReadingNumbers, YearsAndDecades) {
         {"short year", u"of ^'58 we", u"fifty eight", u"=", u" we"},
         {"short year with oh", u"class of ^'05", u"oh five", u"=", u""},
         {"two digit decade", u"in his ^20s", u"twenties", u"=", u""},
+        {"short decade with apostrophe s", u"the ^'30's.", u"thirties", u"=", u"."},
+        {"before Christ", u"in ^743 B.C.", u"seven forty three", u"=", u" B.C."},
+        {"round hundreds before Christ", u"^700 BC", u"seven hundred", u"=", u" BC"},
+        {"anno domini", u"A.D. ^1070-1280", u"ten seventy to twelve eighty", u"=", u""},
+        {"era range", u"^150-120 BC", u"one fifty to one twenty", u"=", u" BC"},
+        {"a plural count", u"yesterday's ^1111 fathoms", u"one thousand one hundred and eleven",
+         u"one thousand one hundred eleven", u" fathoms"},
+        {"a year before a plural", u"the ^1990 elections", u"nineteen ninety", u"=", u" elections"},
+        {"after by", u"by ^1064.", u"ten sixty four", u"=", u"."},
         {"apostrophe in a word", u"rock^'n", u"", u"", u""},
     });
 }
@@ -225,6 +240,11 @@ TEST(ReadingNumbers, PercentAndUnits) {
         {"hyphenated unit is singular", u"a ^10-km race", u"ten kilometre", u"ten kilometer",
          u" race"},
         {"pounds weight", u"^5 lbs", u"five pounds", u"=", u""},
+        {"an initial is no unit", u"^12 W. Main", u"twelve", u"=", u" W. Main"},
+        {"per unit", u"^280.0/km2", u"two hundred and eighty point zero per square kilometre",
+         u"two hundred eighty point zero per square kilometer", u""},
+        {"unit per unit", u"^5 kg/m3", u"five kilograms per cubic metre",
+         u"five kilograms per cubic meter", u""},
     });
 }
 
@@ -244,7 +264,9 @@ TEST(ReadingNumbers, Times) {
         {"full stop form", u"^12.45 p.m.", u"twelve forty five pm", u"=", u""},
         {"four digits", u"at ^1030 am", u"ten thirty eyem", u"=", u""},
         {"seconds", u"^18:30:05", u"eighteen thirty and five seconds", u"=", u""},
-        {"not a clock", u"^25:61", u"twenty five", u"=", u":61"},
+        {"ratio", u"^25:61", u"twenty five to sixty one", u"=", u""},
+        {"spaced ratio", u"scale ^1 : 250,000 map", u"one to two hundred and fifty thousand",
+         u"one to two hundred fifty thousand", u" map"},
         {"am the verb", u"I, ^5 am I", u"five", u"=", u" am I"},
     });
 }
@@ -262,7 +284,7 @@ TEST(ReadingNumbers, Dates) {
         {"month year", u"^June 2015", u"june twenty fifteen", u"=", u""},
         {"capitals", u"^APRIL 1.", u"april first", u"=", u"."},
         {"iso", u"(^2008-09-30)", u"the thirtieth of september two thousand and eight",
-         u"september thirtieth two thousand eight", u")"},
+         u"the thirtieth of september two thousand eight", u")"},
         {"numeric", u"^3/4/2024", u"the third of april twenty twenty four",
          u"march fourth twenty twenty four", u""},
         {"numeric only one way", u"^12/25/2024", u"the twenty fifth of december twenty twenty four",
