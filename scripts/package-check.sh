@@ -6,8 +6,7 @@
 #   scripts/package-check.sh [build-dir]      (default build-package)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root="$PWD"
-build="${1:-build-package}"
+build="$(realpath -m "${1:-build-package}")"
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "package-check.sh: installs a package, so it must run as root" >&2
@@ -30,7 +29,7 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 cmake --build "$build" --parallel "$(nproc)"
 rm -f "$build"/orvanta_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
-debs=("$root/$build"/orvanta_*.deb)
+debs=("$build"/orvanta_*.deb)
 deb="${debs[0]}"
 echo "package-check.sh: built $deb"
 
