@@ -471,11 +471,26 @@ constexpr Unit units[] = {
 // its end returned through `end`.
 const Unit *unitAt(View text, std::size_t i, std::size_t &end) {
     const std::size_t spaced = i < text.size() && isInlineSpace(text[i]) ? i + 1 : i;
+    // Most numbers are followed by a word no unit starts like ("years").
+    static constexpr std::array<bool, 128> unitStarts = [] {
+        std::array<bool, 128> table{};
+        for (const Unit &u : units) {
+            if (u.abbreviation[0] < 128)
+                table[u.abbreviation[0]] = true;
+        }
+        return table;
+    }();
+    const auto mayStartUnit = [&](std::size_t at) {
+        return at < text.size() && (text[at] >= 128 || unitStarts[text[at]]);
+    };
+    if (!mayStartUnit(i) && !mayStartUnit(spaced))
+        return nullptr;
     const Unit *best = nullptr;
     std::size_t bestEnd = 0;
     for (const Unit &u : units) {
         const std::size_t at = u.attachedOnly ? i : spaced;
-        if (!startsWithAt(text, at, u.abbreviation))
+        if (at >= text.size() || text[at] != u.abbreviation[0] ||
+            !startsWithAt(text, at, u.abbreviation))
             continue;
         const std::size_t e = at + u.abbreviation.size();
         // "5 m" but not "5 men"; "km2" is whole, so a digit may not follow.
