@@ -559,9 +559,11 @@ const Multiplier *multiplierAt(View text, std::size_t i, bool money, std::size_t
         const std::size_t e = at + m.written.size();
         if (!boundaryAt(text, e))
             continue;
+        // "5m" is five metres, "5B" a grade and "4K" a screen, unless it is money.
         if (!m.word && !money &&
-            (m.written == u"m" || m.written == u"M" || m.written == u"b" || m.written == u"B"))
-            continue; // "5m" is five metres, "5B" a grade, unless it is money
+            (m.written == u"m" || m.written == u"M" || m.written == u"b" || m.written == u"B" ||
+             m.written == u"K"))
+            continue;
         end = e;
         return &m;
     }
@@ -1082,14 +1084,20 @@ private:
     }
 
     void sayClock(unsigned hour, unsigned minute, bool withMeridiem, std::size_t end) {
+        if (minute == 0 && (hour == 0 || hour == 24) && !withMeridiem &&
+            !isAnyOf(wordAfter(text_, end), {u"hours", u"hrs", u"midnight"})) {
+            speech_.say(u"midnight");
+            return;
+        }
         speech_.cardinal(hour, british_);
         if (minute == 0) {
             if (withMeridiem)
                 return;
             const View next = wordAfter(text_, end);
-            if (isAnyOf(next, {u"noon", u"midnight", u"hours", u"hrs", u"o"}))
+            if (isAnyOf(next, {u"noon", u"midnight", u"o"}))
                 return;
-            if (hour >= 1 && hour <= 12) {
+            // "eighteen hundred hours"
+            if (hour >= 1 && hour <= 12 && !isAnyOf(next, {u"hours", u"hrs"})) {
                 speech_.say(u"o'clock");
             } else {
                 speech_.say(u"hundred");
@@ -1312,6 +1320,42 @@ private:
                 return sayUnitAfter(fracEnd, true, false);
         }
 
+        // Dimensions: "4x4", "3 × 4 m".
+        {
+            std::size_t i = end;
+            const bool spaced = i < text_.size() && isInlineSpace(text_[i]);
+            if (spaced)
+                ++i;
+            if (i < text_.size() && (text_[i] == u'\u00D7' || (text_[i] == u'x' && !spaced))) {
+                ++i;
+                if (spaced && i < text_.size() && isInlineSpace(text_[i]))
+                    ++i;
+                if (i < text_.size() && isDigit(text_[i])) {
+                    const std::optional<Numeral> other = scanNumeral(text_, i);
+                    if (other && boundaryAt(text_, other->end)) {
+                        sayNumber(*first);
+                        speech_.say(u"by");
+                        sayNumber(*other);
+                        return sayUnitAfter(other->end, true, false);
+                    }
+                }
+            }
+        }
+
+        // Heights: 5'11" is five foot eleven.
+        if (first->plainInteger() && first->digitCount == 1 && end + 1 < text_.size() &&
+            (text_[end] == u'\'' || text_[end] == u'\u2032' || text_[end] == u'\u2019') &&
+            isDigit(text_[end + 1])) {
+            const std::size_t e = digitsEnd(text_, end + 1);
+            if (e - (end + 1) <= 2 && e < text_.size() &&
+                (text_[e] == u'"' || text_[e] == u'\u2033' || text_[e] == u'\u201D')) {
+                sayNumber(*first);
+                speech_.say(u"foot");
+                speech_.cardinal(number(end + 1, e), british_);
+                return e + 1;
+            }
+        }
+
         // A range: "5-10", "5 – 10", "1990–95", "1914-1918".
         std::optional<Numeral> second;
         {
@@ -1374,7 +1418,8 @@ private:
             speech_.say(m->spoken);
             return sayCurrencyOrUnitAfter(multEnd, true);
         }
-        return sayCurrencyOrUnitAfter(last, !amount.isOne() || second.has_value());
+        return sayCurrencyOrUnitAfter(last, !amount.isOne() || second.has_value(),
+                                      amount.plainInteger() && amount.digitCount <= 2);
     }
 
     bool unitFollows(std::size_t end) const {
@@ -1389,7 +1434,7 @@ private:
     }
 
     // "5€", "50p", "99¢", or a unit or per cent.
-    std::size_t sayCurrencyOrUnitAfter(std::size_t end, bool plural) {
+    std::size_t sayCurrencyOrUnitAfter(std::size_t end, bool plural, bool pence = false) {
         const std::size_t spaced = end < text_.size() && isInlineSpace(text_[end]) ? end + 1 : end;
         if (spaced < text_.size()) {
             if (const Currency *cur = currencyOf(text_[spaced])) {
@@ -1402,7 +1447,8 @@ private:
                 speech_.say(plural ? u"cents" : u"cent");
                 return spaced + 1;
             }
-            if (spaced == end && text_[end] == u'p' && boundaryAt(text_, end + 1)) {
+            // "50p", but "1080p" is a picture size.
+            if (spaced == end && text_[end] == u'p' && boundaryAt(text_, end + 1) && pence) {
                 speech_.say(plural ? u"pence" : u"penny");
                 return end + 1;
             }
@@ -1482,14 +1528,23 @@ private:
             return npos;
         if (text_[pos] == u'+') {
             // International numbers: groups of digits after a plus.
+            // "+44 20 7946 0958", "+1 (555) 123-4567", "+33.1.23.45.67.89".
             std::size_t end = digitsEnd(text_, i);
-            std::size_t groups = 1;
-            while (end + 1 < text_.size() && (text_[end] == u' ' || text_[end] == u'-') &&
-                   isDigit(text_[end + 1])) {
-                end = digitsEnd(text_, end + 1);
+            std::size_t groups = 1, digits = end - i;
+            for (;;) {
+                std::size_t j = end;
+                while (j < text_.size() && j < end + 3 &&
+                       (text_[j] == u' ' || text_[j] == u'-' || text_[j] == u'.' ||
+                        text_[j] == u'(' || text_[j] == u')'))
+                    ++j;
+                if (j == end || j >= text_.size() || !isDigit(text_[j]))
+                    break;
+                const std::size_t next = digitsEnd(text_, j);
+                digits += next - j;
+                end = next;
                 ++groups;
             }
-            if (groups >= 2 && end - i >= 8) {
+            if (groups >= 2 && digits >= 8) {
                 speech_.say(u"plus");
                 sayDigits(i, end, u"oh");
                 return end;

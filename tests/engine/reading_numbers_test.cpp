@@ -79,6 +79,7 @@ TEST(ReadingNumbers, Cardinals) {
         {"round hundreds above two thousand", u"^2200 dead", u"two thousand two hundred", u"=",
          u" dead"},
         {"k after the digits", u"^5k run", u"five thousand", u"=", u" run"},
+        {"a capital K is no thousand", u"^4K screen", u"four", u"=", u"K screen"},
     });
 }
 
@@ -183,6 +184,9 @@ TEST(ReadingNumbers, DigitGroups) {
         {"local", u"^555-1234", u"five five five one two three four", u"=", u""},
         {"toll free", u"^1-800-555-0199", u"one eight oh oh five five five oh one nine nine", u"=",
          u""},
+        {"brackets and dots", u"^+1 (555) 123-4567 now",
+         u"plus one five five five one two three four five six seven", u"=", u" now"},
+        {"a lone plus", u"^+1 (555)", u"plus one", u"=", u" (555)"},
         {"trunk prefix", u"^020 7946 0958", u"oh two oh seven nine four six oh nine five eight",
          u"=", u""},
     });
@@ -209,6 +213,8 @@ TEST(ReadingNumbers, Money) {
         {"range", u"^$5-10", u"five to ten dollars", u"=", u""},
         {"symbol after", u"^20\u20AC", u"twenty euros", u"=", u""},
         {"pence after", u"^50p", u"fifty pence", u"=", u""},
+        {"a picture size is no money", u"^1080p", u"one thousand and eighty",
+         u"one thousand eighty", u"p"},
         {"a year is never money", u"^$1984", u"one thousand nine hundred and eighty four dollars",
          u"one thousand nine hundred eighty four dollars", u""},
         {"no digits", u"^$ and", u"", u"", u""},
@@ -237,6 +243,10 @@ TEST(ReadingNumbers, PercentAndUnits) {
         {"in is a word", u"^5 in the", u"five", u"=", u" in the"},
         {"gigabytes", u"^16 GB", u"sixteen gigabytes", u"=", u""},
         {"gigahertz", u"^3.2GHz", u"three point two gigahertz", u"=", u""},
+        {"dimensions", u"^4x4 drive", u"four by four", u"=", u" drive"},
+        {"dimensions with a unit", u"^3 \u00D7 4 m", u"three by four metres",
+         u"three by four meters", u""},
+        {"height", u"^5'11\" tall", u"five foot eleven", u"=", u" tall"},
         {"hyphenated unit is singular", u"a ^10-km race", u"ten kilometre", u"ten kilometer",
          u" race"},
         {"pounds weight", u"^5 lbs", u"five pounds", u"=", u""},
@@ -256,6 +266,8 @@ TEST(ReadingNumbers, Times) {
         {"on the hour", u"^10:00 sharp", u"ten o'clock", u"=", u" sharp"},
         {"hundred hours", u"^18:00", u"eighteen hundred", u"=", u""},
         {"noon", u"^12:00 noon", u"twelve", u"=", u" noon"},
+        {"midnight", u"at ^00:00.", u"midnight", u"=", u"."},
+        {"zero hundred hours", u"^00:00 hours", u"zero hundred", u"=", u" hours"},
         {"pm attached", u"^5pm", u"five pm", u"=", u""},
         {"p.m.", u"^5 p.m. on", u"five pm", u"=", u" on"},
         {"capitals", u"^5 PM", u"five pm", u"=", u""},
