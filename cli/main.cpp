@@ -28,6 +28,7 @@ enum class Format { Lines, Html, Tsv };
 struct Options {
     bool british = false;
     bool cyrillic = false;
+    bool literal = false;
     Format format = Format::Lines;
     QString dictionary; // empty: the bundled one of the chosen variant
     QStringList inputs; // empty: standard input; "-" also means it
@@ -35,7 +36,7 @@ struct Options {
 
 const char usageText[] =
     "Usage: orvanta-transcribe [-b|--british | -a|--american] [-d|--dictionary FILE] "
-    "[-c|--cyrillic]\n"
+    "[-c|--cyrillic] [--literal]\n"
     "                          [-f|--format lines|html|tsv] [FILE...]\n";
 
 const char helpText[] =
@@ -47,6 +48,8 @@ const char helpText[] =
     "  -d, --dictionary FILE  read the pronunciations from FILE instead of the bundled\n"
     "                         dictionary\n"
     "  -c, --cyrillic         spell the sounds in Cyrillic letters instead of IPA\n"
+    "      --literal          transcribe the words as written: no reading of numbers,\n"
+    "                         abbreviations, symbols or letters\n"
     "  -f, --format FORMAT    lines: each sentence's transcription on a line (default)\n"
     "                         html:  the HTML document that the window shows\n"
     "                         tsv:   the sentence, a TAB and its transcription; line feeds,\n"
@@ -84,10 +87,11 @@ Options parseOptions(const QStringList &arguments) {
     const QCommandLineOption american({"a", "american"}, {});
     const QCommandLineOption dictionary({"d", "dictionary"}, {}, "FILE");
     const QCommandLineOption cyrillic({"c", "cyrillic"}, {});
+    const QCommandLineOption literal(QStringLiteral("literal"), {});
     const QCommandLineOption format({"f", "format"}, {}, "FORMAT");
     const QCommandLineOption help({"h", "help"}, {});
     const QCommandLineOption version(QStringLiteral("version"), {});
-    parser.addOptions({british, american, dictionary, cyrillic, format, help, version});
+    parser.addOptions({british, american, dictionary, cyrillic, literal, format, help, version});
     parser.addPositionalArgument("FILE", {}, "[FILE...]");
 
     if (!parser.parse(arguments))
@@ -108,6 +112,7 @@ Options parseOptions(const QStringList &arguments) {
         failUsage(QStringLiteral("--british and --american exclude each other"));
     options.british = parser.isSet(british);
     options.cyrillic = parser.isSet(cyrillic);
+    options.literal = parser.isSet(literal);
     options.dictionary = parser.value(dictionary);
     if (parser.isSet(dictionary) && options.dictionary.isEmpty())
         failUsage(QStringLiteral("--dictionary needs a file name"));
@@ -187,7 +192,9 @@ public:
     }
 
     void sentence(const QString &sentence) {
-        const QString rendering = renderSentence(sentence, m_options.cyrillic);
+        const QString rendering =
+            m_options.literal ? renderSentence(sentence, m_options.cyrillic)
+                              : renderReadSentence(sentence, m_options.cyrillic, m_options.british);
         switch (m_options.format) {
         case Format::Lines:
             append(rendering);

@@ -108,6 +108,14 @@ QString renderSentence(const QString &sentence, bool cyrillic) {
     return renderSentence(TranscriptionEngine(), sentence, cyrillic);
 }
 
+QString renderReadSentence(const QString &sentence, bool cyrillic, bool british) {
+    std::u16string rendering =
+        TranscriptionEngine().transcribeReadSentence(sentence.toStdU16String(), british);
+    if (cyrillic)
+        rendering = transliterateToCyrillic(std::move(rendering));
+    return QString::fromStdU16String(rendering);
+}
+
 QString buildDocument(const QString &text, bool cyrillic) {
     const TranscriptionEngine engine;
     const QStringList sentences = cutSentences(text);

@@ -19,6 +19,8 @@ QString documentClosing(); // </body>\n</html>
 // "[" + IPA + "]" for one sentence from the loaded dictionary, or its
 // Cyrillic spelling.
 QString renderSentence(const QString &sentence, bool cyrillic);
+// The same, read as it is spoken first (numbers, abbreviations, letters).
+QString renderReadSentence(const QString &sentence, bool cyrillic, bool british);
 
 // The whole document for `text`, from the dictionary already loaded.
 QString buildDocument(const QString &text, bool cyrillic);

@@ -1,3 +1,5 @@
+#include "engine/dictionary.h"
+#include "engine/reading.h"
 #include "engine/text.h"
 #include "engine/transcription_engine.h"
 
@@ -91,9 +93,36 @@ std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) c
 }
 
 std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) const {
-    const std::u16string normalized = normalizeSentence(std::move(sentence));
-    const std::u16string_view words = normalized;
+    return transcribeNormalized(normalizeSentence(std::move(sentence)));
+}
 
+std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view sentence,
+                                                           bool british) const {
+    ReadingContext context;
+    context.variant = british ? Variant::British : Variant::American;
+    context.knownWord.test = [](const void *, std::u16string_view word) {
+        return dictionaryHas(word);
+    };
+    std::u16string words = readText(sentence, context);
+    if (words.empty())
+        return u"[]";
+    // The reader leaves words, single spaces and pause marks; the marks have
+    // no sound. Letters of other scripts stay, to show as unknown words.
+    char16_t *const begin = words.data();
+    char16_t *kept = begin;
+    for (const char16_t c : words) {
+        if (c == u' ' ? kept != begin && kept[-1] != u' ' : c == u'\'' || c >= 0x80 || isAllowed(c))
+            *kept++ = c;
+    }
+    if (kept != begin && kept[-1] == u' ')
+        --kept;
+    words.resize(static_cast<std::size_t>(kept - begin));
+    if (words.empty())
+        return u"[]";
+    return transcribeNormalized(words);
+}
+
+std::u16string TranscriptionEngine::transcribeNormalized(std::u16string_view words) const {
     std::u16string code;
     code.reserve(words.size() + words.size() / 2 + 8);
     for (std::size_t start = 0;;) {

@@ -39,6 +39,9 @@ public:
 
     // One sentence -> "[" + IPA + "]".
     std::u16string transcribeSentence(std::u16string sentence) const;
+    // The same after the reading stage (reading.h) has turned what is
+    // written into what is said; a sentence without words gives "[]".
+    std::u16string transcribeReadSentence(std::u16string_view sentence, bool british) const;
     std::u16string normalizeSentence(std::u16string sentence) const;
     void respellSpecialWords(std::u16string &sentence) const;
 
@@ -59,6 +62,8 @@ public:
                               std::u16string &out) const;
 
 private:
+    // "[" + adjusted IPA + "]" for words already normalised.
+    std::u16string transcribeNormalized(std::u16string_view words) const;
     // transcribeWord once the whole word `w` (lower-cased `word`) is known
     // to be missing from the dictionary.
     std::u16string transcribeMissingWord(const std::u16string &word, const std::u16string &w) const;

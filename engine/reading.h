@@ -1,0 +1,43 @@
+// The reading stage: written text -> the words a reader says.
+//
+// It runs on one sentence before normalisation and word transcription, and
+// turns what is written into what is said: titles and abbreviations into
+// words, numbers (through readNumericAt) into number words, acronyms into
+// letters, Roman numerals into numbers where the context makes them numbers,
+// symbols into words, and it cleans up typography (typographic apostrophes,
+// dashes, diacritics, words run together with hyphens or capitals).
+#pragma once
+
+#include "engine/reading_numbers.h"
+#include "engine/variant.h"
+
+#include <string>
+#include <string_view>
+
+namespace orvanta {
+
+// Asks whether the dictionary has a lower-cased word. A plain function and a
+// context pointer, so that the reading stage needs neither the dictionary
+// type nor an allocation per question.
+struct WordTest {
+    const void *context = nullptr;
+    bool (*test)(const void *context, std::u16string_view lowerWord) = nullptr;
+
+    bool operator()(std::u16string_view lowerWord) const {
+        return test != nullptr && test(context, lowerWord);
+    }
+};
+
+struct ReadingContext {
+    Variant variant = Variant::American;
+    WordTest knownWord;
+};
+
+// Reads one sentence. The result holds words separated by single spaces:
+// ASCII letters, digits and apostrophes, letters of other scripts (kept as
+// they are, so that they show as unknown words), and the pause marks , ; : .
+// ! ? attached to the word before them. A sentence without a letter or digit
+// gives the empty string.
+std::u16string readText(std::u16string_view sentence, const ReadingContext &context);
+
+} // namespace orvanta

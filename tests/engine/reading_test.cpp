@@ -1,0 +1,212 @@
+// The reading stage: what is written -> what is said.
+#include "engine/reading.h"
+#include "engine/sentence_end.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace orvanta {
+namespace {
+
+// A small vocabulary stands in for the dictionary.
+bool knownWord(const void *, std::u16string_view word) {
+    static constexpr std::array<std::u16string_view, 22> words = {
+        u"drawing",   u"room",  u"time",    u"warner", u"prime",   u"revenue", u"chapter", u"one",
+        u"cafe",      u"naive", u"nato",    u"it",     u"example", u"com",     u"you",     u"tube",
+        u"cooperate", u"play",  u"station", u"bbc",    u"gis",     u"news"};
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+std::u16string read(std::u16string_view text, Variant variant = Variant::American) {
+    ReadingContext context;
+    context.variant = variant;
+    context.knownWord.test = knownWord;
+    return readText(text, context);
+}
+
+std::string narrow(const std::u16string &text) {
+    std::string result;
+    for (const char16_t c : text)
+        result += c < 0x80 ? static_cast<char>(c) : '?';
+    return result;
+}
+
+struct Case {
+    const char *name;
+    std::u16string_view written;
+    std::u16string_view american;
+    std::u16string_view british; // empty: as American
+};
+
+void check(const Case &row) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(narrow(read(row.written, Variant::American)), narrow(std::u16string(row.american)));
+    const std::u16string_view british = row.british.empty() ? row.american : row.british;
+    EXPECT_EQ(narrow(read(row.written, Variant::British)), narrow(std::u16string(british)));
+}
+
+TEST(ReadingTest, TitlesAndAbbreviationsByPosition) {
+    const Case cases[] = {
+        {"doctor before a name", u"Dr. Watson came", u"doctor Watson came", {}},
+        {"doctor without a full stop", u"Dr Watson came", u"doctor Watson came", {}},
+        {"drive after a name", u"at Mulholland Dr. today", u"at Mulholland drive today", {}},
+        {"saint before a name", u"St. Louis", u"saint Louis", {}},
+        {"street after a name", u"on Baker St. today", u"on Baker street today", {}},
+        {"mister and missus", u"Mr. and Mrs. Brown", u"mister and missus Brown", {}},
+        {"number before a digit", u"No. 5", u"number five", {}},
+        {"no at the end stays a word", u"I said no.", u"I said no.", {}},
+        {"for example", u"fruit, e.g. pears", u"fruit, for example pears", {}},
+        {"that is", u"one, i.e. this", u"one, that is this", {}},
+        {"et cetera", u"cats, dogs, etc.", u"cats, dogs, et cetera", {}},
+        {"versus", u"Smith vs. Jones", u"Smith versus Jones", {}},
+        {"lower-case fig. before a number", u"see fig. 3", u"see figure three", {}},
+        {"professor needs a name after it", u"the Prof said", u"the Prof said", {}},
+        {"ordinary capital word unchanged", u"Gen is here", u"Gen is here", {}},
+    };
+    for (const Case &row : cases)
+        check(row);
+}
+
+TEST(ReadingTest, RomanNumeralsOnlyWhereTheyAreNumbers) {
+    const Case cases[] = {
+        {"after chapter", u"CHAPTER IX", u"CHAPTER nine", {}},
+        {"after a heading in title case",
+         u"Chapter XIV: The End",
+         u"Chapter fourteen: The End",
+         {}},
+        {"regnal number after a name", u"Henry VIII had wives", u"Henry the eighth had wives", {}},
+        {"regnal number with full stop",
+         u"under Louis XIV. Then",
+         u"under Louis the fourteenth. Then",
+         {}},
+        {"alone on a line", u"XIX.", u"nineteen", {}},
+        {"part one, capitalised heading", u"Part I", u"Part one", {}},
+        {"pronoun after a lower-case heading", u"in part I think so", u"in part I think so", {}},
+        {"pronoun after a name", u"Then John I met", u"Then John I met", {}},
+        {"appendix letter is a letter", u"see Appendix C", u"see Appendix c", {}},
+        {"world war", u"World War II ended", u"World War two ended", {}},
+        {"II anywhere", u"the battle II campaign", u"the battle two campaign", {}},
+        {"not a valid numeral", u"CHAPTER IC", u"CHAPTER i c", {}},
+    };
+    for (const Case &row : cases)
+        check(row);
+}
+
+TEST(ReadingTest, LettersAndAcronyms) {
+    const Case cases[] = {
+        {"spelled acronym", u"the FBI agent", u"the f b i agent", {}},
+        {"spelled acronym with the letter a", u"the USA team", u"the u s ay team",
+         u"the u s eh team"},
+        {"possessive of an acronym", u"AOL's shares", u"ay o l's shares", u"eh o l's shares"},
+        {"plural of an acronym", u"two MPs spoke", u"two m p's spoke", {}},
+        {"sayable acronym is a word", u"join NATO now", u"join NATO now", {}},
+        {"unknown sayable acronym is a word", u"the RENAMO party", u"the RENAMO party", {}},
+        {"short known acronym is still spelled", u"the GIS data", u"the g i s data", {}},
+        {"emphasis word stays a word", u"I did NOT go", u"I did NOT go", {}},
+        {"US in mixed text is the country", u"the US army", u"the u s army", {}},
+        {"capitals-only text trusts the dictionary", u"IT NEWS", u"IT NEWS", {}},
+        {"dotted initialism", u"the U.S. trip", u"the u s trip", {}},
+        {"initials of a name", u"J. R. R. Tolkien", u"j r r Tolkien", {}},
+        {"article stays the article", u"A dog and a cat", u"A dog and a cat", {}},
+        {"spelled letters around a", u"d n a test", u"d n ay test", u"d n eh test"},
+        {"consonant-only lower-case word", u"the smr unit", u"the s m r unit", {}},
+        {"Greek letter", u"value of \u0394 here", u"value of delta here", {}},
+    };
+    for (const Case &row : cases)
+        check(row);
+}
+
+TEST(ReadingTest, SymbolsAndAddresses) {
+    const Case cases[] = {
+        {"ampersand", u"rock & roll", u"rock and roll", {}},
+        {"ampersand inside capitals", u"AT&T", u"ay t and t", u"eh t and t"},
+        {"plus and equals", u"a + b = c", u"a plus b equals c", {}},
+        {"hash before a number", u"#1", u"number one", {}},
+        {"slash separates words", u"and/or", u"and or", {}},
+        {"web address", u"www.example.com", u"w w w dot example dot com", {}},
+        {"e-mail address", u"ann@example.com.", u"ann at example dot com.", {}},
+        {"domain name", u"see nato.int", u"see nato dot i n t", {}},
+        {"scheme", u"http://x.io", u"h t t p colon slash slash x dot i o", {}},
+    };
+    for (const Case &row : cases)
+        check(row);
+}
+
+TEST(ReadingTest, TextHygiene) {
+    const Case cases[] = {
+        {"typographic apostrophe", u"I\u2019m here", u"I'm here", {}},
+        {"modifier apostrophe", u"we\u02BCre", u"we're", {}},
+        {"double hyphen parts words", u"Come--and see", u"Come, and see", {}},
+        {"em dash parts words", u"wait\u2014now", u"wait, now", {}},
+        {"unknown hyphenated word in parts", u"a drawing-room", u"a drawing room", {}},
+        {"known joined hyphenated word", u"co-operate", u"cooperate", {}},
+        {"camel case of known words", u"TimeWarner", u"Time Warner", {}},
+        {"camel case with short part stays", u"McLaren", u"McLaren", {}},
+        {"diacritic folds", u"na\u00EFve", u"naive", {}},
+        {"accent folds", u"caf\u00E9", u"cafe", {}},
+        {"combining accent goes", u"cafe\u0301", u"cafe", {}},
+        {"other script stays",
+         u"\u041F\u0440\u0438\u0432\u0435\u0442 world",
+         u"\u041F\u0440\u0438\u0432\u0435\u0442 world",
+         {}},
+        {"no word at all", u"* * *", u"", {}},
+        {"lone quote", u"\"", u"", {}},
+        {"code-page dash", u"on\u0097or", u"on, or", {}},
+        {"full-width letters", u"\uFF28\uFF49", u"Hi", {}},
+    };
+    for (const Case &row : cases)
+        check(row);
+}
+
+TEST(ReadingTest, EveryTokenWithALetterOrDigitGivesAWord) {
+    const std::u16string_view inputs[] = {u"x",      u"7",      u"Q.",  u"'s",
+                                          u"\u00E9", u"\u4E2D", u"_a_", u"a\u0301",
+                                          u"MMXXIV", u"---z",   u"*"};
+    for (const std::u16string_view input : inputs) {
+        const bool hasAlnum = std::any_of(input.begin(), input.end(), [](char16_t c) {
+            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') ||
+                   (c >= u'A' && c <= u'Z') || c >= 0xC0;
+        });
+        EXPECT_EQ(!read(input).empty(), hasAlnum) << narrow(std::u16string(input));
+    }
+}
+
+struct Boundary {
+    const char *name;
+    std::u16string_view before;
+    std::u16string_view after;
+    bool ends;
+};
+
+TEST(SentenceEndTest, AbbreviationsInitialsAndRealEnds) {
+    const Boundary cases[] = {
+        {"ordinary word", u"He left.", u"Then", true},
+        {"question", u"Why?", u"Because", true},
+        {"end of text", u"He left.", u"", true},
+        {"title", u"Ask Mr.", u"Bennet", false},
+        {"title without capital after", u"Ask Dr.", u"who", false},
+        {"saint", u"in St.", u"Louis", false},
+        {"initial", u"J.", u"R.", false},
+        {"pronoun I ends", u"So did I.", u"Then", true},
+        {"for example", u"fruit, e.g.", u"Pears", false},
+        {"lower case continues", u"about approx.", u"ten", false},
+        {"number after No.", u"see No.", u"5", false},
+        {"number after an ordinary word", u"in the year.", u"1990", true},
+        {"initialism before a name", u"the U.S.", u"Army", false},
+        {"initialism before a sentence", u"in the U.S.", u"The", true},
+        {"etc. before a new sentence", u"and so on, etc.", u"We", true},
+        {"etc. before a name", u"cats, etc.", u"Smith", false},
+        {"a.m. before a new sentence", u"at 5 a.m.", u"He", true},
+        {"ellipsis", u"Wait...", u"Now", true},
+        {"after a number", u"in 1990.", u"He", true},
+    };
+    for (const Boundary &row : cases)
+        EXPECT_EQ(endsSentenceAt(row.before, row.after), row.ends) << row.name;
+}
+
+} // namespace
+} // namespace orvanta
