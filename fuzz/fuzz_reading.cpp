@@ -1,0 +1,147 @@
+// The reading stage (readText) and the sentence-end decision on arbitrary
+// UTF-16. Checked: no crash or hang; the output grows at most linearly with
+// the input; it is made of single-spaced words and pause marks only; every
+// white-space separated piece of the input that holds a letter or digit is
+// read as at least one word on its own; letters of other scripts reach the
+// output unchanged; two calls agree; the transcription of a sentence is "[]"
+// exactly when nothing was read.
+#include "engine/dictionary.h"
+#include "engine/reading.h"
+#include "engine/reading_text.h"
+#include "engine/sentence_end.h"
+#include "engine/transcription_engine.h"
+#include "oracle.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+using namespace orvanta::fuzz;
+
+namespace {
+
+constexpr std::string_view dictionaryText = "1\tthe\tDJ\n"
+                                            "1\tchapter\t'CxptE\n"
+                                            "1\tnato\t'neItqU\n"
+                                            "1\tcafe\tkx'feI\n"
+                                            "1\tdrawing\t'drO:IN\n"
+                                            "1\troom\trHm\n"
+                                            "1\texample\tIg'zRmpl\n"
+                                            "1\tb\tbJ\n";
+
+bool known(const void *, std::u16string_view word) {
+    return orvanta::dictionaryHas(word);
+}
+
+bool isAsciiAlnum(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// Letters of other scripts that must come through as they are (Greek aside,
+// whose single letters are read by name).
+bool isKeptScript(char16_t c) {
+    return ((c >= 0x400 && c < 0x1AB0) || (c >= 0x4E00 && c < 0xA000)) &&
+           orvanta::reading::isLetter(c);
+}
+
+bool isSpace(char16_t c) {
+    return orvanta::reading::isSpace(c);
+}
+
+std::u16string read(std::u16string_view text, orvanta::Variant variant) {
+    orvanta::ReadingContext context;
+    context.variant = variant;
+    context.knownWord.test = known;
+    return orvanta::readText(text, context);
+}
+
+void checkShape(std::u16string_view input, const std::u16string &output) {
+    require(output.size() <= 16 * input.size() + 64, "output not linear in the input", input);
+    require(output.empty() || (output.front() != u' ' && output.back() != u' '), "space at an end",
+            output);
+    for (std::size_t i = 0; i < output.size(); ++i) {
+        const char16_t c = output[i];
+        if (c == u' ') {
+            require(output[i + 1] != u' ', "double space", output);
+            continue;
+        }
+        const bool pause =
+            c == u',' || c == u';' || c == u':' || c == u'.' || c == u'!' || c == u'?';
+        require(pause || c == u'\'' || isAsciiAlnum(c) ||
+                    (c >= 0x80 && orvanta::reading::isLetter(c)),
+                "stray character in the output", output);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    orvanta::loadDictionaryFromBytes(dictionaryText);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::u16string input = toUtf16(data, size);
+    const orvanta::Variant variant =
+        size > 0 && (data[0] & 0x80) != 0 ? orvanta::Variant::British : orvanta::Variant::American;
+
+    const std::u16string output = read(input, variant);
+    checkShape(input, output);
+    require(output == read(input, variant), "two calls differ", input);
+
+    for (const char16_t c : input) {
+        if (isKeptScript(c))
+            require(output.find(c) != std::u16string::npos, "a letter of another script vanished",
+                    input);
+    }
+
+    // Each piece on its own: one with a letter or digit is read as a word.
+    bool anyLetter = false;
+    for (std::size_t start = 0; start < input.size();) {
+        std::size_t end = start;
+        while (end < input.size() && !isSpace(input[end]))
+            ++end;
+        const std::u16string_view piece = std::u16string_view(input).substr(start, end - start);
+        const bool hasLetter = std::any_of(piece.begin(), piece.end(), [](char16_t c) {
+            return isAsciiAlnum(c) || (c >= 0xC0 && c < 0x250 && c != 0xD7 && c != 0xF7) ||
+                   isKeptScript(c);
+        });
+        if (hasLetter) {
+            anyLetter = true;
+            const std::u16string alone = read(piece, variant);
+            require(alone.find_first_not_of(u" ,;:.!?") != std::u16string::npos,
+                    "a piece with a letter or digit gave no word", piece);
+        }
+        start = end + 1;
+    }
+    require(!anyLetter || !output.empty(), "letters read as nothing", input);
+
+    const orvanta::TranscriptionEngine engine;
+    const std::u16string transcription =
+        engine.transcribeReadSentence(input, variant == orvanta::Variant::British);
+    require(transcription.size() >= 2 && transcription.front() == u'[' &&
+                transcription.back() == u']',
+            "not bracketed", transcription);
+    require((transcription == u"[]") ==
+                (output.find_first_not_of(u" ,;:.!?") == std::u16string::npos),
+            "empty brackets do not mean an empty reading", input);
+
+    // The sentence-end decision at every full stop followed by a space.
+    for (std::size_t i = 0; i + 1 < input.size(); ++i) {
+        if (input[i] != u'.' || !isSpace(input[i + 1]))
+            continue;
+        const std::size_t from = i + 1 > 64 ? i + 1 - 64 : 0;
+        std::size_t next = i + 1;
+        while (next < input.size() && isSpace(input[next]))
+            ++next;
+        std::size_t stop = next;
+        while (stop < input.size() && stop - next < 64 && !isSpace(input[stop]))
+            ++stop;
+        (void)orvanta::endsSentenceAt(std::u16string_view(input).substr(from, i + 1 - from),
+                                      std::u16string_view(input).substr(next, stop - next));
+    }
+    return 0;
+}
