@@ -62,6 +62,22 @@ void BM_TranscribeSentence(benchmark::State &state) {
 }
 BENCHMARK(BM_TranscribeSentence)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The same with the reading stage in front, as the window and the command
+// line run it.
+void BM_ReadAndTranscribeSentence(benchmark::State &state) {
+    const bool british = state.range(0) != 0;
+    loadVariant(state, british);
+    const TranscriptionEngine engine;
+    for (auto _ : state) {
+        for (const std::u16string &sentence : sentences)
+            benchmark::DoNotOptimize(engine.transcribeReadSentence(sentence, british));
+    }
+    state.counters["words/s"] =
+        benchmark::Counter(wordCount, benchmark::Counter::kIsIterationInvariantRate);
+    state.SetLabel(british ? "british" : "american");
+}
+BENCHMARK(BM_ReadAndTranscribeSentence)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // What one press of "Transcribe!" costs before any widget is touched.
 void BM_BuildDocumentWithLoad(benchmark::State &state) {
     const bool british = state.range(0) != 0;

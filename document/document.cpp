@@ -116,17 +116,32 @@ QString renderReadSentence(const QString &sentence, bool cyrillic, bool british)
     return QString::fromStdU16String(rendering);
 }
 
-QString buildDocument(const QString &text, bool cyrillic) {
-    const TranscriptionEngine engine;
+namespace {
+
+template <typename Render> QString buildWith(const QString &text, Render render) {
     const QStringList sentences = cutSentences(text);
     QString document = documentOpening();
     // A paragraph is the sentence, its transcription (about as long again)
     // and some markup; reserving avoids repeated regrowth on long texts.
     document.reserve(document.size() + 3 * text.size() + 80 * sentences.size() + 32);
     for (const QString &sentence : sentences)
-        appendParagraph(document, sentence, renderSentence(engine, sentence, cyrillic));
+        appendParagraph(document, sentence, render(sentence));
     document += documentClosing();
     return document;
+}
+
+} // namespace
+
+QString buildDocument(const QString &text, bool cyrillic) {
+    const TranscriptionEngine engine;
+    return buildWith(
+        text, [&](const QString &sentence) { return renderSentence(engine, sentence, cyrillic); });
+}
+
+QString buildReadDocument(const QString &text, bool cyrillic, bool british) {
+    return buildWith(text, [&](const QString &sentence) {
+        return renderReadSentence(sentence, cyrillic, british);
+    });
 }
 
 } // namespace orvanta

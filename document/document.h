@@ -24,5 +24,8 @@ QString renderReadSentence(const QString &sentence, bool cyrillic, bool british)
 
 // The whole document for `text`, from the dictionary already loaded.
 QString buildDocument(const QString &text, bool cyrillic);
+// The same with every sentence read as it is spoken first, British or
+// American; the sentences themselves appear as written.
+QString buildReadDocument(const QString &text, bool cyrillic, bool british);
 
 } // namespace orvanta

@@ -116,7 +116,8 @@ void MainWindow::on_btnVocanize_clicked() {
     }
 
     const QString document =
-        orvanta::buildDocument(ui->plainTextEdit->toPlainText(), ui->chkTransliterate->isChecked());
+        orvanta::buildReadDocument(ui->plainTextEdit->toPlainText(),
+                                   ui->chkTransliterate->isChecked(), ui->rdbBritish->isChecked());
     // The HTML tab is to show the document as built, not the editor's own
     // export of it; exporting a long result only to overwrite it would cost a
     // third of the run.

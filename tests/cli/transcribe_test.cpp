@@ -47,15 +47,20 @@ void writeFile(const QString &path, const QByteArray &bytes) {
 
 // What each format must print for `text`, built in this process with the
 // document builder from the same dictionary.
-QByteArray expectedLines(const QString &text, bool cyrillic) {
+// The program reads text as spoken (American unless told otherwise), or
+// literally with --literal.
+QByteArray expectedLines(const QString &text, bool cyrillic, bool literal = false) {
     QByteArray out;
     for (const QString &sentence : orvanta::cutSentences(text))
-        out += orvanta::renderSentence(sentence, cyrillic).toUtf8() + '\n';
+        out += (literal ? orvanta::renderSentence(sentence, cyrillic)
+                        : orvanta::renderReadSentence(sentence, cyrillic, false))
+                   .toUtf8() +
+               '\n';
     return out;
 }
 
 QByteArray expectedHtml(const QString &text, bool cyrillic) {
-    return orvanta::buildDocument(text, cyrillic).toUtf8() + '\n';
+    return orvanta::buildReadDocument(text, cyrillic, false).toUtf8() + '\n';
 }
 
 } // namespace
@@ -67,6 +72,8 @@ private slots:
     void initTestCase();
     void init();
     void formats_data();
+    void literalSkipsReading_data();
+    void literalSkipsReading();
     void formats();
     void tsvEscapesTheSentenceField();
     void readsFilesInOrderAsOneText_data();
@@ -156,6 +163,24 @@ void TranscribeTest::formats() {
     QCOMPARE(records.size(), renderings.size());
     for (qsizetype i = 0; i < records.size(); ++i)
         QVERIFY2(records[i].endsWith('\t' + renderings[i]), records[i].constData());
+}
+
+void TranscribeTest::literalSkipsReading_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("digits") << QStringLiteral("the 2 cats");
+    QTest::newRow("title") << QStringLiteral("Dr. Box came");
+    QTest::newRow("acronym") << QStringLiteral("the BBC cat");
+    QTest::newRow("sign") << QStringLiteral("cat & box");
+}
+
+void TranscribeTest::literalSkipsReading() {
+    QFETCH(QString, text);
+    const Run literal = runProgram({"-d", m_dictionary, "--literal"}, text.toUtf8());
+    QCOMPARE(literal.exitCode, 0);
+    QCOMPARE(literal.out, expectedLines(text, false, true));
+    const Run read = runProgram({"-d", m_dictionary}, text.toUtf8());
+    QCOMPARE(read.out, expectedLines(text, false));
+    QVERIFY2(read.out != literal.out, read.out.constData());
 }
 
 void TranscribeTest::tsvEscapesTheSentenceField() {

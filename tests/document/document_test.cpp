@@ -108,4 +108,28 @@ TEST_F(DocumentTest, SameInputGivesSameDocument) {
     EXPECT_EQ(buildDocument(text, false), buildDocument(text, false));
 }
 
+struct ReadCase {
+    const char *name;
+    const char *text;
+    const char *rendering;
+};
+
+TEST_F(DocumentTest, ReadDocumentTranscribesWhatIsSaidAndShowsWhatIsWritten) {
+    const ReadCase cases[] = {
+        {"sign read as a word", "x & y", "[eks (and) waɪ]"},
+        {"acronym spelled", "the XY", "[ðə eks waɪ]"},
+        {"no word at all", "* * *", "[]"},
+        {"other script in parentheses", "the \xD0\xB4\xD0\xB0", "[ðə (\xD0\xB4\xD0\xB0)]"},
+    };
+    for (const ReadCase &row : cases) {
+        const QString text = QString::fromUtf8(row.text);
+        EXPECT_EQ(orvanta::buildReadDocument(text, false, true),
+                  header +
+                      paragraph(text.toHtmlEscaped().replace("&quot;", "\""),
+                                QString::fromUtf8(row.rendering)) +
+                      footer)
+            << row.name;
+    }
+}
+
 } // namespace
