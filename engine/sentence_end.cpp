@@ -63,9 +63,9 @@ bool endsSentenceAt(std::u16string_view before, std::u16string_view after) {
 
     const bool innerStops = word.find(u'.') != std::u16string_view::npos;
     std::u16string_view bare = word;
+    std::array<char16_t, 16> letters{};
     if (innerStops) {
         // e.g. / i.e. / U.S. / a.m.: judge by the letters alone.
-        std::array<char16_t, 16> letters{};
         std::size_t count = 0;
         for (const char16_t c : word) {
             if (c != u'.' && count < letters.size())

@@ -117,9 +117,9 @@ struct ReadCase {
 TEST_F(DocumentTest, ReadDocumentTranscribesWhatIsSaidAndShowsWhatIsWritten) {
     const ReadCase cases[] = {
         {"sign read as a word", "x & y", "[eks (and) waɪ]"},
-        {"acronym spelled", "the XY", "[ðə eks waɪ]"},
+        {"acronym spelled", "the XY", "[ðiː eks waɪ]"},
         {"no word at all", "* * *", "[]"},
-        {"other script in parentheses", "the \xD0\xB4\xD0\xB0", "[ðə (\xD0\xB4\xD0\xB0)]"},
+        {"other script in parentheses", "the \xD0\xB4\xD0\xB0", "[ðiː (\xD0\xB4\xD0\xB0)]"},
     };
     for (const ReadCase &row : cases) {
         const QString text = QString::fromUtf8(row.text);
