@@ -947,14 +947,20 @@ private:
     // Telephone numbers and other digit strings in groups: "+44 20 7946
     // 0958", "555-1234", "1-800-555-0199", "978-0-19-960563-7".
     std::size_t readDigitGroups(std::size_t pos) {
-        std::size_t groups = 1, digits = 0, end = digitsEnd(text_, pos);
-        digits += end - pos;
+        std::size_t groups = 1, end = digitsEnd(text_, pos), lastGroup = pos;
+        std::size_t digits = end - pos;
         const std::size_t firstLength = end - pos;
+        const bool leadingZero = text_[pos] == u'0' && firstLength >= 3;
         bool dashed = false, spaced = false;
         for (;;) {
             if (end + 1 >= text_.size() || !isDigit(text_[end + 1]))
                 break;
             const char16_t sep = text_[end];
+            // Spaced groups make a number only after a trunk prefix
+            // ("020 7946 0958"); stopping here keeps "1 234 567 ..." from
+            // being scanned again from every group.
+            if (sep == u' ' && !leadingZero)
+                break;
             if (sep == u'-')
                 dashed = true;
             else if (sep == u' ')
@@ -965,17 +971,24 @@ private:
             if (sep == u' ' && next - (end + 1) < 3)
                 break;
             digits += next - (end + 1);
+            lastGroup = end + 1;
             end = next;
             ++groups;
         }
-        if (end < text_.size() && isAlnum(text_[end]))
-            return npos;
-        const bool leadingZero = text_[pos] == u'0' && firstLength >= 3;
+        if (end < text_.size() && isAlnum(text_[end])) {
+            // "978-0-19-960563-7X": the group run into letters is not ours,
+            // but the groups before it are read, so that no group is scanned
+            // twice.
+            if (groups <= 2)
+                return npos;
+            end = lastGroup - 1;
+            --groups;
+        }
         const bool phoneShape =
             (dashed && groups >= 3) ||
             (groups == 2 && dashed && !spaced && firstLength == 3 && digits == 7) ||
             (spaced && leadingZero && groups >= 2);
-        if (!phoneShape || (spaced && dashed && !leadingZero))
+        if (!phoneShape)
             return npos;
         sayDigits(pos, end, u"oh");
         return end;

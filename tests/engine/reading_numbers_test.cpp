@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace orvanta {
@@ -98,8 +99,32 @@ TEST(ReadingNumbers, DecimalsAndSigns) {
     });
 }
 
+TEST(ReadingNumbers, LimitsOfWords) {
+    checkAll({
+        {"largest in words", u"^999,999,999,999,999,999",
+         u"nine hundred and ninety nine quadrillion nine hundred and ninety nine trillion nine "
+         u"hundred and ninety nine billion nine hundred and ninety nine million nine hundred and "
+         u"ninety nine thousand nine hundred and ninety nine",
+         u"nine hundred ninety nine quadrillion nine hundred ninety nine trillion nine hundred "
+         u"ninety nine billion nine hundred ninety nine million nine hundred ninety nine thousand "
+         u"nine hundred ninety nine",
+         u""},
+        {"one digit more", u"^1,000,000,000,000,000,000",
+         u"one oh oh oh oh oh oh oh oh oh oh oh oh oh oh oh oh oh oh", u"=", u""},
+        {"a million exactly", u"^1000000", u"one million", u"=", u""},
+        {"hundred thousand and", u"^100,001", u"one hundred thousand and one",
+         u"one hundred thousand one", u""},
+    });
+}
+
 TEST(ReadingNumbers, Ordinals) {
     checkAll({
+        {"eleventh", u"^11th", u"eleventh", u"=", u""},
+        {"thirteenth", u"^13th", u"thirteenth", u"=", u""},
+        {"hundred and eleventh", u"^111th", u"one hundred and eleventh", u"one hundred eleventh",
+         u""},
+        {"hundred and first", u"^101st", u"one hundred and first", u"one hundred first", u""},
+        {"ninetieth", u"^90th", u"ninetieth", u"=", u""},
         {"first", u"^1st place", u"first", u"=", u" place"},
         {"twenty second", u"^22nd", u"twenty second", u"=", u""},
         {"hundred and third", u"^103rd", u"one hundred and third", u"one hundred third", u""},
@@ -218,6 +243,12 @@ TEST(ReadingNumbers, Money) {
         {"a year is never money", u"^$1984", u"one thousand nine hundred and eighty four dollars",
          u"one thousand nine hundred eighty four dollars", u""},
         {"no digits", u"^$ and", u"", u"", u""},
+        {"grouped with cents", u"^$1,000.50", u"one thousand dollars and fifty cents", u"=", u""},
+        {"one cent", u"^$0.01", u"one cent", u"=", u""},
+        {"one penny", u"^\u00A30.01", u"one penny", u"=", u""},
+        {"three decimals", u"^$1.125", u"one point one two five dollars", u"=", u""},
+        {"fraction of a million", u"^\u00A31.5m", u"one point five million pounds", u"=", u""},
+        {"a word after the symbol", u"^\u00A3 sterling", u"", u"", u""},
     });
 }
 
@@ -239,6 +270,9 @@ TEST(ReadingNumbers, PercentAndUnits) {
         {"fahrenheit", u"^-3 \u00B0F", u"minus three degrees fahrenheit", u"=", u""},
         {"degrees", u"^90\u00B0 turn", u"ninety degrees", u"=", u" turn"},
         {"one foot", u"^1 ft", u"one foot", u"=", u""},
+        {"nought is plural", u"^0 kg", u"zero kilograms", u"=", u""},
+        {"one and a half is plural", u"^1.5 kg", u"one point five kilograms", u"=", u""},
+        {"minus one is singular", u"^-1 \u00B0C", u"minus one degree celsius", u"=", u""},
         {"inches attached", u"^12in", u"twelve inches", u"=", u""},
         {"in is a word", u"^5 in the", u"five", u"=", u" in the"},
         {"gigabytes", u"^16 GB", u"sixteen gigabytes", u"=", u""},
@@ -310,6 +344,64 @@ TEST(ReadingNumbers, Dates) {
         {"lower case month", u"^may 5", u"", u"", u""},
         {"a day too many", u"^June 32", u"", u"", u""},
     });
+}
+
+// Every reading, wherever it starts in text made of the characters numbers
+// are written with, stays inside the text and says only plain words.
+TEST(ReadingNumbers, AnyTextReadsIntoPlainWords) {
+    const std::u16string alphabet =
+        u"0123456789,.:/- +'$\u00A3\u20AC%\u00BD\u00B0\u2013stndrhkmMBJuneMayADpa";
+    std::mt19937 random(12345);
+    for (int round = 0; round < 300; ++round) {
+        std::u16string text;
+        for (int i = 0; i < 40; ++i)
+            text += alphabet[random() % alphabet.size()];
+        for (const Variant variant : {Variant::British, Variant::American}) {
+            for (std::size_t pos = 0; pos < text.size(); ++pos) {
+                std::u16string out;
+                const std::size_t used = readNumericAt(text, pos, variant, out);
+                ASSERT_LE(used, text.size() - pos) << narrow(text);
+                ASSERT_EQ(used == 0, out.empty()) << narrow(text) << " at " << pos;
+                for (std::size_t i = 0; i < out.size(); ++i) {
+                    const char16_t c = out[i];
+                    ASSERT_TRUE((c >= u'a' && c <= u'z') || c == u'\'' ||
+                                (c == u' ' && i > 0 && i + 1 < out.size() && out[i + 1] != u' '))
+                        << narrow(out);
+                }
+            }
+        }
+    }
+}
+
+// Long runs read in one pass: a digit string of a million digits is read
+// digit by digit, and spaces between a number and the next word are no
+// reason to look further than the next word.
+TEST(ReadingNumbers, LongInputsReadOnce) {
+    const std::u16string digits(1 << 20, u'7');
+    std::u16string out;
+    EXPECT_EQ(readNumericAt(digits, 0, Variant::British, out), digits.size());
+    EXPECT_EQ(out.size(), digits.size() * 6 - 1);
+
+    // Every group start of these is a place the reading may be asked to
+    // start again; each must cost about its own length.
+    for (const std::u16string_view group : {u"1 234", u"000 ", u"1-2"}) {
+        std::u16string groups;
+        for (int i = 0; i < 20000; ++i)
+            groups += group;
+        groups += u"x";
+        std::size_t calls = 0;
+        for (std::size_t pos = 0; pos < groups.size(); ++calls) {
+            out.clear();
+            const std::size_t used = readNumericAt(groups, pos, Variant::British, out);
+            pos += used ? used : 1;
+        }
+        EXPECT_LE(calls, groups.size());
+    }
+
+    const std::u16string spaced = u"5" + std::u16string(1 << 20, u' ') + u"kg";
+    out.clear();
+    EXPECT_EQ(readNumericAt(spaced, 0, Variant::American, out), 1u);
+    EXPECT_EQ(narrow(out), "five");
 }
 
 TEST(ReadingNumbers, NothingNumericLeavesOutputAlone) {
