@@ -406,6 +406,7 @@ constexpr Unit units[] = {
     {u"lb", u"pound", u"pounds"},
     {u"lbs", u"pound", u"pounds"},
     {u"oz", u"ounce", u"ounces"},
+    {u"st", u"stone", u"stone"},
     {u"l", u"litre", u"litres", u"liter", u"liters"},
     {u"L", u"litre", u"litres", u"liter", u"liters"},
     {u"ml", u"millilitre", u"millilitres", u"milliliter", u"milliliters"},
@@ -788,6 +789,22 @@ private:
         if (const Unit *u = unitAt(text_, at, unitEnd)) {
             sayUnit(*u, plural);
             at = unitEnd;
+            // "6 ft 2 in", "14 st 7 lb": the smaller unit after the larger,
+            // where "in" can only be inches.
+            const bool feet = u->singular == u"foot", stone = u->singular == u"stone";
+            const std::size_t n = skipSpaces(text_, at);
+            const std::size_t ne = digitsEnd(text_, n);
+            if ((feet || stone) && n > at && ne > n && ne - n <= 2) {
+                const std::size_t se = skipSpaces(text_, ne);
+                const View small = feet ? View(u"in") : View(u"lb");
+                if (startsWithAt(text_, se, small) && boundaryAt(text_, se + small.size())) {
+                    const unsigned count = number(n, ne);
+                    speech_.cardinal(count, british_);
+                    speech_.say(feet ? (count == 1 ? u"inch" : u"inches")
+                                     : (count == 1 ? u"pound" : u"pounds"));
+                    return se + small.size();
+                }
+            }
         }
         // "280/km2", "5 kg/m3": per one of the unit.
         if (at + 1 < text_.size() && text_[at] == u'/' && !isInlineSpace(text_[at + 1])) {
@@ -1274,9 +1291,17 @@ private:
         const unsigned numerator = number(pos, e1), denominator = number(e1 + 1, e2);
         if (denominator < 2)
             return npos;
-        if (numerator == 24 && denominator == 7) {
-            // The idiom "twenty four seven", not a fraction.
+        if ((numerator == 24 && denominator == 7) || numerator == denominator) {
+            // "twenty four seven", "fifty fifty", "twenty twenty vision".
             speech_.cardinal(numerator, british_);
+            speech_.cardinal(denominator, british_);
+            return e2;
+        }
+        if (denominator == 100 || denominator == 1000) {
+            // Marks and shares: "ninety eight out of a hundred".
+            speech_.cardinal(numerator, british_);
+            speech_.say(u"out");
+            speech_.say(u"of");
             speech_.cardinal(denominator, british_);
             return e2;
         }

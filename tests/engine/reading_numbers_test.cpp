@@ -147,6 +147,8 @@ TEST(ReadingNumbers, Fractions) {
         {"whole and fraction", u"^3 1/2 hours", u"three and a half", u"=", u" hours"},
         {"whole and quarters", u"^2 3/4", u"two and three quarters", u"=", u""},
         {"round the clock", u"^24/7", u"twenty four seven", u"=", u""},
+        {"even chances", u"a ^50/50 chance", u"fifty fifty", u"=", u" chance"},
+        {"marks", u"^98/100 marks", u"ninety eight out of one hundred", u"=", u" marks"},
     });
 }
 
@@ -270,6 +272,9 @@ TEST(ReadingNumbers, PercentAndUnits) {
         {"fahrenheit", u"^-3 \u00B0F", u"minus three degrees fahrenheit", u"=", u""},
         {"degrees", u"^90\u00B0 turn", u"ninety degrees", u"=", u" turn"},
         {"one foot", u"^1 ft", u"one foot", u"=", u""},
+        {"feet and inches", u"^6 ft 2 in tall", u"six feet two inches", u"=", u" tall"},
+        {"stone and pounds", u"^14 st 7 lb.", u"fourteen stone seven pounds", u"=", u"."},
+        {"ordinal is no stone", u"^1st", u"first", u"=", u""},
         {"nought is plural", u"^0 kg", u"zero kilograms", u"=", u""},
         {"one and a half is plural", u"^1.5 kg", u"one point five kilograms", u"=", u""},
         {"minus one is singular", u"^-1 \u00B0C", u"minus one degree celsius", u"=", u""},
