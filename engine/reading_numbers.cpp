@@ -646,7 +646,7 @@ bool isCountNoun(View word) {
                           u"prisoners",   u"casualties", u"hours",      u"days",      u"minutes",
                           u"seconds",     u"weeks",      u"months",     u"horses",    u"guns",
                           u"spectators",  u"fans",       u"seats",      u"rooms",     u"beds",
-                          u"pupils",      u"teachers",   u"voters",     u"villages",  u"acres",
+                          u"pupils",      u"teachers",   u"voters",     u"villages",  u"sheep",
                           u"kilometres",  u"kilometers", u"visitors",   u"officers",  u"sailors",
                           u"ducats",      u"francs",     u"crowns",     u"shillings", u"guineas",
                           u"head",        u"strong",     u"more",       u"less",      u"others"});
@@ -1147,7 +1147,7 @@ private:
         const unsigned day = number(pos, e);
         if (day < 1 || day > 31)
             return npos;
-        std::size_t i = ordinalSuffixEnd(e, day);
+        std::size_t i = ordinalSuffixEnd(e);
         if (i == npos)
             i = e;
         if (i >= text_.size() || !isInlineSpace(text_[i]))
@@ -1210,7 +1210,7 @@ private:
         if (e - i > 2)
             return npos;
         const unsigned day = number(i, e);
-        std::size_t end = ordinalSuffixEnd(e, day);
+        std::size_t end = ordinalSuffixEnd(e);
         if (end == npos)
             end = e;
         if (day < 1 || day > 31 ||
@@ -1227,7 +1227,7 @@ private:
     }
 
     // The end of "st", "nd", "rd" or "th" after the digits at e, or npos.
-    std::size_t ordinalSuffixEnd(std::size_t e, unsigned) const {
+    std::size_t ordinalSuffixEnd(std::size_t e) const {
         if (e + 2 > text_.size())
             return npos;
         const char16_t a = lower(text_[e]), b = lower(text_[e + 1]);
@@ -1243,7 +1243,7 @@ private:
         const std::optional<Numeral> n = scanNumeral(text_, pos);
         if (!n || n->point || !n->fits())
             return npos;
-        const std::size_t end = ordinalSuffixEnd(n->end, 0);
+        const std::size_t end = ordinalSuffixEnd(n->end);
         if (end == npos)
             return npos;
         speech_.cardinal(n->value, british_);
@@ -1409,7 +1409,7 @@ private:
                     second = scanNumeral(text_, i);
                     if (second && second->end < text_.size() &&
                         (isRangeDash(text_[second->end]) || text_[second->end] == u'/' ||
-                         text_[second->end] == u':' || ordinalSuffixEnd(second->end, 0) != npos))
+                         text_[second->end] == u':' || ordinalSuffixEnd(second->end) != npos))
                         second.reset();
                 }
             }
