@@ -497,7 +497,7 @@ const Unit *unitAt(View text, std::size_t i, std::size_t &end) {
         // "5 m" but not "5 men"; "km2" is whole, so a digit may not follow.
         if (!boundaryAt(text, e))
             continue;
-        // "1101 W. McKinley": a capital with a full stop is an initial.
+        // "12 W. Main": a capital with a full stop is an initial.
         if (u.abbreviation.size() == 1 && u.abbreviation[0] >= u'A' && u.abbreviation[0] <= u'Z' &&
             e < text.size() && text[e] == u'.')
             continue;
@@ -806,7 +806,7 @@ private:
                 }
             }
         }
-        // "280/km2", "5 kg/m3": per one of the unit.
+        // "150/km2", "5 kg/m3": per one of the unit.
         if (at + 1 < text_.size() && text_[at] == u'/' && !isInlineSpace(text_[at + 1])) {
             if (const Unit *u = unitAt(text_, at + 1, unitEnd)) {
                 speech_.say(u"per");
@@ -853,7 +853,7 @@ private:
                isAnyOf(before, {u"by", u"of", u"from", u"to", u"after", u"before", u"and"});
     }
 
-    // "1500 men", "yesterday's 1111 fathoms", but "the 1990 elections".
+    // "1700 pupils", "a crew of 1234 sailors", but "the 1990 elections".
     bool countFollows(std::size_t begin, std::size_t after) const {
         const View next = wordAfter(text_, after);
         if (isCountNoun(next))
@@ -874,7 +874,7 @@ private:
                          u"our", u"my", u"your", u"whose", u"each", u"every", u"in", u"of"});
     }
 
-    // "743 B.C.", "AD 1070", "150 BCE": an era makes any number a year.
+    // "612 B.C.", "AD 1016", "150 BCE": an era makes any number a year.
     bool eraAround(std::size_t begin, std::size_t after) const {
         const std::size_t i = skipSpaces(text_, after);
         for (const View era : {View(u"B.C."), View(u"BC"), View(u"A.D."), View(u"AD"), View(u"BCE"),
@@ -962,7 +962,7 @@ private:
     }
 
     // Telephone numbers and other digit strings in groups: "+44 20 7946
-    // 0958", "555-1234", "1-800-555-0199", "978-0-19-960563-7".
+    // 0958", "555-1234", "1-800-555-0199", "978-1-23-456789-0".
     std::size_t readDigitGroups(std::size_t pos) {
         std::size_t groups = 1, end = digitsEnd(text_, pos), lastGroup = pos;
         std::size_t digits = end - pos;
@@ -993,7 +993,7 @@ private:
             ++groups;
         }
         if (end < text_.size() && isAlnum(text_[end])) {
-            // "978-0-19-960563-7X": the group run into letters is not ours,
+            // "978-1-23-456789-0X": the group run into letters is not ours,
             // but the groups before it are read, so that no group is scanned
             // twice.
             if (groups <= 2)
@@ -1011,7 +1011,7 @@ private:
         return end;
     }
 
-    // "5:30", "17:45", "10:00", "5pm", "5 p.m.", "12.45 p.m.", "1030 am".
+    // "5:30", "17:45", "10:00", "5pm", "5 p.m.", "11.15 p.m.", "0815 am".
     std::size_t readTime(std::size_t pos) {
         const std::size_t e1 = digitsEnd(text_, pos);
         const std::size_t hourDigits = e1 - pos;
@@ -1032,7 +1032,7 @@ private:
                 return npos;
             const std::size_t meridiem = meridiemAt(text_, end, pm);
             if (text_[e1] == u'.' && meridiem == npos)
-                return npos; // "12.45" alone is a decimal
+                return npos; // "11.15" alone is a decimal
             const bool withMeridiem = meridiem != npos && hour >= 1 && hour <= 12;
             sayClock(hour, minute, withMeridiem, end);
             if (second) {
@@ -1065,7 +1065,7 @@ private:
         return meridiem;
     }
 
-    // "3:1", "1:250,000", "2 : 1": what is not a time is a ratio.
+    // "3:1", "1:50,000", "2 : 1": what is not a time is a ratio.
     std::size_t readRatio(std::size_t pos) {
         const std::optional<Numeral> left = scanNumeral(text_, pos);
         if (!left)
@@ -1090,7 +1090,7 @@ private:
         return right->end;
     }
 
-    // Reference numbers, read digit by digit: "ISBN 978-0-19-960563-7".
+    // Reference numbers, read digit by digit: "ISBN 978-1-23-456789-0".
     std::size_t readReferenceNumber(std::size_t pos) {
         if (!isAnyOf(wordBefore(text_, pos), {u"isbn", u"issn", u"tel", u"telephone", u"phone",
                                               u"fax", u"mobile", u"dial", u"call"}))
@@ -1187,7 +1187,7 @@ private:
         return e;
     }
 
-    // "June 20th, 1908", "June 20, 1908", "June 2015", "Sept. 28th".
+    // "June 20th, 1908", "June 20, 1908", "June 2015", "Sept. 14th".
     std::size_t readMonthFirstDate(std::size_t pos) {
         if (pos > 0 && isAlnum(text_[pos - 1]))
             return npos;
@@ -1494,7 +1494,7 @@ private:
         return sayUnitAfter(end, plural, true);
     }
 
-    // "$5", "£600m", "$1.13bn", "$5 million", "$3.50", "£0.50", "$5-10".
+    // "$5", "£600m", "$1.13bn", "$5 million", "$4.25", "£0.50", "$5-10".
     std::size_t readMoney(std::size_t pos, const Currency &cur) {
         std::size_t i = pos + 1;
         if (i < text_.size() && isInlineSpace(text_[i]))
@@ -1593,7 +1593,7 @@ private:
         return end;
     }
 
-    // "'90s" (nineties), "'58" (fifty eight), "'05" (oh five).
+    // "'90s" (nineties), "'63" (sixty three), "'05" (oh five).
     std::size_t readShortYear(std::size_t pos) {
         if (pos > 0 && isAlnum(text_[pos - 1]))
             return npos;
