@@ -275,13 +275,15 @@ const Abbreviation *findAbbreviation(std::uint64_t packed) {
 
 // Words after which a Roman numeral counts ("chapter IV", "World War II").
 bool isNumberedHeading(std::uint64_t packed) {
-    static constexpr std::array<std::uint64_t, 23> headings = [] {
-        std::array<std::uint64_t, 23> table{
-            key("act"),   key("appendix"), key("article"), key("book"),    key("canto"),
-            key("chap"),  key("chapter"),  key("episode"), key("figure"),  key("lesson"),
-            key("no"),    key("number"),   key("page"),    key("part"),    key("phase"),
-            key("plate"), key("psalm"),    key("scene"),   key("section"), key("series"),
-            key("stage"), key("volume"),   key("war")};
+    static constexpr std::array<std::uint64_t, 31> headings = [] {
+        std::array<std::uint64_t, 31> table{
+            key("act"),     key("appendix"), key("article"), key("book"),    key("canto"),
+            key("chap"),    key("chapter"),  key("episode"), key("figure"),  key("lesson"),
+            key("no"),      key("number"),   key("page"),    key("part"),    key("phase"),
+            key("plate"),   key("psalm"),    key("scene"),   key("section"), key("series"),
+            key("stage"),   key("volume"),   key("war"),     key("axiom"),   key("lemma"),
+            key("lecture"), key("problem"),  key("stanza"),  key("theorem"), key("exercise"),
+            key("question")};
         std::sort(table.begin(), table.end());
         return table;
     }();
@@ -462,6 +464,47 @@ bool isEmphasisWord(std::uint64_t packed) {
            packed == key("yet");
 }
 
+// Prefixes that are not words by themselves.
+bool isBoundPrefix(std::uint64_t packed) {
+    static constexpr std::array<std::uint64_t, 14> prefixes = {
+        key("anti"), key("bi"), key("co"),   key("de"),  key("mid"), key("multi"), key("non"),
+        key("pre"),  key("re"), key("semi"), key("sub"), key("tri"), key("un"),    key("uni")};
+    return std::find(prefixes.begin(), prefixes.end(), packed) != prefixes.end();
+}
+
+// US state abbreviations, read as the state after "City, ".
+std::u16string_view stateName(std::uint64_t packed) {
+    struct State {
+        std::uint64_t key;
+        std::u16string_view name;
+    };
+    static constexpr std::array<State, 36> states = {{
+        {key("ala"), u"alabama"},       {key("ariz"), u"arizona"},
+        {key("ark"), u"arkansas"},      {key("calif"), u"california"},
+        {key("colo"), u"colorado"},     {key("conn"), u"connecticut"},
+        {key("del"), u"delaware"},      {key("fla"), u"florida"},
+        {key("ga"), u"georgia"},        {key("ill"), u"illinois"},
+        {key("ind"), u"indiana"},       {key("kans"), u"kansas"},
+        {key("ky"), u"kentucky"},       {key("la"), u"louisiana"},
+        {key("md"), u"maryland"},       {key("mass"), u"massachusetts"},
+        {key("mich"), u"michigan"},     {key("minn"), u"minnesota"},
+        {key("miss"), u"mississippi"},  {key("mo"), u"missouri"},
+        {key("mont"), u"montana"},      {key("neb"), u"nebraska"},
+        {key("nev"), u"nevada"},        {key("okla"), u"oklahoma"},
+        {key("ore"), u"oregon"},        {key("pa"), u"pennsylvania"},
+        {key("penn"), u"pennsylvania"}, {key("tenn"), u"tennessee"},
+        {key("tex"), u"texas"},         {key("va"), u"virginia"},
+        {key("vt"), u"vermont"},        {key("wash"), u"washington"},
+        {key("wis"), u"wisconsin"},     {key("wyo"), u"wyoming"},
+        {key("kan"), u"kansas"},        {key("nebr"), u"nebraska"},
+    }};
+    for (const State &state : states) {
+        if (state.key == packed)
+            return state.name;
+    }
+    return {};
+}
+
 // The names of the Greek letters, lower and upper case alike.
 std::u16string_view greekLetterName(char16_t c) {
     static constexpr std::array<std::u16string_view, 25> names = {
@@ -515,6 +558,10 @@ public:
         std::size_t i = 0;
         while (i < n) {
             const char16_t c = narrowed(s_[i]);
+            if (isApostrophe(c) && attachPossessive(i)) {
+                i += 2;
+                continue;
+            }
             if (isAsciiLetter(c) || (c >= 0xC0 && isWordLetter(c)) ||
                 (isApostrophe(c) && i + 1 < n && isAsciiLetter(s_[i + 1]) && atChunkStart(i) &&
                  !isDigit(i + 2 < n ? s_[i + 2] : u' '))) {
@@ -547,6 +594,8 @@ private:
     }
 
     void emitPause(char16_t mark) {
+        if (mark == u',')
+            afterNameComma_ = previousName_;
         if (!out_.empty() && out_.back() != u' ' && !isPauseMark(out_.back()))
             out_ += mark;
     }
@@ -587,7 +636,25 @@ private:
         previousHeading_ = heading;
         previousLetter_ = singleLetter;
         previousHeadingCapital_ = false;
+        afterNameComma_ = false;
         ++tokens_;
+    }
+
+    // "Nature 's", "Clement VII.'s": a possessive ending that the text
+    // sets apart from its word belongs to the word read before it.
+    bool attachPossessive(std::size_t i) {
+        if (i + 1 >= s_.size() || (s_[i + 1] != u's' && s_[i + 1] != u'S'))
+            return false;
+        if (i + 2 < s_.size() && isWordLetter(narrowed(s_[i + 2])))
+            return false;
+        if (i == 0 || (!isSpace(s_[i - 1]) && s_[i - 1] != u'.'))
+            return false;
+        if (!out_.empty() && out_.back() == u'.')
+            out_.pop_back();
+        if (out_.empty() || !(isAsciiLetter(out_.back()) || out_.back() >= 0x80))
+            return false;
+        out_ += u"'s";
+        return true;
     }
 
     // ---- context
@@ -673,7 +740,9 @@ private:
             emit(u"at");
             break;
         case u'#':
-            emit(isDigit(next) ? u"number" : u"hash");
+            emit(isDigit(next) || (next == u' ' && i + 2 < s_.size() && isDigit(s_[i + 2]))
+                     ? u"number"
+                     : u"hash");
             break;
         case u'%':
             emit(u"percent");
@@ -820,10 +889,10 @@ private:
                 const bool afterHeading =
                     previousHeading_ && (letters > 1 || text == u"V" || text == u"X" ||
                                          (text == u"I" && previousHeadingCapital_));
-                // II and III are never words or acronyms.
-                const bool onlyI =
-                    letters > 1 && text.find_first_not_of(u'I') == std::u16string_view::npos;
-                if (afterHeading || (onlyI && !previousName_) ||
+                // II, IV, XIV...: numerals of I, V and X of two letters or
+                // more are hardly ever words or acronyms.
+                const bool numeral = onlyIVX && letters > 1;
+                if (afterHeading || (numeral && !previousName_) ||
                     (tokens_ == 0 && onlyIVX && !wordsFollow(end))) {
                     emitNumber(value, false);
                     setPrevious(false, false, false);
@@ -862,7 +931,12 @@ private:
         }
 
         emit(text);
-        setPrevious(capitalised, packed != 0 && isNumberedHeading(packed), false);
+        setPrevious(capitalised,
+                    packed != 0
+                        ? isNumberedHeading(packed)
+                        : equalsLower(text, u"corollary") || equalsLower(text, u"proposition") ||
+                              equalsLower(text, u"paragraph"),
+                    false);
         previousHeadingCapital_ = previousHeading_ && capitalised;
         return false;
     }
@@ -872,10 +946,18 @@ private:
         const std::u16string_view text = token.text;
         const std::size_t after = end + (token.fullStop ? 1 : 0);
         const char16_t next = nextStart(after);
+        // "Kansas City, Mo.": a state after a place and a comma.
+        if (afterNameComma_ && capitalised && (token.fullStop || text.size() == 2)) {
+            if (const std::u16string_view state = stateName(packed); !state.empty()) {
+                emit(state);
+                setPrevious(false, false, false);
+                return token.fullStop;
+            }
+        }
         // Dr and St say different things before and after a name.
         if (packed == key("dr") || packed == key("st")) {
             const bool beforeName = isAsciiUpper(next);
-            if (!capitalised && !(beforeName && packed == key("dr")))
+            if (!capitalised && !beforeName)
                 return false;
             const bool afterName = previousName_;
             if (!beforeName && !afterName && !token.fullStop)
@@ -980,7 +1062,8 @@ private:
             asWord = context_.knownWord(lower) || isSayable(letters);
         if (asWord) {
             emit(text);
-            setPrevious(false, packedKey(text) != 0 && isNumberedHeading(packedKey(text)), false);
+            setPrevious(!mixedCase_ && ending.empty(),
+                        packedKey(text) != 0 && isNumberedHeading(packedKey(text)), false);
             previousHeadingCapital_ = previousHeading_;
             return false;
         }
@@ -1011,6 +1094,13 @@ private:
         for (char16_t &c : lower)
             c = lowerAscii(c);
         const bool capitalised = isAsciiUpper(text[0]);
+        // PbS, PhD, iOS: short and unknown, with capitals inside, is letters.
+        if (text.size() <= 4 && !context_.knownWord(lower)) {
+            for (const char16_t c : text)
+                emitLetter(c);
+            setPrevious(false, false, true);
+            return false;
+        }
         if (!context_.knownWord(lower)) {
             std::size_t parts[16];
             std::size_t count = 0;
@@ -1054,8 +1144,14 @@ private:
             if (!isHyphen(c) && c != u'&')
                 joined += lowerAscii(c);
         }
+        // Words joined by hyphens are said as their parts (twenty-one,
+        // brother-in-law); only a prefix that is no word of its own (co-,
+        // re-, pre-) makes one word with what follows, when the dictionary
+        // has the whole.
         const bool hasAmpersand = text.find(u'&') != std::u16string_view::npos;
-        if (!hasAmpersand && context_.knownWord(joined)) {
+        const std::size_t firstHyphen = text.find_first_of(u"-\u2010\u2011");
+        if (!hasAmpersand && firstHyphen != std::u16string_view::npos &&
+            isBoundPrefix(packedKey(text.substr(0, firstHyphen))) && context_.knownWord(joined)) {
             emit(joined);
             setPrevious(false, false, false);
             return false;
@@ -1175,8 +1271,12 @@ private:
                     // Short domain parts are letters: edu, uk.
                     for (const char16_t l : lower)
                         emitLetter(l);
-                } else {
+                } else if (context_.knownWord(lower)) {
                     emit(lower);
+                } else {
+                    Token part;
+                    part.text = word;
+                    readToken(part, to);
                 }
                 k = to;
                 continue;
@@ -1280,6 +1380,7 @@ private:
     bool previousName_ = false;
     bool previousHeading_ = false;
     bool previousHeadingCapital_ = false;
+    bool afterNameComma_ = false;
     bool previousLetter_ = false;
     std::size_t tokens_ = 0;
 };

@@ -66,6 +66,12 @@ TEST(ReadingTest, TitlesAndAbbreviationsByPosition) {
         {"lower-case fig. before a number", u"see fig. 3", u"see figure three", {}},
         {"professor needs a name after it", u"the Prof said", u"the Prof said", {}},
         {"ordinary capital word unchanged", u"Gen is here", u"Gen is here", {}},
+        {"lower-case saint before a name", u"the st Mark school", u"the saint Mark school", {}},
+        {"state after a place and a comma",
+         u"in Kansas City, Mo., today",
+         u"in Kansas City, missouri, today",
+         {}},
+        {"state abbreviation elsewhere is a word", u"I said Mo. Then", u"I said Mo. Then", {}},
     };
     for (const Case &row : cases)
         check(row);
@@ -90,6 +96,15 @@ TEST(ReadingTest, RomanNumeralsOnlyWhereTheyAreNumbers) {
         {"appendix letter is a letter", u"see Appendix C", u"see Appendix c", {}},
         {"world war", u"World War II ended", u"World War two ended", {}},
         {"II anywhere", u"the battle II campaign", u"the battle two campaign", {}},
+        {"numbered paragraph at the start", u"VIII.--NEWS", u"eight, NEWS", {}},
+        {"possessive of a regnal number",
+         u"Clement VII.'s envoy",
+         u"Clement the seventh's envoy",
+         {}},
+        {"heading longer than eight letters",
+         u"Corollary III. It follows",
+         u"Corollary three It follows",
+         {}},
         {"not a valid numeral", u"CHAPTER IC", u"CHAPTER i c", {}},
     };
     for (const Case &row : cases)
@@ -114,6 +129,8 @@ TEST(ReadingTest, LettersAndAcronyms) {
         {"article stays the article", u"A dog and a cat", u"A dog and a cat", {}},
         {"spelled letters around a", u"d n a test", u"d n ay test", u"d n eh test"},
         {"consonant-only lower-case word", u"the smr unit", u"the s m r unit", {}},
+        {"short unknown mixed capitals", u"PbS and PhD", u"p b s and p h d", {}},
+        {"possessive set apart", u"Nature 's way", u"Nature's way", {}},
         {"Greek letter", u"value of \u0394 here", u"value of delta here", {}},
     };
     for (const Case &row : cases)
@@ -126,6 +143,7 @@ TEST(ReadingTest, SymbolsAndAddresses) {
         {"ampersand inside capitals", u"AT&T", u"ay t and t", u"eh t and t"},
         {"plus and equals", u"a + b = c", u"a plus b equals c", {}},
         {"hash before a number", u"#1", u"number one", {}},
+        {"hash, space, number", u"# 1 hit", u"number one hit", {}},
         {"slash separates words", u"and/or", u"and or", {}},
         {"web address", u"www.example.com", u"w w w dot example dot com", {}},
         {"e-mail address", u"ann@example.com.", u"ann at example dot com.", {}},
@@ -143,7 +161,9 @@ TEST(ReadingTest, TextHygiene) {
         {"double hyphen parts words", u"Come--and see", u"Come, and see", {}},
         {"em dash parts words", u"wait\u2014now", u"wait, now", {}},
         {"unknown hyphenated word in parts", u"a drawing-room", u"a drawing room", {}},
-        {"known joined hyphenated word", u"co-operate", u"cooperate", {}},
+        {"prefix joined when the whole is known", u"co-operate", u"cooperate", {}},
+        {"known parts stay apart", u"play-station", u"play station", {}},
+        {"camel case inside an address", u"see BioLib.cz", u"see Bio Lib dot c z", {}},
         {"camel case of known words", u"TimeWarner", u"Time Warner", {}},
         {"camel case with short part stays", u"McLaren", u"McLaren", {}},
         {"diacritic folds", u"na\u00EFve", u"naive", {}},
