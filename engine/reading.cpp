@@ -464,6 +464,26 @@ bool isEmphasisWord(std::uint64_t packed) {
            packed == key("yet");
 }
 
+// Abbreviations that can stand in lower case and without a full stop.
+bool mayBeBareAbbreviation(std::uint64_t packed) {
+    switch (packed) {
+    case key("approx"):
+    case key("blvd"):
+    case key("dept"):
+    case key("dr"):
+    case key("etc"):
+    case key("messrs"):
+    case key("mr"):
+    case key("mrs"):
+    case key("st"):
+    case key("viz"):
+    case key("vs"):
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Prefixes that are not words by themselves.
 bool isBoundPrefix(std::uint64_t packed) {
     static constexpr std::array<std::uint64_t, 14> prefixes = {
@@ -596,7 +616,8 @@ private:
     void emitPause(char16_t mark) {
         if (mark == u',')
             afterNameComma_ = previousName_;
-        if (!out_.empty() && out_.back() != u' ' && !isPauseMark(out_.back()))
+        if (context_.pauseMarks && !out_.empty() && out_.back() != u' ' &&
+            !isPauseMark(out_.back()))
             out_ += mark;
     }
 
@@ -658,6 +679,11 @@ private:
     }
 
     // ---- context
+
+    bool isLetterAt(std::size_t i) const {
+        const char16_t c = s_[i];
+        return c < 0x80 ? isAsciiLetter(c) : isWordLetter(narrowed(c));
+    }
 
     bool atChunkStart(std::size_t i) const {
         if (i == 0)
@@ -779,7 +805,7 @@ private:
     // ---- words
 
     std::size_t readWordAt(std::size_t i) {
-        if (atChunkStart(i)) {
+        if (atChunkStart(i) && mayBeAddress(i)) {
             if (const std::size_t end = addressEnd(i); end != 0)
                 return readAddress(i, end);
         }
@@ -788,21 +814,21 @@ private:
         const std::size_t n = s_.size();
         std::size_t j = i;
         if (isApostrophe(s_[j])) {
-            token.apostrophe = true;
+            token.apostrophe = s_[j] != u'\'';
             ++j;
         }
         std::size_t segment = j;
         for (;;) {
-            while (j < n && isWordLetter(narrowed(s_[j]))) {
+            while (j < n && isLetterAt(j)) {
                 if (s_[j] >= 0x80)
                     token.nonAscii = true;
                 ++j;
             }
-            if (j + 1 >= n || !isWordLetter(narrowed(s_[j + 1])))
+            if (j + 1 >= n || !isLetterAt(j + 1))
                 break;
             const char16_t c = s_[j];
             if (isApostrophe(c)) {
-                token.apostrophe = true;
+                token.apostrophe = token.apostrophe || c != u'\'';
             } else if (isHyphen(c)) {
                 token.hyphen = true;
             } else if (c == u'.' && j - segment <= 2) {
@@ -823,7 +849,7 @@ private:
         }
         // A closing apostrophe belongs to the word (the students', thro').
         if (j < n && isApostrophe(s_[j]) && j > start && s_[j - 1] != u'.') {
-            token.apostrophe = true;
+            token.apostrophe = token.apostrophe || s_[j] != u'\'';
             ++j;
         }
         token.text = s_.substr(start, j - start);
@@ -876,9 +902,15 @@ private:
         const std::size_t letters = text.size();
         const bool capitalised = isAsciiUpper(text[0]);
         std::size_t capitals = 0;
-        for (const char16_t c : text)
+        std::uint64_t packed = 0;
+        bool packable = letters <= 8;
+        for (const char16_t c : text) {
             capitals += isAsciiUpper(c) ? 1 : 0;
-        const std::uint64_t packed = packedKey(text);
+            packable = packable && isAsciiLetter(c);
+            packed = packed << 8 | lowerAscii(c);
+        }
+        if (!packable)
+            packed = 0;
 
         // Roman numerals where the context makes them numbers.
         if (capitals == letters) {
@@ -908,7 +940,9 @@ private:
             }
         }
 
-        if (packed != 0) {
+        // Lower-case words without a full stop match only the few
+        // abbreviations written so (etc, vs, mr, dr, st...).
+        if (packed != 0 && (capitalised || token.fullStop || mayBeBareAbbreviation(packed))) {
             if (readAbbreviation(token, packed, capitalised, end))
                 return true;
         }
@@ -945,7 +979,6 @@ private:
                           std::size_t end) {
         const std::u16string_view text = token.text;
         const std::size_t after = end + (token.fullStop ? 1 : 0);
-        const char16_t next = nextStart(after);
         // "Kansas City, Mo.": a state after a place and a comma.
         if (afterNameComma_ && capitalised && (token.fullStop || text.size() == 2)) {
             if (const std::u16string_view state = stateName(packed); !state.empty()) {
@@ -956,7 +989,7 @@ private:
         }
         // Dr and St say different things before and after a name.
         if (packed == key("dr") || packed == key("st")) {
-            const bool beforeName = isAsciiUpper(next);
+            const bool beforeName = isAsciiUpper(nextStart(after));
             if (!capitalised && !beforeName)
                 return false;
             const bool afterName = previousName_;
@@ -972,6 +1005,7 @@ private:
         const Abbreviation *entry = findAbbreviation(packed);
         if (entry == nullptr)
             return false;
+        const char16_t next = nextStart(after);
         if ((entry->need & FullStop) && !token.fullStop)
             return false;
         if ((entry->need & Capital) && !capitalised)
@@ -1206,6 +1240,20 @@ private:
     }
 
     // ---- addresses
+
+    // Addresses show themselves right after their first letters (www.,
+    // http:, name@, name.com, my-site.com): only then is the whole piece
+    // worth a look.
+    bool mayBeAddress(std::size_t i) const {
+        std::size_t j = i;
+        while (j < s_.size() && isAsciiLetter(s_[j]))
+            ++j;
+        if (j + 1 >= s_.size())
+            return false;
+        const char16_t c = s_[j];
+        return c == u'.' || c == u'@' || c == u':' || c == u'_' || c == u'-' || c == u'/' ||
+               isDigit(c);
+    }
 
     // The end of a web or e-mail address starting at `i`, or 0.
     std::size_t addressEnd(std::size_t i) const {

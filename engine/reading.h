@@ -31,13 +31,17 @@ struct WordTest {
 struct ReadingContext {
     Variant variant = Variant::American;
     WordTest knownWord;
+    // Whether the pause marks stay in the result (for rules that want to
+    // know where a reader pauses); without them the result is ready for
+    // word transcription as it is.
+    bool pauseMarks = true;
 };
 
 // Reads one sentence. The result holds words separated by single spaces:
 // ASCII letters, digits and apostrophes, letters of other scripts (kept as
-// they are, so that they show as unknown words), and the pause marks , ; : .
-// ! ? attached to the word before them. A sentence without a letter or digit
-// gives the empty string.
+// they are, so that they show as unknown words), and, if asked for, the pause
+// marks , ; : . ! ? attached to the word before them. A sentence without a
+// letter or digit gives the empty string.
 std::u16string readText(std::u16string_view sentence, const ReadingContext &context);
 
 } // namespace orvanta

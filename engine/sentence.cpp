@@ -103,20 +103,10 @@ std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view s
     context.knownWord.test = [](const void *, std::u16string_view word) {
         return dictionaryHas(word);
     };
-    std::u16string words = readText(sentence, context);
-    if (words.empty())
-        return u"[]";
-    // The reader leaves words, single spaces and pause marks; the marks have
-    // no sound. Letters of other scripts stay, to show as unknown words.
-    char16_t *const begin = words.data();
-    char16_t *kept = begin;
-    for (const char16_t c : words) {
-        if (c == u' ' ? kept != begin && kept[-1] != u' ' : c == u'\'' || c >= 0x80 || isAllowed(c))
-            *kept++ = c;
-    }
-    if (kept != begin && kept[-1] == u' ')
-        --kept;
-    words.resize(static_cast<std::size_t>(kept - begin));
+    context.pauseMarks = false;
+    const std::u16string words = readText(sentence, context);
+    // The reader leaves words and single spaces: letters of other scripts
+    // among them stay, to show as unknown words.
     if (words.empty())
         return u"[]";
     return transcribeNormalized(words);

@@ -92,6 +92,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkShape(input, output);
     require(output == read(input, variant), "two calls differ", input);
 
+    // Without pause marks: the same words, nothing else.
+    orvanta::ReadingContext bare;
+    bare.variant = variant;
+    bare.knownWord.test = known;
+    bare.pauseMarks = false;
+    const std::u16string words = orvanta::readText(input, bare);
+    checkShape(input, words);
+    require(words.find_first_of(u",;:.!?") == std::u16string::npos, "a pause mark without asking",
+            words);
+
     for (const char16_t c : input) {
         if (isKeptScript(c))
             require(output.find(c) != std::u16string::npos, "a letter of another script vanished",
