@@ -882,7 +882,19 @@ private:
             if (containsOtherScript(cleaned)) {
                 const std::u16string_view greek =
                     cleaned.size() == 1 ? greekLetterName(cleaned[0]) : std::u16string_view{};
-                emit(greek.empty() ? std::u16string_view(cleaned) : greek);
+                if (!greek.empty()) {
+                    emit(greek);
+                } else {
+                    // Inner full stops, hyphens and ampersands part the word.
+                    std::size_t from = 0;
+                    for (std::size_t k = 0; k <= cleaned.size(); ++k) {
+                        if (k < cleaned.size() &&
+                            (cleaned[k] == u'\'' || isLetter(cleaned[k]) || isDigit(cleaned[k])))
+                            continue;
+                        emit(std::u16string_view(cleaned).substr(from, k - from));
+                        from = k + 1;
+                    }
+                }
                 setPrevious(false, false, false);
                 return false;
             }
