@@ -898,7 +898,7 @@ private:
 
     std::size_t readFromDigit(std::size_t pos) {
         for (auto attempt : {&Reader::readReferenceNumber, &Reader::readIsoDate,
-                             &Reader::readNumericDate, &Reader::readDigitGroups, &Reader::readTime,
+                             &Reader::readNumericDate, &Reader::readDigitGroups, &Reader::readTimes,
                              &Reader::readRatio, &Reader::readDayFirstDate, &Reader::readOrdinal,
                              &Reader::readDecade, &Reader::readFraction}) {
             const std::size_t mark = speech_.mark();
@@ -1009,6 +1009,32 @@ private:
             return npos;
         sayDigits(pos, end, u"oh");
         return end;
+    }
+
+    // A time, or two as a range: "9am-5pm", "9:00 – 17:30".
+    std::size_t readTimes(std::size_t pos) {
+        const std::size_t end = readTime(pos);
+        if (end == npos)
+            return npos;
+        std::size_t i = end;
+        const bool spaced = i < text_.size() && isInlineSpace(text_[i]);
+        if (spaced)
+            ++i;
+        if (i >= text_.size() || !isRangeDash(text_[i]))
+            return end;
+        ++i;
+        if (spaced && i < text_.size() && isInlineSpace(text_[i]))
+            ++i;
+        if (i >= text_.size() || !isDigit(text_[i]))
+            return end;
+        const std::size_t mark = speech_.mark();
+        speech_.say(u"to");
+        const std::size_t second = readTime(i);
+        if (second == npos) {
+            speech_.rollback(mark);
+            return end;
+        }
+        return second;
     }
 
     // "5:30", "17:45", "10:00", "5pm", "5 p.m.", "11.15 p.m.", "0815 am".
@@ -1141,15 +1167,16 @@ private:
 
     // "20 June 1908", "20th June", "1st of May, 1900".
     std::size_t readDayFirstDate(std::size_t pos) {
-        const std::size_t e = digitsEnd(text_, pos);
-        if (e - pos > 2)
-            return npos;
-        const unsigned day = number(pos, e);
-        if (day < 1 || day > 31)
-            return npos;
-        std::size_t i = ordinalSuffixEnd(e);
+        unsigned day = 0, lastDay = 0;
+        std::size_t i = dayAt(pos, day);
         if (i == npos)
-            i = e;
+            return npos;
+        // "5-7 June": the range's second day.
+        if (i + 1 < text_.size() && isRangeDash(text_[i]) && isDigit(text_[i + 1])) {
+            i = dayAt(i + 1, lastDay);
+            if (i == npos || lastDay <= day)
+                return npos;
+        }
         if (i >= text_.size() || !isInlineSpace(text_[i]))
             return npos;
         i = skipSpaces(text_, i);
@@ -1166,6 +1193,12 @@ private:
             speech_.say(u"the");
         speech_.cardinal(day, british_);
         speech_.ordinalizeLast();
+        if (lastDay) {
+            speech_.say(u"to");
+            speech_.say(u"the");
+            speech_.cardinal(lastDay, british_);
+            speech_.ordinalizeLast();
+        }
         speech_.say(u"of");
         speech_.say(months[static_cast<std::size_t>(month - 1)].name);
         return sayYearAfter(monthEnd);
@@ -1220,10 +1253,37 @@ private:
         if (end < text_.size() && text_[end] == u'.' && end + 1 < text_.size() &&
             isDigit(text_[end + 1]))
             return npos;
+        // "June 5-7": the range's second day.
+        unsigned lastDay = 0;
+        if (end + 1 < text_.size() && isRangeDash(text_[end]) && isDigit(text_[end + 1])) {
+            const std::size_t e2 = dayAt(end + 1, lastDay);
+            if (e2 != npos && lastDay > day && boundaryAt(text_, e2))
+                end = e2;
+            else
+                lastDay = 0;
+        }
         speech_.say(name);
         speech_.cardinal(day, british_);
         speech_.ordinalizeLast();
+        if (lastDay) {
+            speech_.say(u"to");
+            speech_.cardinal(lastDay, british_);
+            speech_.ordinalizeLast();
+        }
         return sayYearAfter(end);
+    }
+
+    // A day of the month at i, with its ordinal suffix if any: sets `day`
+    // and returns the end, or npos.
+    std::size_t dayAt(std::size_t i, unsigned &day) const {
+        const std::size_t e = digitsEnd(text_, i);
+        if (e == i || e - i > 2)
+            return npos;
+        day = number(i, e);
+        if (day < 1 || day > 31)
+            return npos;
+        const std::size_t suffix = ordinalSuffixEnd(e);
+        return suffix == npos ? e : suffix;
     }
 
     // The end of "st", "nd", "rd" or "th" after the digits at e, or npos.

@@ -319,6 +319,9 @@ TEST(ReadingNumbers, Times) {
         {"ratio", u"^25:61", u"twenty five to sixty one", u"=", u""},
         {"spaced ratio", u"scale ^1 : 250,000 map", u"one to two hundred and fifty thousand",
          u"one to two hundred fifty thousand", u" map"},
+        {"hours of opening", u"^9am-5pm daily", u"nine eyem to five pm", u"=", u" daily"},
+        {"clock range", u"^9:00 \u2013 17:30,", u"nine o'clock to seventeen thirty", u"=", u","},
+        {"a time and a count", u"^9am-5 staff", u"nine eyem", u"=", u"-5 staff"},
         {"am the verb", u"I, ^5 am I", u"five", u"=", u" am I"},
     });
 }
@@ -334,6 +337,10 @@ TEST(ReadingNumbers, Dates) {
         {"abbreviated month", u"^Sept. 14th, 1702", u"september fourteenth seventeen oh two", u"=",
          u""},
         {"month year", u"^June 2015", u"june twenty fifteen", u"=", u""},
+        {"days in a month", u"^June 5-7, 2021", u"june fifth to seventh twenty twenty one", u"=",
+         u""},
+        {"days before a month", u"^5\u20137 June", u"the fifth to the seventh of june", u"=", u""},
+        {"not a range of days", u"^June 7-5", u"june seventh", u"=", u"-5"},
         {"capitals", u"^MARCH 7.", u"march seventh", u"=", u"."},
         {"iso", u"(^2008-09-30)", u"the thirtieth of september two thousand and eight",
          u"the thirtieth of september two thousand eight", u")"},
