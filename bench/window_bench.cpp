@@ -5,6 +5,7 @@
 #include "document/data_location.h"
 #include "document/document.h"
 #include "engine/dictionary.h"
+#include "engine/transcription_engine.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -88,8 +89,10 @@ int main(int argc, char *argv[]) {
     const QString path = orvanta::locateDataFile(orvanta::americanDictionaryFile);
     QString document;
     time("  load dictionary + build document", runs, [&] {
-        orvanta::loadDictionary(QFile::encodeName(path).toStdString());
-        document = orvanta::buildDocument(text, false);
+        const orvanta::DictionaryLoad load =
+            orvanta::PronunciationDictionary::load(QFile::encodeName(path).toStdString());
+        document =
+            orvanta::buildDocument(orvanta::TranscriptionEngine(load.dictionary), text, false);
     });
     QTextEdit editor;
     volatile qsizetype exported = 0;

@@ -1,9 +1,11 @@
 // orvanta-transcribe: the window's transcription run for scripts and pipes.
-#include "cli/sentence_stream.h"
 #include "cli/utf8_decoder.h"
 #include "document/data_location.h"
 #include "document/document.h"
+#include "engine/cyrillic.h"
 #include "engine/dictionary.h"
+#include "engine/sentence_cutter.h"
+#include "engine/transcription_engine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -13,7 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -157,7 +159,7 @@ bool openInput(QFile &file, const QString &input, QString &reason) {
 
 // Checks every input and loads the dictionary before anything is written,
 // so that a mistyped name leaves no half-written output behind.
-void prepare(const Options &options) {
+PronunciationDictionary prepare(const Options &options) {
     for (const QString &input : options.inputs) {
         if (input == QLatin1String("-"))
             continue;
@@ -172,41 +174,45 @@ void prepare(const Options &options) {
             ? options.dictionary
             : locateDataFile(QString::fromLatin1(options.british ? britishDictionaryFile
                                                                  : americanDictionaryFile));
-    QFile file;
-    QString reason;
-    if (!openFile(file, path, reason))
-        failRead(path, reason);
-    file.close();
-    errno = 0;
-    if (!loadDictionary(QFile::encodeName(path).toStdString()))
-        failRead(path, QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO)));
+    // A directory opens on some systems and fails only when read; its name
+    // is refused the same way as an input's.
+    if (QFileInfo(path).isDir())
+        failRead(path, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    DictionaryLoad load = PronunciationDictionary::load(QFile::encodeName(path).toStdString());
+    if (!load.ok())
+        failRead(path, QString::fromLocal8Bit(load.error));
+    return std::move(load.dictionary);
 }
 
 class Output {
 public:
-    explicit Output(const Options &options) : m_options(options) {}
+    Output(const Options &options, const TranscriptionEngine &engine)
+        : m_options(options), m_engine(engine) {}
 
     void begin() {
         if (m_options.format == Format::Html)
             append(documentOpening());
     }
 
-    void sentence(const QString &sentence) {
-        const QString rendering =
-            m_options.literal ? renderSentence(sentence, m_options.cyrillic)
-                              : renderReadSentence(sentence, m_options.cyrillic, m_options.british);
+    void sentence(const std::u16string &sentence) {
+        std::u16string rendering =
+            m_options.literal ? m_engine.transcribeSentence(sentence)
+                              : m_engine.transcribeReadSentence(sentence, m_options.british);
+        if (m_options.cyrillic)
+            rendering = transliterateToCyrillic(std::move(rendering));
+        const QString renderingText = QString::fromStdU16String(rendering);
         switch (m_options.format) {
         case Format::Lines:
-            append(rendering);
+            append(renderingText);
             m_buffer += '\n';
             break;
         case Format::Html:
-            append(documentParagraph(sentence, rendering));
+            append(documentParagraph(QString::fromStdU16String(sentence), renderingText));
             break;
         case Format::Tsv:
             appendEscaped(sentence);
             m_buffer += '\t';
-            append(rendering);
+            append(renderingText);
             m_buffer += '\n';
             break;
         }
@@ -232,11 +238,11 @@ private:
 
     // A sentence is one field of one record: its line breaks, TABs and the
     // escape character itself must not reach the output as they are.
-    void appendEscaped(const QString &sentence) {
+    void appendEscaped(const std::u16string &sentence) {
         QString escaped;
-        escaped.reserve(sentence.size() + 8);
-        for (const QChar c : sentence) {
-            switch (c.unicode()) {
+        escaped.reserve(static_cast<qsizetype>(sentence.size()) + 8);
+        for (const char16_t c : sentence) {
+            switch (c) {
             case u'\n':
                 escaped += QLatin1String("\\n");
                 break;
@@ -267,19 +273,22 @@ private:
     }
 
     const Options &m_options;
+    const TranscriptionEngine &m_engine;
     QByteArray m_buffer;
 };
 
-void transcribe(const Options &options) {
-    Output output(options);
+void transcribe(const Options &options, const PronunciationDictionary &dictionary) {
+    const TranscriptionEngine engine(
+        dictionary, EngineOptions{options.british ? Variant::British : Variant::American});
+    Output output(options, engine);
     output.begin();
 
     QStringList inputs = options.inputs;
     if (inputs.isEmpty())
         inputs.append(QStringLiteral("-"));
 
-    SentenceStream stream;
-    QStringList sentences;
+    SentenceCutter cutter;
+    std::vector<std::u16string> sentences;
     QString text;
     std::vector<char> bytes(chunkSize);
     bool warned = false;
@@ -300,16 +309,18 @@ void transcribe(const Options &options) {
                                .arg(inputName(input)));
                 warned = true;
             }
-            stream.feed(text, sentences);
-            for (const QString &sentence : std::as_const(sentences))
+            cutter.feed({reinterpret_cast<const char16_t *>(text.utf16()),
+                         static_cast<std::size_t>(text.size())},
+                        sentences);
+            for (const std::u16string &sentence : sentences)
                 output.sentence(sentence);
             sentences.clear();
             if (got == 0)
                 break;
         }
     }
-    stream.finish(sentences);
-    for (const QString &sentence : std::as_const(sentences))
+    cutter.finish(sentences);
+    for (const std::u16string &sentence : sentences)
         output.sentence(sentence);
     output.end();
 }
@@ -320,7 +331,7 @@ int main(int argc, char *argv[]) {
     // The application object tells locateDataFile where the program lives.
     QCoreApplication app(argc, argv);
     const Options options = parseOptions(QCoreApplication::arguments());
-    prepare(options);
-    transcribe(options);
+    const PronunciationDictionary dictionary = prepare(options);
+    transcribe(options, dictionary);
     return 0;
 }

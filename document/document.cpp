@@ -1,9 +1,8 @@
 #include "document/document.h"
 
 #include "engine/cyrillic.h"
+#include "engine/sentence_cutter.h"
 #include "engine/transcription_engine.h"
-
-#include <QRegularExpression>
 
 namespace orvanta {
 
@@ -11,7 +10,7 @@ namespace {
 
 // The user's text goes into markup: without escaping, «a<b and c>d» would be
 // swallowed as a tag and vanish from the result.
-void appendEscaped(QString &out, const QString &text) {
+void appendEscaped(QString &out, QStringView text) {
     for (const QChar c : text) {
         switch (c.unicode()) {
         case u'&':
@@ -29,14 +28,7 @@ void appendEscaped(QString &out, const QString &text) {
     }
 }
 
-QString renderSentence(const TranscriptionEngine &engine, const QString &sentence, bool cyrillic) {
-    std::u16string rendering = engine.transcribeSentence(sentence.toStdU16String());
-    if (cyrillic)
-        rendering = transliterateToCyrillic(std::move(rendering));
-    return QString::fromStdU16String(rendering);
-}
-
-void appendParagraph(QString &out, const QString &sentence, const QString &rendering) {
+void appendParagraph(QString &out, QStringView sentence, QStringView rendering) {
     out += QLatin1String("<p><span class=\"original\">");
     appendEscaped(out, sentence);
     out += QLatin1String("</span><br>\n<span class=\"transcr\">");
@@ -44,41 +36,17 @@ void appendParagraph(QString &out, const QString &sentence, const QString &rende
     out += QLatin1String("</span></p>\n\n");
 }
 
+std::u16string_view viewOf(const QString &text) {
+    return {reinterpret_cast<const char16_t *>(text.utf16()),
+            static_cast<std::size_t>(text.size())};
+}
+
 } // namespace
 
 QStringList cutSentences(const QString &text) {
-    // \s has to mean Unicode white space (no-break space, ideographic space...),
-    // as pasted text often carries it after a full stop.
-    static const QRegularExpression delimiter(QStringLiteral("([\\.\\?!]\\s+|\n)"),
-                                              QRegularExpression::UseUnicodePropertiesOption);
-    // PCRE2 matches nothing in a subject that is not valid UTF-16, so one
-    // lone surrogate (half of a pasted emoji) would leave the whole text one
-    // sentence. Match on a copy with each half replaced one for one, which
-    // keeps every position, and cut the user's own text.
-    QString matchable;
-    if (!QStringView(text).isValidUtf16()) {
-        matchable = text;
-        for (qsizetype i = 0; i < matchable.size(); ++i) {
-            if (matchable.at(i).isHighSurrogate() && i + 1 < matchable.size() &&
-                matchable.at(i + 1).isLowSurrogate())
-                ++i;
-            else if (matchable.at(i).isSurrogate())
-                matchable[i] = QChar::ReplacementCharacter;
-        }
-    }
     QStringList sentences;
-    qsizetype start = 0;
-    for (auto it = delimiter.globalMatch(matchable.isNull() ? text : matchable); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        const qsizetype end = match.capturedStart();
-        // Every piece a delimiter follows gets its mark back, the last one
-        // included: «Hello world.\n» keeps its full stop.
-        if (end > start)
-            sentences.append(text.mid(start, end - start) + text.at(end));
-        start = match.capturedEnd();
-    }
-    if (start < text.size())
-        sentences.append(text.mid(start));
+    for (const std::u16string &sentence : cutSentences(viewOf(text)))
+        sentences.append(QString::fromStdU16String(sentence));
     return sentences;
 }
 
@@ -104,13 +72,17 @@ QString documentClosing() {
     return QStringLiteral("</body>\n</html>");
 }
 
-QString renderSentence(const QString &sentence, bool cyrillic) {
-    return renderSentence(TranscriptionEngine(), sentence, cyrillic);
+QString renderSentence(const TranscriptionEngine &engine, const QString &sentence, bool cyrillic) {
+    std::u16string rendering = engine.transcribeSentence(sentence.toStdU16String());
+    if (cyrillic)
+        rendering = transliterateToCyrillic(std::move(rendering));
+    return QString::fromStdU16String(rendering);
 }
 
-QString renderReadSentence(const QString &sentence, bool cyrillic, bool british) {
-    std::u16string rendering =
-        TranscriptionEngine().transcribeReadSentence(sentence.toStdU16String(), british);
+QString renderReadSentence(const TranscriptionEngine &engine, const QString &sentence,
+                           bool cyrillic) {
+    std::u16string rendering = engine.transcribeReadSentence(
+        viewOf(sentence), engine.options().variant == Variant::British);
     if (cyrillic)
         rendering = transliterateToCyrillic(std::move(rendering));
     return QString::fromStdU16String(rendering);
@@ -118,30 +90,58 @@ QString renderReadSentence(const QString &sentence, bool cyrillic, bool british)
 
 namespace {
 
-template <typename Render> QString buildWith(const QString &text, Render render) {
-    const QStringList sentences = cutSentences(text);
+// `transcribe` takes a sentence and returns its "[" + IPA + "]".
+template <typename Transcribe>
+QString buildWith(const QString &text, bool cyrillic, Transcribe transcribe) {
+    const std::vector<std::u16string> sentences = cutSentences(viewOf(text));
     QString document = documentOpening();
     // A paragraph is the sentence, its transcription (about as long again)
     // and some markup; reserving avoids repeated regrowth on long texts.
-    document.reserve(document.size() + 3 * text.size() + 80 * sentences.size() + 32);
-    for (const QString &sentence : sentences)
-        appendParagraph(document, sentence, render(sentence));
+    document.reserve(document.size() + 3 * text.size() +
+                     80 * static_cast<qsizetype>(sentences.size()) + 32);
+    for (const std::u16string &sentence : sentences) {
+        std::u16string rendering = transcribe(sentence);
+        if (cyrillic)
+            rendering = transliterateToCyrillic(std::move(rendering));
+        appendParagraph(document, sentence, rendering);
+    }
     document += documentClosing();
     return document;
 }
 
 } // namespace
 
+QString buildDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic) {
+    return buildWith(text, cyrillic, [&engine](const std::u16string &sentence) {
+        return engine.transcribeSentence(sentence);
+    });
+}
+
+QString buildReadDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic) {
+    const bool british = engine.options().variant == Variant::British;
+    return buildWith(text, cyrillic, [&engine, british](const std::u16string &sentence) {
+        return engine.transcribeReadSentence(sentence, british);
+    });
+}
+
+QString renderSentence(const QString &sentence, bool cyrillic) {
+    return renderSentence(TranscriptionEngine(), sentence, cyrillic);
+}
+
+QString renderReadSentence(const QString &sentence, bool cyrillic, bool british) {
+    const TranscriptionEngine engine(processDictionary(),
+                                     EngineOptions{british ? Variant::British : Variant::American});
+    return renderReadSentence(engine, sentence, cyrillic);
+}
+
 QString buildDocument(const QString &text, bool cyrillic) {
-    const TranscriptionEngine engine;
-    return buildWith(
-        text, [&](const QString &sentence) { return renderSentence(engine, sentence, cyrillic); });
+    return buildDocument(TranscriptionEngine(), text, cyrillic);
 }
 
 QString buildReadDocument(const QString &text, bool cyrillic, bool british) {
-    return buildWith(text, [&](const QString &sentence) {
-        return renderReadSentence(sentence, cyrillic, british);
-    });
+    const TranscriptionEngine engine(processDictionary(),
+                                     EngineOptions{british ? Variant::British : Variant::American});
+    return buildReadDocument(engine, text, cyrillic);
 }
 
 } // namespace orvanta

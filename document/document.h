@@ -6,9 +6,9 @@
 
 namespace orvanta {
 
-// Cuts text into sentences at ". ", "? ", "! " (mark followed by white space)
-// and at every line feed. Each piece that a delimiter follows gets the first
-// character of that delimiter back; empty pieces are dropped.
+class TranscriptionEngine;
+
+// The engine's sentence cut (SentenceCutter) of a whole text.
 QStringList cutSentences(const QString &text);
 
 // The pieces of the document, in the order they are concatenated.
@@ -16,16 +16,24 @@ QString documentOpening(); // <html>...<body>\n
 QString documentParagraph(const QString &sentence, const QString &rendering);
 QString documentClosing(); // </body>\n</html>
 
-// "[" + IPA + "]" for one sentence from the loaded dictionary, or its
-// Cyrillic spelling.
-QString renderSentence(const QString &sentence, bool cyrillic);
-// The same, read as it is spoken first (numbers, abbreviations, letters).
-QString renderReadSentence(const QString &sentence, bool cyrillic, bool british);
+// "[" + IPA + "]" for one sentence, or its Cyrillic spelling.
+QString renderSentence(const TranscriptionEngine &engine, const QString &sentence, bool cyrillic);
+// The same, read as it is spoken first (numbers, abbreviations, letters) in
+// the engine's variant.
+QString renderReadSentence(const TranscriptionEngine &engine, const QString &sentence,
+                           bool cyrillic);
 
-// The whole document for `text`, from the dictionary already loaded.
+// The whole document for `text`.
+QString buildDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic);
+// The same with every sentence read as it is spoken first; the sentences
+// themselves appear as written.
+QString buildReadDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic);
+
+// The same from the process-wide dictionary (loadDictionary), reading as a
+// British or American speaker.
+QString renderSentence(const QString &sentence, bool cyrillic);
+QString renderReadSentence(const QString &sentence, bool cyrillic, bool british);
 QString buildDocument(const QString &text, bool cyrillic);
-// The same with every sentence read as it is spoken first, British or
-// American; the sentences themselves appear as written.
 QString buildReadDocument(const QString &text, bool cyrillic, bool british);
 
 } // namespace orvanta

@@ -1,11 +1,12 @@
 #include "engine/dictionary.h"
 
-#include "engine/transcription_engine.h"
-
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <system_error>
+#include <utility>
 
 #if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
 #define ORVANTA_DICTIONARY_SSE2 1
@@ -16,7 +17,7 @@ namespace orvanta {
 
 namespace {
 
-PronunciationDictionary processDictionary;
+PronunciationDictionary processWideDictionary;
 
 // Slots hold a key offset in their low bits; a file would need to be larger
 // than 2^40 bytes to exceed it.
@@ -125,6 +126,29 @@ std::u16string toLowerAscii(std::u16string_view text) {
             c = static_cast<char16_t>(c - u'A' + u'a');
     }
     return result;
+}
+
+PronunciationDictionary::PronunciationDictionary() = default;
+PronunciationDictionary::~PronunciationDictionary() = default;
+
+// A moved-from dictionary is empty, not a husk that still reports a size.
+PronunciationDictionary::PronunciationDictionary(PronunciationDictionary &&other) noexcept
+    : bytes_(std::move(other.bytes_)), size_(std::exchange(other.size_, 0)),
+      capacity_(std::exchange(other.capacity_, 0)), slots_(std::exchange(other.slots_, {})),
+      occupied_(std::exchange(other.occupied_, 0)),
+      nonEmptyCount_(std::exchange(other.nonEmptyCount_, 0)) {}
+
+PronunciationDictionary &
+PronunciationDictionary::operator=(PronunciationDictionary &&other) noexcept {
+    if (this != &other) {
+        bytes_ = std::move(other.bytes_);
+        size_ = std::exchange(other.size_, 0);
+        capacity_ = std::exchange(other.capacity_, 0);
+        slots_ = std::exchange(other.slots_, {});
+        occupied_ = std::exchange(other.occupied_, 0);
+        nonEmptyCount_ = std::exchange(other.nonEmptyCount_, 0);
+    }
+    return *this;
 }
 
 void PronunciationDictionary::clear() {
@@ -392,7 +416,7 @@ bool PronunciationDictionary::sameKey(std::uint64_t slot, std::size_t keyOffset)
     return keyAt((slot & slotOffsetMask) - 1) == keyAt(keyOffset);
 }
 
-void PronunciationDictionary::loadDictionaryFromBytes(std::string_view bytes) {
+void PronunciationDictionary::parse(std::string_view bytes) {
     clear();
     reserveBytes(bytes.size());
     if (!bytes.empty())
@@ -403,11 +427,14 @@ void PronunciationDictionary::loadDictionaryFromBytes(std::string_view bytes) {
     indexer.finish(size_, true);
 }
 
-bool PronunciationDictionary::loadDictionary(const std::string &path) {
+void PronunciationDictionary::read(const std::string &path, std::string &error) {
     clear();
+    error.clear();
     std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return false;
+    if (file == nullptr) {
+        error = std::generic_category().message(errno);
+        return;
+    }
     std::size_t expected = 0;
     if (std::fseek(file, 0, SEEK_END) == 0) {
         const long end = std::ftell(file);
@@ -426,12 +453,17 @@ bool PronunciationDictionary::loadDictionary(const std::string &path) {
     Indexer indexer(*this, expected);
     for (;;) {
         const std::size_t wanted = std::min(piece, capacity_ - size_);
+        errno = 0;
         const std::size_t got = std::fread(bytes_.get() + size_, 1, wanted, file);
+        const int readError = errno;
         size_ += got;
         std::memset(bytes_.get() + size_, 0, readSlack); // defined bytes for the word reads
         indexer.scanBlocks(size_);
-        if (got < wanted)
+        if (got < wanted) {
+            if (std::ferror(file) != 0 && size_ == 0)
+                error = std::generic_category().message(readError != 0 ? readError : EIO);
             break;
+        }
         if (size_ == capacity_)
             reserveBytes(2 * capacity_);
     }
@@ -439,14 +471,24 @@ bool PronunciationDictionary::loadDictionary(const std::string &path) {
     // unreadable; after a later error the lines read before it are kept,
     // but not a torn last one.
     const bool failed = std::ferror(file) != 0;
-    const bool unreadable = failed && size_ == 0;
     std::fclose(file);
     if (failed) {
         const std::size_t lastLineFeed = text().rfind('\n');
         size_ = lastLineFeed == std::string_view::npos ? 0 : lastLineFeed + 1;
     }
     indexer.finish(size_, !failed);
-    return !unreadable;
+}
+
+DictionaryLoad PronunciationDictionary::load(const std::string &path) {
+    DictionaryLoad result;
+    result.dictionary.read(path, result.error);
+    return result;
+}
+
+PronunciationDictionary PronunciationDictionary::fromBytes(std::string_view bytes) {
+    PronunciationDictionary dictionary;
+    dictionary.parse(bytes);
+    return dictionary;
 }
 
 // The stored text is bytes; a word can only match when each of its code
@@ -518,32 +560,36 @@ bool PronunciationDictionary::appendTranscription(std::u16string_view word,
     return true;
 }
 
+const PronunciationDictionary &processDictionary() {
+    return processWideDictionary;
+}
+
+// Loaded in place rather than replaced by a fresh object: the buffers of the
+// last load are reused, and engines holding the instance see the new words.
 bool loadDictionary(const std::string &path) {
-    return processDictionary.loadDictionary(path);
+    std::string error;
+    processWideDictionary.read(path, error);
+    return error.empty();
 }
 
 void loadDictionaryFromBytes(std::string_view bytes) {
-    processDictionary.loadDictionaryFromBytes(bytes);
+    processWideDictionary.parse(bytes);
 }
 
 std::u16string transcriptionOf(std::u16string_view word) {
-    return processDictionary.transcriptionOf(word);
+    return processWideDictionary.transcriptionOf(word);
 }
 
 bool dictionaryHas(std::u16string_view word) {
-    return processDictionary.hasTranscription(word);
+    return processWideDictionary.hasTranscription(word);
 }
 
 bool appendTranscription(std::u16string_view word, std::u16string &out) {
-    return processDictionary.appendTranscription(word, out);
+    return processWideDictionary.appendTranscription(word, out);
 }
 
 std::size_t dictionarySize() {
-    return processDictionary.size();
-}
-
-bool TranscriptionEngine::hasTranscription(const std::u16string &word) const {
-    return processDictionary.hasTranscription(word);
+    return processWideDictionary.size();
 }
 
 } // namespace orvanta

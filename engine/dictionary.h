@@ -1,5 +1,5 @@
-// The process-wide pronunciation dictionary: lower-cased English word ->
-// transcription in phonetic code.
+// Pronunciation dictionaries: lower-cased English word -> transcription in
+// phonetic code.
 #pragma once
 
 #include <cstddef>
@@ -11,22 +11,32 @@
 
 namespace orvanta {
 
+class PronunciationDictionary;
+struct DictionaryLoad;
+
 // A map from lower-cased word to transcription, loaded from the dictionary
 // file format. The program reloads the dictionary on every run, so loading
 // must cost milliseconds: the file's bytes are kept as read, keys folded in
 // place, and indexed by an open-addressing hash table of offsets into them;
-// transcriptions are widened only when looked up. The process-wide instance
-// behind the free functions below is one of these; tools and tests may make
-// their own.
+// transcriptions are widened only when looked up.
+//
+// Once loaded a dictionary never changes, so any number of engines and
+// threads may read one at the same time. It is moved, never copied: the
+// shipped files are 7 MB each.
 class PronunciationDictionary {
 public:
-    // Replaces the content with the entries of the file at `path`. A file
-    // that cannot be opened, or not read at all (a directory), empties the
-    // dictionary and returns false.
-    bool loadDictionary(const std::string &path);
-    // Replaces the content with the entries of `bytes`, read as a file.
-    void loadDictionaryFromBytes(std::string_view bytes);
-    void clear();
+    PronunciationDictionary();
+    ~PronunciationDictionary();
+    PronunciationDictionary(PronunciationDictionary &&) noexcept;
+    PronunciationDictionary &operator=(PronunciationDictionary &&) noexcept;
+    PronunciationDictionary(const PronunciationDictionary &) = delete;
+    PronunciationDictionary &operator=(const PronunciationDictionary &) = delete;
+
+    // The entries of the file at `path` (one entry per line: ignored TAB word
+    // TAB transcription). See DictionaryLoad for what a failure leaves.
+    static DictionaryLoad load(const std::string &path);
+    // The entries of `bytes`, read as a file.
+    static PronunciationDictionary fromBytes(std::string_view bytes);
 
     bool hasTranscription(std::u16string_view word) const;
     // The transcription stored under exactly `word`, or the empty string.
@@ -43,11 +53,19 @@ private:
     std::string_view keyAt(std::size_t offset) const;
     std::string_view valueAfter(std::string_view key) const;
     std::string_view lookup(std::u16string_view word) const;
+    // Loading replaces the content in place, keeping the buffers of the
+    // last load: the process-wide instance is reloaded on every run.
+    // `error` receives the reason when the file cannot be read at all.
+    void read(const std::string &path, std::string &error);
+    void parse(std::string_view bytes);
+    void clear();
     void reserveBytes(std::size_t size);
     void resetTable(std::size_t entries);
     void growTable();
     bool sameKey(std::uint64_t slot, std::size_t keyOffset) const;
     class Indexer;
+    friend bool loadDictionary(const std::string &path);
+    friend void loadDictionaryFromBytes(std::string_view bytes);
 
     // The file as read, with A-Z folded in every key. Kept between loads so
     // that reloading a file of similar size touches no fresh memory. The TAB
@@ -65,8 +83,25 @@ private:
     std::size_t nonEmptyCount_ = 0;
 };
 
+// What PronunciationDictionary::load gives: the dictionary, and why the file
+// could not be read when it could not (an empty dictionary then). A read
+// that fails part way keeps the complete lines before the failure and counts
+// as a success, as the user still gets most of the words.
+struct DictionaryLoad {
+    PronunciationDictionary dictionary;
+    std::string error; // the system's reason, e.g. "No such file or directory"
+
+    bool ok() const { return error.empty(); }
+};
+
 // Folds A-Z to a-z and leaves every other code unit alone.
 std::u16string toLowerAscii(std::u16string_view text);
+
+// The process-wide dictionary behind the functions below, which the window's
+// code and the default-constructed TranscriptionEngine read. Code that can
+// hold its own dictionary should: this one changes under every engine that
+// reads it when it is reloaded.
+const PronunciationDictionary &processDictionary();
 
 // Replaces the whole process-wide dictionary with the entries of the file at
 // `path` (one entry per line: ignored TAB word TAB transcription). A file that

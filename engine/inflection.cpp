@@ -1,8 +1,8 @@
-#include "engine/transcription_engine.h"
+#include "engine/internal/rules.h"
 
 #include <string_view>
 
-namespace orvanta {
+namespace orvanta::rules {
 
 namespace {
 
@@ -20,7 +20,7 @@ bool contains(std::u16string_view set, char16_t c) {
 
 } // namespace
 
-SoundClass TranscriptionEngine::classifySound(char16_t sound) const {
+SoundClass classifySound(char16_t sound) {
     if (contains(vowelSounds, sound))
         return SoundClass::Vowel;
     if (contains(voicedSounds, sound))
@@ -30,7 +30,7 @@ SoundClass TranscriptionEngine::classifySound(char16_t sound) const {
     return SoundClass::Other;
 }
 
-std::u16string TranscriptionEngine::edEnding(char16_t lastSound) const {
+std::u16string edEnding(char16_t lastSound) {
     // Only the plosives t and d; T and D are the fricatives θ and ð.
     if (lastSound == u't' || lastSound == u'd')
         return u"Id";
@@ -46,7 +46,7 @@ std::u16string TranscriptionEngine::edEnding(char16_t lastSound) const {
     return {};
 }
 
-std::u16string TranscriptionEngine::sEnding(char16_t lastSound) const {
+std::u16string sEnding(char16_t lastSound) {
     if (contains(sibilantSounds, lastSound))
         return u"Iz";
     switch (classifySound(lastSound)) {
@@ -61,8 +61,7 @@ std::u16string TranscriptionEngine::sEnding(char16_t lastSound) const {
     return {};
 }
 
-std::u16string TranscriptionEngine::inflectionEnding(char16_t lastSound,
-                                                     std::u16string suffix) const {
+std::u16string inflectionEnding(char16_t lastSound, std::u16string suffix) {
     if (suffix.empty())
         return {};
     // Only the suffix's last letter matters: "ed" and "d" share a rule.
@@ -84,4 +83,4 @@ std::u16string TranscriptionEngine::inflectionEnding(char16_t lastSound,
     }
 }
 
-} // namespace orvanta
+} // namespace orvanta::rules

@@ -1,9 +1,9 @@
+#include "engine/internal/rules.h"
 #include "engine/text.h"
-#include "engine/transcription_engine.h"
 
 #include <string_view>
 
-namespace orvanta {
+namespace orvanta::rules {
 
 namespace {
 
@@ -18,10 +18,6 @@ char16_t firstSound(std::u16string_view piece) {
     return at < piece.size() ? piece[at] : u'\0';
 }
 
-bool endsWith(std::u16string_view text, std::u16string_view suffix) {
-    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
 // The end of the piece of `code` that starts at `start`: the next space.
 std::size_t pieceEnd(std::u16string_view code, std::size_t start) {
     const std::size_t space = code.find(u' ', start);
@@ -34,8 +30,7 @@ std::size_t pieceEnd(std::u16string_view code, std::size_t start) {
 // every piece can be rendered as soon as it is settled. `wordEndsInR(i)` is
 // asked with increasing `i` only.
 template <class WordEndsInR>
-void adjustPieces(const TranscriptionEngine &engine, std::u16string_view code,
-                  WordEndsInR wordEndsInR, std::u16string &out) {
+void adjustPieces(std::u16string_view code, WordEndsInR wordEndsInR, std::u16string &out) {
     // Very short transcriptions are left exactly as they are.
     const bool adjust = code.size() > 4;
     std::size_t start = 0;
@@ -47,7 +42,7 @@ void adjustPieces(const TranscriptionEngine &engine, std::u16string_view code,
             if (isUntranscribed(piece))
                 out.append(piece);
             else
-                engine.appendIpa(piece, out);
+                appendIpa(piece, out);
             return;
         }
         const std::size_t nextStart = end + 1;
@@ -55,29 +50,29 @@ void adjustPieces(const TranscriptionEngine &engine, std::u16string_view code,
         if (isUntranscribed(piece)) {
             out.append(piece);
         } else if (!adjust) {
-            engine.appendIpa(piece, out);
+            appendIpa(piece, out);
         } else {
             const SoundClass next =
-                engine.classifySound(firstSound(code.substr(nextStart, nextEnd - nextStart)));
+                classifySound(firstSound(code.substr(nextStart, nextEnd - nextStart)));
             if (piece == u"DJ" || piece == u"tu") {
                 // Weak forms of "the" and "to" before a consonant.
                 if (next == SoundClass::Voiced || next == SoundClass::Voiceless) {
                     const char16_t weak[] = {piece[0], u'q'};
-                    engine.appendIpa(std::u16string_view(weak, 2), out);
+                    appendIpa(std::u16string_view(weak, 2), out);
                 } else {
-                    engine.appendIpa(piece, out);
+                    appendIpa(piece, out);
                 }
             } else {
                 // Linking r before a vowel. Pieces and words may differ in
                 // number when a transcription holds a space; a piece without
                 // a word of its own has no written r.
                 const bool linking = wordEndsInR(i) || piece == u"fq" || piece == u"L" ||
-                                     endsWith(piece, u"eq") || endsWith(piece, u"Iq") ||
-                                     endsWith(piece, u"uq");
+                                     piece.ends_with(u"eq") || piece.ends_with(u"Iq") ||
+                                     piece.ends_with(u"uq");
                 if (linking && next == SoundClass::Vowel)
-                    engine.appendIpa(replaceAll(std::u16string(piece) + u"r", u"rr", u"r"), out);
+                    appendIpa(replaceAll(std::u16string(piece) + u"r", u"rr", u"r"), out);
                 else
-                    engine.appendIpa(piece, out);
+                    appendIpa(piece, out);
             }
         }
         out += u' ';
@@ -88,19 +83,17 @@ void adjustPieces(const TranscriptionEngine &engine, std::u16string_view code,
 
 } // namespace
 
-std::u16string TranscriptionEngine::adjustPhrase(std::vector<std::u16string> words,
-                                                 std::u16string code) const {
+std::u16string adjustPhrase(std::vector<std::u16string> words, std::u16string code) {
     std::u16string result;
     result.reserve(code.size() * 2);
     adjustPieces(
-        *this, code,
-        [&words](std::size_t i) { return i < words.size() && endsWith(words[i], u"r"); }, result);
+        code, [&words](std::size_t i) { return i < words.size() && words[i].ends_with(u"r"); },
+        result);
     return result;
 }
 
-void TranscriptionEngine::appendAdjustedPhrase(std::u16string_view sentence,
-                                               std::u16string_view code,
-                                               std::u16string &out) const {
+void appendAdjustedPhrase(std::u16string_view sentence, std::u16string_view code,
+                          std::u16string &out) {
     // The words are visited in order, so a cursor over the sentence finds
     // word i without cutting the sentence up first.
     std::size_t wordIndex = 0, wordStart = 0;
@@ -114,7 +107,7 @@ void TranscriptionEngine::appendAdjustedPhrase(std::u16string_view sentence,
         const std::size_t wordEnd = pieceEnd(sentence, wordStart);
         return wordEnd > wordStart && sentence[wordEnd - 1] == u'r';
     };
-    adjustPieces(*this, code, wordEndsInR, out);
+    adjustPieces(code, wordEndsInR, out);
 }
 
-} // namespace orvanta
+} // namespace orvanta::rules

@@ -1,3 +1,4 @@
+#include "engine/internal/rules.h"
 #include "engine/transcription_engine.h"
 
 #include <algorithm>
@@ -91,11 +92,11 @@ static_assert(std::ranges::all_of(ipaSymbols,
 
 std::u16string TranscriptionEngine::renderIpa(const std::u16string &code) const {
     std::u16string ipa;
-    appendIpa(code, ipa);
+    rules::appendIpa(code, ipa);
     return ipa;
 }
 
-void TranscriptionEngine::appendIpa(std::u16string_view code, std::u16string &out) const {
+void rules::appendIpa(std::u16string_view code, std::u16string &out) {
     const std::size_t at = out.size();
     out.resize(at + 2 * code.size());
     char16_t *const begin = out.data() + at;

@@ -1,4 +1,4 @@
-#include "engine/dictionary.h"
+#include "engine/internal/rules.h"
 #include "engine/reading.h"
 #include "engine/text.h"
 #include "engine/transcription_engine.h"
@@ -66,13 +66,13 @@ bool holdsAm(std::u16string_view sentence) {
 
 } // namespace
 
-void TranscriptionEngine::respellSpecialWords(std::u16string &sentence) const {
+void rules::respellSpecialWords(std::u16string &sentence) {
     // Must run while the full stops are still there.
     if (holdsAm(sentence))
         sentence = replaceAll(sentence, u"a.m.", u"eyem");
 }
 
-std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) const {
+std::u16string rules::normalizeSentence(std::u16string sentence) {
     respellSpecialWords(sentence);
 
     // Runs of spaces collapse to one and spaces at either end go, as they
@@ -93,15 +93,17 @@ std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) c
 }
 
 std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) const {
-    return transcribeNormalized(normalizeSentence(std::move(sentence)));
+    return transcribeNormalized(rules::normalizeSentence(std::move(sentence)));
 }
 
 std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view sentence,
                                                            bool british) const {
     ReadingContext context;
     context.variant = british ? Variant::British : Variant::American;
-    context.knownWord.test = [](const void *, std::u16string_view word) {
-        return dictionaryHas(word);
+    context.knownWord.context = this;
+    context.knownWord.test = [](const void *engine, std::u16string_view word) {
+        std::u16string unused;
+        return static_cast<const TranscriptionEngine *>(engine)->lookUp(word, unused);
     };
     context.pauseMarks = false;
     const std::u16string words = readText(sentence, context);
@@ -127,7 +129,7 @@ std::u16string TranscriptionEngine::transcribeNormalized(std::u16string_view wor
     std::u16string result;
     result.reserve(2 * code.size() + 2);
     result += u'[';
-    appendAdjustedPhrase(words, code, result);
+    rules::appendAdjustedPhrase(words, code, result);
     result += u']';
     return result;
 }

@@ -5,71 +5,68 @@
 // the very end. Words it cannot transcribe travel as "(word)".
 #pragma once
 
+#include "engine/dictionary.h"
+#include "engine/variant.h"
+
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace orvanta {
 
-enum class SoundClass { Vowel = 0, Voiced = 1, Voiceless = 2, Other = 3 };
+// How an engine transcribes beyond what its dictionaries say.
+struct EngineOptions {
+    Variant variant = Variant::British;
+};
 
-// Stateless: every member reads only its arguments, the constant tables and
-// the process-wide dictionary (see dictionary.h).
+// An engine reads its dictionaries and never changes them or itself, so one
+// engine, or several over the same dictionaries, may be used from many
+// threads at once. The dictionaries must outlive the engine.
 class TranscriptionEngine {
 public:
-    // Phonetic code -> IPA; characters without a symbol are dropped.
-    std::u16string renderIpa(const std::u16string &code) const;
+    // Reads the process-wide dictionary (loadDictionary), whatever it holds
+    // at the time of each call.
+    TranscriptionEngine();
+    explicit TranscriptionEngine(const PronunciationDictionary &dictionary,
+                                 EngineOptions options = {});
+    // Words are looked up in `user` first (when given) and then in
+    // `shipped`: a user's entry overrides the shipped one, stems included.
+    TranscriptionEngine(const PronunciationDictionary &shipped, const PronunciationDictionary *user,
+                        EngineOptions options = {});
 
-    // Dictionary test on an already lower-cased word.
-    bool hasTranscription(const std::u16string &word) const;
-
-    // Sound classes and inflection endings, all in phonetic code.
-    SoundClass classifySound(char16_t sound) const;
-    std::u16string edEnding(char16_t lastSound) const;
-    std::u16string sEnding(char16_t lastSound) const;
-    std::u16string inflectionEnding(char16_t lastSound, std::u16string suffix) const;
-
-    // One word -> phonetic code, or "(" + word + ")".
-    std::u16string transcribeWord(std::u16string word) const;
-    std::u16string transcribeSuffixed(const std::u16string &lowerWord,
-                                      const std::u16string &suffix) const;
-    std::u16string joinStemAndEnding(const std::u16string &stem,
-                                     const std::u16string &suffix) const;
-    std::u16string ensureStressMark(const std::u16string &code) const;
+    const EngineOptions &options() const { return options_; }
 
     // One sentence -> "[" + IPA + "]".
     std::u16string transcribeSentence(std::u16string sentence) const;
     // The same after the reading stage (reading.h) has turned what is
     // written into what is said; a sentence without words gives "[]".
     std::u16string transcribeReadSentence(std::u16string_view sentence, bool british) const;
-    std::u16string normalizeSentence(std::u16string sentence) const;
-    void respellSpecialWords(std::u16string &sentence) const;
 
-    // Weak forms and linking r across word boundaries, then IPA rendering.
-    std::u16string adjustPhrase(std::vector<std::u16string> words, std::u16string code) const;
+    // One word -> phonetic code, or "(" + word + ")".
+    std::u16string transcribeWord(std::u16string word) const;
 
-    // The per-sentence loop's forms of the operations above: they append to
-    // `out` what the named operation returns, without the intermediate
-    // strings and vectors, so that a sentence costs a few allocations
-    // instead of several per word.
-    // renderIpa(code)
-    void appendIpa(std::u16string_view code, std::u16string &out) const;
-    // transcribeWord(word)
-    void appendWordCode(std::u16string_view word, std::u16string &out) const;
-    // adjustPhrase(words, code), the words being `sentence` cut at every
-    // space (splitOnChar).
-    void appendAdjustedPhrase(std::u16string_view sentence, std::u16string_view code,
-                              std::u16string &out) const;
+    // Dictionary test on an already lower-cased word.
+    bool hasTranscription(const std::u16string &word) const;
+
+    // Phonetic code -> IPA; characters without a symbol are dropped.
+    std::u16string renderIpa(const std::u16string &code) const;
 
 private:
     // "[" + adjusted IPA + "]" for words already normalised.
     std::u16string transcribeNormalized(std::u16string_view words) const;
+    // Every dictionary lookup of the engine: appends the transcription of
+    // exactly `lowerWord` to `out` and says whether there was one.
+    bool lookUp(std::u16string_view lowerWord, std::u16string &out) const;
+    void appendWordCode(std::u16string_view word, std::u16string &out) const;
     // transcribeWord once the whole word `w` (lower-cased `word`) is known
     // to be missing from the dictionary.
     std::u16string transcribeMissingWord(const std::u16string &word, const std::u16string &w) const;
-    // joinStemAndEnding with the stem's transcription already looked up.
-    std::u16string joinCode(const std::u16string &stem, std::u16string code,
-                            const std::u16string &suffix) const;
+    std::u16string transcribeSuffixed(const std::u16string &lowerWord,
+                                      const std::u16string &suffix) const;
+
+    friend struct EngineInternals;
+
+    const PronunciationDictionary *shipped_;
+    const PronunciationDictionary *user_;
+    EngineOptions options_;
 };
 
 } // namespace orvanta

@@ -1,5 +1,8 @@
+// The pronunciation variants the program transcribes into.
 #pragma once
 
 namespace orvanta {
+
 enum class Variant { British, American };
-}
+
+} // namespace orvanta

@@ -1,4 +1,5 @@
 #include "engine/dictionary.h"
+#include "engine/internal/rules.h"
 #include "engine/text.h"
 #include "engine/transcription_engine.h"
 
@@ -6,12 +7,22 @@
 
 namespace orvanta {
 
-namespace {
+using rules::joinCode;
 
-bool endsWith(const std::u16string &text, std::u16string_view suffix) {
-    return text.size() >= suffix.size() &&
-           std::u16string_view(text).substr(text.size() - suffix.size()) == suffix;
-}
+// The engine's private steps, for the rules' test entry points.
+struct EngineInternals {
+    static void appendWordCode(const TranscriptionEngine &engine, std::u16string_view word,
+                               std::u16string &out) {
+        engine.appendWordCode(word, out);
+    }
+    static std::u16string transcribeSuffixed(const TranscriptionEngine &engine,
+                                             const std::u16string &lowerWord,
+                                             const std::u16string &suffix) {
+        return engine.transcribeSuffixed(lowerWord, suffix);
+    }
+};
+
+namespace {
 
 // "runn", but also "see": any repeated final character counts.
 bool endsInDoubledLetter(const std::u16string &stem) {
@@ -26,14 +37,28 @@ std::u16string parenthesised(const std::u16string &word) {
     return u"(" + word + u")";
 }
 
-// The stem's transcription when the dictionary has one: a single lookup
-// answers both "is it known?" and "how is it said?".
-bool lookUp(const std::u16string &stem, std::u16string &code) {
-    code.clear();
-    return appendTranscription(stem, code);
+} // namespace
+
+// The shipped dictionary process-wide unless the engine is given its own.
+TranscriptionEngine::TranscriptionEngine() : TranscriptionEngine(processDictionary()) {}
+
+TranscriptionEngine::TranscriptionEngine(const PronunciationDictionary &dictionary,
+                                         EngineOptions options)
+    : TranscriptionEngine(dictionary, nullptr, options) {}
+
+TranscriptionEngine::TranscriptionEngine(const PronunciationDictionary &shipped,
+                                         const PronunciationDictionary *user, EngineOptions options)
+    : shipped_(&shipped), user_(user), options_(options) {}
+
+bool TranscriptionEngine::lookUp(std::u16string_view lowerWord, std::u16string &out) const {
+    if (user_ != nullptr && user_->appendTranscription(lowerWord, out))
+        return true;
+    return shipped_->appendTranscription(lowerWord, out);
 }
 
-} // namespace
+bool TranscriptionEngine::hasTranscription(const std::u16string &word) const {
+    return (user_ != nullptr && user_->hasTranscription(word)) || shipped_->hasTranscription(word);
+}
 
 void TranscriptionEngine::appendWordCode(std::u16string_view word, std::u16string &out) const {
     // Most words are in the dictionary as they are, lower-cased: look them
@@ -45,7 +70,7 @@ void TranscriptionEngine::appendWordCode(std::u16string_view word, std::u16strin
             const char16_t c = word[i];
             lower[i] = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
         }
-        if (appendTranscription(std::u16string_view(lower, word.size()), out))
+        if (lookUp(std::u16string_view(lower, word.size()), out))
             return;
         const std::u16string original(word);
         out += transcribeMissingWord(original, toLowerAscii(original));
@@ -57,13 +82,19 @@ void TranscriptionEngine::appendWordCode(std::u16string_view word, std::u16strin
 std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const {
     const std::u16string w = toLowerAscii(word);
     std::u16string code;
-    if (appendTranscription(w, code))
+    if (lookUp(w, code))
         return code;
     return transcribeMissingWord(word, w);
 }
 
 std::u16string TranscriptionEngine::transcribeMissingWord(const std::u16string &word,
                                                           const std::u16string &w) const {
+    // The stem's transcription when the dictionary has one: a single lookup
+    // answers both "is it known?" and "how is it said?".
+    auto lookUpStem = [this](const std::u16string &stem, std::u16string &code) {
+        code.clear();
+        return lookUp(stem, code);
+    };
     const std::u16string fallback = parenthesised(word);
     std::u16string code;
 
@@ -80,27 +111,27 @@ std::u16string TranscriptionEngine::transcribeMissingWord(const std::u16string &
     if (w.size() < 3)
         return fallback;
 
-    if (endsWith(w, u"ing")) {
+    if (w.ends_with(u"ing")) {
         std::u16string stem = withoutLast(w, 3);
         if (endsInDoubledLetter(stem)) {
-            if (lookUp(stem, code))
+            if (lookUpStem(stem, code))
                 return joinCode(stem, code, u"ing");
             // "running" -> "run". Without that stem in the dictionary the
             // ending alone would replace the word, so the word falls back.
             stem.pop_back();
-            if (lookUp(stem, code))
+            if (lookUpStem(stem, code))
                 return joinCode(stem, code, u"ing");
             return fallback;
         }
         // "making": the stem with its e restored wins over the bare one.
-        if (lookUp(stem + u"e", code))
+        if (lookUpStem(stem + u"e", code))
             return joinCode(stem + u"e", code, u"ing");
-        if (lookUp(stem, code))
+        if (lookUpStem(stem, code))
             return joinCode(stem, code, u"ing");
         return fallback;
     }
 
-    if (endsWith(w, u"est"))
+    if (w.ends_with(u"est"))
         return transcribeSuffixed(w, u"est");
 
     if (w.back() == u'd' || w.back() == u's') {
@@ -108,68 +139,69 @@ std::u16string TranscriptionEngine::transcribeMissingWord(const std::u16string &
         // Longest stem first: "cared" -> "care", "wanted" -> "want",
         // "tries" -> "try", "boss's" -> "boss".
         std::u16string stem = withoutLast(w, 1);
-        if (lookUp(stem, code))
+        if (lookUpStem(stem, code))
             return joinCode(stem, code, suffix);
         stem.pop_back();
-        if (lookUp(stem, code))
+        if (lookUpStem(stem, code))
             return joinCode(stem, code, suffix);
         if (!stem.empty() && stem.back() == u'i') {
             stem.back() = u'y';
-            if (lookUp(stem, code))
+            if (lookUpStem(stem, code))
                 return joinCode(stem, code, suffix);
         }
         if (!stem.empty())
             stem.pop_back();
-        if (lookUp(stem, code))
+        if (lookUpStem(stem, code))
             return joinCode(stem, code, suffix);
         return fallback;
     }
 
-    if (endsWith(w, u"er"))
+    if (w.ends_with(u"er"))
         return transcribeSuffixed(w, u"er");
-    if (endsWith(w, u"ly"))
+    if (w.ends_with(u"ly"))
         return transcribeSuffixed(w, u"ly");
     return fallback;
 }
 
 std::u16string TranscriptionEngine::transcribeSuffixed(const std::u16string &lowerWord,
                                                        const std::u16string &suffix) const {
+    auto lookUpStem = [this](const std::u16string &stem, std::u16string &code) {
+        code.clear();
+        return lookUp(stem, code);
+    };
     const std::u16string fallback = parenthesised(lowerWord);
     std::u16string stem = withoutLast(lowerWord, suffix.size());
     std::u16string code;
 
     if (endsInDoubledLetter(stem)) {
-        if (lookUp(stem, code))
+        if (lookUpStem(stem, code))
             return joinCode(stem, code, suffix);
         // "bigger" -> "big"; a missing stem must not leave the ending alone.
         stem.pop_back();
-        if (lookUp(stem, code))
+        if (lookUpStem(stem, code))
             return joinCode(stem, code, suffix);
         return fallback;
     }
     // Here the bare stem comes before the one with e restored.
-    if (lookUp(stem, code))
+    if (lookUpStem(stem, code))
         return joinCode(stem, code, suffix);
     if (!stem.empty() && stem.back() == u'i') {
         stem.back() = u'y';
-        return lookUp(stem, code) ? joinCode(stem, code, suffix) : fallback;
+        return lookUpStem(stem, code) ? joinCode(stem, code, suffix) : fallback;
     }
     stem += u"e";
-    return lookUp(stem, code) ? joinCode(stem, code, suffix) : fallback;
+    return lookUpStem(stem, code) ? joinCode(stem, code, suffix) : fallback;
 }
 
-std::u16string TranscriptionEngine::joinStemAndEnding(const std::u16string &stem,
-                                                      const std::u16string &suffix) const {
-    return joinCode(stem, transcriptionOf(stem), suffix);
-}
+namespace rules {
 
-std::u16string TranscriptionEngine::joinCode(const std::u16string &stem, std::u16string code,
-                                             const std::u16string &suffix) const {
+std::u16string joinCode(const std::u16string &stem, std::u16string code,
+                        const std::u16string &suffix) {
     const bool takesLinkingR = suffix == u"est" || suffix == u"er" || suffix == u"ing";
-    if (takesLinkingR && (endsWith(stem, u"re") || endsWith(stem, u"r"))) {
+    if (takesLinkingR && (stem.ends_with(u"re") || stem.ends_with(u"r"))) {
         // "caring": keq + r; "clearer": klIr keeps a single r.
         code = replaceAll(code + u"r", u"rr", u"r");
-    } else if (suffix == u"ly" && endsWith(stem, u"l")) {
+    } else if (suffix == u"ly" && stem.ends_with(u"l")) {
         // "really": the stem's l merges into the ending's.
         if (!code.empty())
             code.pop_back();
@@ -188,10 +220,22 @@ std::u16string TranscriptionEngine::joinCode(const std::u16string &stem, std::u1
     return ensureStressMark(code);
 }
 
-std::u16string TranscriptionEngine::ensureStressMark(const std::u16string &code) const {
+std::u16string ensureStressMark(const std::u16string &code) {
     if (code.find(u'\'') != std::u16string::npos)
         return code;
     return u"'" + code;
 }
+
+void appendWordCode(const TranscriptionEngine &engine, std::u16string_view word,
+                    std::u16string &out) {
+    EngineInternals::appendWordCode(engine, word, out);
+}
+
+std::u16string transcribeSuffixed(const TranscriptionEngine &engine,
+                                  const std::u16string &lowerWord, const std::u16string &suffix) {
+    return EngineInternals::transcribeSuffixed(engine, lowerWord, suffix);
+}
+
+} // namespace rules
 
 } // namespace orvanta

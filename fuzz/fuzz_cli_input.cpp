@@ -3,15 +3,13 @@
 // the decoder agrees with a reference decoder (one U+FFFD per maximal
 // subpart, a leading byte-order mark dropped) however the bytes are
 // chunked, reports an error exactly for ill-formed input and always gives
-// valid UTF-16; the incremental cut gives exactly the sentences of the
-// document builder's cut, however the text is chunked.
-#include "cli/sentence_stream.h"
+// valid UTF-16; the sentence cutter gives exactly the sentences of the whole
+// text's cut, however the text is chunked.
 #include "cli/utf8_decoder.h"
-#include "document/document.h"
+#include "engine/sentence_cutter.h"
 #include "oracle.h"
 
 #include <QString>
-#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 #include <random>
@@ -122,19 +120,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // The cut, on the decoded text and on the raw input read as UTF-16
     // (which may hold lone surrogates).
-    const QString raw = QString::fromStdU16String(orvanta::fuzz::toUtf16(data, size));
-    for (const QString &text : {wholeText, raw}) {
-        const QStringList expectedSentences = orvanta::cutSentences(text);
-        orvanta::SentenceStream stream;
-        QStringList sentences;
-        qsizetype from = 0;
-        for (const std::size_t length :
-             chunking(static_cast<std::size_t>(text.size()), seed ^ 0x5A)) {
-            stream.feed(QStringView(text).sliced(from, static_cast<qsizetype>(length)), sentences);
-            from += static_cast<qsizetype>(length);
+    for (const std::u16string &text : {u16(wholeText), orvanta::fuzz::toUtf16(data, size)}) {
+        const std::vector<std::u16string> expectedSentences = orvanta::cutSentences(text);
+        orvanta::SentenceCutter cutter;
+        std::vector<std::u16string> sentences;
+        std::size_t from = 0;
+        for (const std::size_t length : chunking(text.size(), seed ^ 0x5A)) {
+            cutter.feed(std::u16string_view(text).substr(from, length), sentences);
+            from += length;
         }
-        stream.finish(sentences);
-        require(sentences == expectedSentences, "incremental cut differs", u16(text));
+        cutter.finish(sentences);
+        require(sentences == expectedSentences, "incremental cut differs", text);
     }
     return 0;
 }

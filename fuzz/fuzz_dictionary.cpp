@@ -49,20 +49,21 @@ std::map<std::u16string, std::u16string> referenceLoad(std::string_view bytes) {
     return entries;
 }
 
-void checkLoaded(const std::map<std::u16string, std::u16string> &expected) {
+void checkLoaded(const orvanta::PronunciationDictionary &dictionary,
+                 const std::map<std::u16string, std::u16string> &expected) {
     std::size_t nonEmpty = 0;
     for (const auto &[key, value] : expected) {
         nonEmpty += value.empty() ? 0 : 1;
-        require(orvanta::transcriptionOf(key) == value, "transcription differs", key);
-        require(orvanta::dictionaryHas(key) == !value.empty(), "presence differs", key);
+        require(dictionary.transcriptionOf(key) == value, "transcription differs", key);
+        require(dictionary.hasTranscription(key) == !value.empty(), "presence differs", key);
         // Keys match whole: a longer or shorter word is a different key.
         const std::u16string longer = key + u'x';
         if (!expected.count(longer))
-            require(orvanta::transcriptionOf(longer).empty(), "prefix matched", longer);
+            require(dictionary.transcriptionOf(longer).empty(), "prefix matched", longer);
         if (!key.empty() && !expected.count(key.substr(1)))
-            require(!orvanta::dictionaryHas(key.substr(1)), "suffix matched", key);
+            require(!dictionary.hasTranscription(key.substr(1)), "suffix matched", key);
     }
-    require(orvanta::dictionarySize() == nonEmpty, "size differs");
+    require(dictionary.size() == nonEmpty, "size differs");
 }
 
 } // namespace
@@ -71,13 +72,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     const auto expected = referenceLoad(bytes);
 
-    orvanta::loadDictionaryFromBytes(bytes);
-    checkLoaded(expected);
+    checkLoaded(orvanta::PronunciationDictionary::fromBytes(bytes), expected);
 
-    // A different load in between must leave no trace.
+    // The process-wide dictionary is reloaded in place, reusing its memory:
+    // a different load in between must leave no trace.
+    orvanta::loadDictionaryFromBytes(bytes);
+    checkLoaded(orvanta::processDictionary(), expected);
     orvanta::loadDictionaryFromBytes("x\tstale\tstale\n");
     orvanta::loadDictionaryFromBytes(bytes);
-    checkLoaded(expected);
+    checkLoaded(orvanta::processDictionary(), expected);
     if (!expected.count(u"stale"))
         require(!orvanta::dictionaryHas(u"stale"), "earlier load leaked through");
     return 0;

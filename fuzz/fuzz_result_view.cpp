@@ -7,6 +7,7 @@
 // character is swallowed as markup or dropped.
 #include "document/document.h"
 #include "engine/dictionary.h"
+#include "engine/transcription_engine.h"
 #include "oracle.h"
 
 #include <QGuiApplication>
@@ -39,20 +40,23 @@ QString kept(const QString &text) {
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static QGuiApplication application(*argc, *argv);
-    orvanta::loadDictionaryFromBytes("1\tthe\tDJ\n1\tcat\tkxt\n1\tsat\tsxt\n1\tfar\tfR\n");
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    static const orvanta::PronunciationDictionary dictionary =
+        orvanta::PronunciationDictionary::fromBytes(
+            "1\tthe\tDJ\n1\tcat\tkxt\n1\tsat\tsxt\n1\tfar\tfR\n");
+    static const orvanta::TranscriptionEngine engine(dictionary);
     const QString text = QString::fromStdU16String(orvanta::fuzz::toUtf16(data, size));
     const bool cyrillic = size > 0 && (data[0] & 2);
 
     QString expected;
     for (const QString &sentence : orvanta::cutSentences(text))
-        expected += kept(sentence) + kept(orvanta::renderSentence(sentence, cyrillic));
+        expected += kept(sentence) + kept(orvanta::renderSentence(engine, sentence, cyrillic));
 
     QTextDocument view;
-    view.setHtml(orvanta::buildDocument(text, cyrillic));
+    view.setHtml(orvanta::buildDocument(engine, text, cyrillic));
     const QString shown = kept(view.toPlainText());
     require(shown == expected, "the result editor does not show what was typed",
             shown.toStdU16String());

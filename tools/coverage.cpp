@@ -4,6 +4,7 @@
 //   g++ -std=c++20 -O2 -I. tools/coverage.cpp engine/*.cpp -o /tmp/coverage
 //   /tmp/coverage DICTIONARY [--show N] TEXT...
 #include "engine/dictionary.h"
+#include "engine/internal/rules.h"
 #include "engine/transcription_engine.h"
 
 #include <algorithm>
@@ -16,34 +17,32 @@
 
 namespace {
 
-std::u16string widen(const std::string &bytes)
-{
+std::u16string widen(const std::string &bytes) {
     std::u16string out;
     out.reserve(bytes.size());
     for (unsigned char c : bytes)
-        out.push_back(c < 0x80 ? char16_t(c) : u'?');   // non-ASCII is dropped anyway
+        out.push_back(c < 0x80 ? char16_t(c) : u'?'); // non-ASCII is dropped anyway
     return out;
 }
 
-std::string narrow(const std::u16string &text)
-{
+std::string narrow(const std::u16string &text) {
     return std::string(text.begin(), text.end());
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (argc < 3) {
         std::cerr << "usage: coverage DICTIONARY [--show N] TEXT...\n";
         return 2;
     }
-    if (!orvanta::loadDictionary(argv[1])) {
-        std::cerr << argv[1] << ": cannot be read\n";
+    const orvanta::DictionaryLoad load = orvanta::PronunciationDictionary::load(argv[1]);
+    if (!load.ok()) {
+        std::cerr << argv[1] << ": " << load.error << "\n";
         return 1;
     }
     int show = 0;
-    const orvanta::TranscriptionEngine engine;
+    const orvanta::TranscriptionEngine engine(load.dictionary);
     long tokens = 0, fallback = 0;
     std::map<std::string, long> missing;
     for (int i = 2; i < argc; ++i) {
@@ -55,7 +54,7 @@ int main(int argc, char **argv)
         std::string line;
         // a line is a sentence here: sentence cutting does not change which words exist
         while (std::getline(in, line)) {
-            const std::u16string normal = engine.normalizeSentence(widen(line));
+            const std::u16string normal = orvanta::rules::normalizeSentence(widen(line));
             if (normal.empty())
                 continue;
             std::u16string word;
@@ -82,7 +81,7 @@ int main(int argc, char **argv)
     for (int k = 0; k < show && k < int(worst.size()); ++k)
         std::cout << "  " << worst[k].second << " " << -worst[k].first << "\n";
     std::printf("entries: %zu  word tokens: %ld  without fallback: %ld (%.2f%%)\n",
-                orvanta::dictionarySize(), tokens, tokens - fallback,
+                load.dictionary.size(), tokens, tokens - fallback,
                 tokens ? 100.0 * double(tokens - fallback) / double(tokens) : 0.0);
     return 0;
 }

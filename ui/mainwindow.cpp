@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "engine/cyrillic.h"
 #include "engine/dictionary.h"
+#include "engine/transcription_engine.h"
 #include "ui/website.h"
 
 #include <QDesktopServices>
@@ -103,21 +104,28 @@ void MainWindow::on_btnVocanize_clicked() {
     if (ui->rdbBritish->isChecked()) {
         requested = britishDictionaryPath;
         variant = tr("British");
+        options.variant = orvanta::Variant::British;
     } else if (ui->rdbAmerican->isChecked()) {
         requested = americanDictionaryPath;
         variant = tr("American");
+        options.variant = orvanta::Variant::American;
     }
 
+    // Read afresh on every run, so that an edited file counts at once; with
+    // no variant chosen the last run's dictionary serves again.
     QString unreadable;
     if (!requested.isEmpty()) {
         const QString path = orvanta::locateDataFile(requested);
-        if (!orvanta::loadDictionary(QFile::encodeName(path).toStdString()))
+        orvanta::DictionaryLoad load =
+            orvanta::PronunciationDictionary::load(QFile::encodeName(path).toStdString());
+        if (!load.ok())
             unreadable = path;
+        dictionary = std::move(load.dictionary);
     }
 
-    const QString document =
-        orvanta::buildReadDocument(ui->plainTextEdit->toPlainText(),
-                                   ui->chkTransliterate->isChecked(), ui->rdbBritish->isChecked());
+    const orvanta::TranscriptionEngine engine(dictionary, options);
+    const QString document = orvanta::buildReadDocument(engine, ui->plainTextEdit->toPlainText(),
+                                                        ui->chkTransliterate->isChecked());
     // The HTML tab is to show the document as built, not the editor's own
     // export of it; exporting a long result only to overwrite it would cost a
     // third of the run.

@@ -2,6 +2,8 @@
 // its HTML source view, IPA symbol buttons, and the Format and Help menus.
 #pragma once
 
+#include "engine/dictionary.h"
+#include "engine/transcription_engine.h"
 #include "ui/aboutbox.h"
 
 #include <QMainWindow>
@@ -47,6 +49,9 @@ private:
     AboutBox aboutBox;
     QString britishDictionaryPath;
     QString americanDictionaryPath;
+    // The dictionary and options of the last run.
+    orvanta::PronunciationDictionary dictionary;
+    orvanta::EngineOptions options;
     bool settingRunResult = false;
     // Names the dictionary the last run could not read; empty otherwise.
     QLabel *dictionaryWarning = nullptr;

@@ -1,13 +1,11 @@
 #include "document/document.h"
 #include "engine/dictionary.h"
+#include "engine/transcription_engine.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-using orvanta::buildDocument;
 using orvanta::cutSentences;
 
 const QString header = QStringLiteral("<html>\n<header><style type=\"text/css\">\n"
@@ -24,27 +22,22 @@ QString paragraph(const QString &original, const QString &rendering) {
            rendering + "</span></p>\n\n";
 }
 
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+constexpr char dictionaryText[] = "1\tthe\tDJ\n"
+                                  "2\tbox\tbPks\n"
+                                  "3\tcat\tkxt\n"
+                                  "4\tchurch\tCE:C\n"
+                                  "5\tx\teks\n"
+                                  "6\ty\twaI\n";
 
 // A small dictionary shared by the tests that need real transcriptions.
 class DocumentTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        const QString path = dir.filePath("dict.txt");
-        writeFile(path, "1\tthe\tDJ\n"
-                        "2\tbox\tbPks\n"
-                        "3\tcat\tkxt\n"
-                        "4\tchurch\tCE:C\n"
-                        "5\tx\teks\n"
-                        "6\ty\twaI\n");
-        ASSERT_TRUE(orvanta::loadDictionary(path.toStdString()));
+    QString buildDocument(const QString &text, bool cyrillic) const {
+        return orvanta::buildDocument(engine, text, cyrillic);
     }
-    QTemporaryDir dir;
+    const orvanta::PronunciationDictionary dictionary =
+        orvanta::PronunciationDictionary::fromBytes(dictionaryText);
+    const orvanta::TranscriptionEngine engine{dictionary};
 };
 
 struct CutCase {
@@ -100,7 +93,17 @@ TEST_F(DocumentTest, MarkupInTheTextIsShownNotInterpreted) {
 TEST_F(DocumentTest, CyrillicChangesOnlyTheTranscription) {
     EXPECT_EQ(buildDocument("The church.", true),
               header + paragraph("The church.", QString::fromUtf8("[ЗЗэ чэ:ч]")) + footer);
-    EXPECT_EQ(orvanta::renderSentence("the box", true), QString::fromUtf8("[ЗЗэ бокс]"));
+    EXPECT_EQ(orvanta::renderSentence(engine, "the box", true), QString::fromUtf8("[ЗЗэ бокс]"));
+}
+
+// The forms without an engine read the process-wide dictionary.
+TEST(ProcessWideDocument, ReadsTheLoadedDictionary) {
+    orvanta::loadDictionaryFromBytes(dictionaryText);
+    EXPECT_EQ(orvanta::buildDocument("The box.", false),
+              header + paragraph("The box.", QString::fromUtf8("[ðə bɒks]")) + footer);
+    EXPECT_EQ(orvanta::renderSentence("the cat", false), QString::fromUtf8("[ðə kæt]"));
+    orvanta::loadDictionaryFromBytes("");
+    EXPECT_EQ(orvanta::renderSentence("the cat", false), "[(the) (cat)]");
 }
 
 TEST_F(DocumentTest, SameInputGivesSameDocument) {
@@ -123,7 +126,7 @@ TEST_F(DocumentTest, ReadDocumentTranscribesWhatIsSaidAndShowsWhatIsWritten) {
     };
     for (const ReadCase &row : cases) {
         const QString text = QString::fromUtf8(row.text);
-        EXPECT_EQ(orvanta::buildReadDocument(text, false, true),
+        EXPECT_EQ(orvanta::buildReadDocument(engine, text, false),
                   header +
                       paragraph(text.toHtmlEscaped().replace("&quot;", "\""),
                                 QString::fromUtf8(row.rendering)) +

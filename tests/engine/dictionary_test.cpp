@@ -1,18 +1,19 @@
 #include "engine/dictionary.h"
 #include "engine/transcription_engine.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
+#include <thread>
 
 namespace orvanta {
 namespace {
 
+using test_support::dictionaryOf;
+
 std::string temporaryFile(const std::string &bytes) {
-    const std::string path = ::testing::TempDir() + "orvanta-engine-dictionary-test.txt";
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+    return test_support::writeTemporaryFile("engine-dictionary-test.txt", bytes);
 }
 
 struct Lookup {
@@ -51,22 +52,57 @@ TEST(DictionaryFile, ReadsEntriesAsLaidOut) {
         {"empty word", "0\t\tnQn\n\n", {{u"", u"nQn"}}, 1},
         {"empty file", "", {{u"", u""}}, 0},
     };
-    const TranscriptionEngine engine;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_TRUE(loadDictionary(temporaryFile(c.bytes)));
-        for (int pass = 0; pass < 2; ++pass) {
+        DictionaryLoad load = PronunciationDictionary::load(temporaryFile(c.bytes));
+        ASSERT_TRUE(load.ok()) << load.error;
+        // The in-memory path agrees with the file.
+        const PronunciationDictionary dictionaries[] = {
+            std::move(load.dictionary), PronunciationDictionary::fromBytes(c.bytes)};
+        for (const PronunciationDictionary &dictionary : dictionaries) {
+            const TranscriptionEngine engine(dictionary);
             for (const Lookup &lookup : c.lookups) {
-                EXPECT_EQ(transcriptionOf(lookup.word), lookup.code);
+                EXPECT_EQ(dictionary.transcriptionOf(lookup.word), lookup.code);
                 EXPECT_EQ(engine.hasTranscription(lookup.word), !lookup.code.empty());
             }
-            EXPECT_EQ(dictionarySize(), c.size);
-            loadDictionaryFromBytes(c.bytes); // the in-memory path agrees
+            EXPECT_EQ(dictionary.size(), c.size);
         }
     }
 }
 
-TEST(DictionaryFile, MissingFileEmptiesAndReloadReplaces) {
+TEST(DictionaryFile, LoadSaysWhyAFileCannotBeRead) {
+    const std::string path = temporaryFile("0\tcat\tkxt\n");
+    const struct {
+        const char *name;
+        std::string path;
+        std::string error;
+        std::size_t size;
+    } cases[] = {
+        {"readable file", path, "", 1},
+        {"missing file", path + ".missing", "No such file or directory", 0},
+        {"directory", ::testing::TempDir(), "Is a directory", 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const DictionaryLoad load = PronunciationDictionary::load(c.path);
+        EXPECT_EQ(load.ok(), c.error.empty());
+        EXPECT_EQ(load.error, c.error);
+        EXPECT_EQ(load.dictionary.size(), c.size);
+    }
+}
+
+TEST(DictionaryFile, MovedFromDictionaryIsEmpty) {
+    PronunciationDictionary first = dictionaryOf({{"cat", "kxt"}});
+    const PronunciationDictionary second = std::move(first);
+    EXPECT_EQ(second.transcriptionOf(u"cat"), u"kxt");
+    EXPECT_EQ(first.size(), 0u);
+    EXPECT_FALSE(first.hasTranscription(u"cat"));
+    first = dictionaryOf({{"dog", "dPg"}});
+    EXPECT_EQ(first.transcriptionOf(u"dog"), u"dPg");
+}
+
+// The process-wide dictionary of loadDictionary, read by default engines.
+TEST(ProcessDictionary, MissingFileEmptiesAndReloadReplaces) {
     const std::string path = temporaryFile("0\tcat\tkxt\n0\tdog\tdPg\n");
     ASSERT_TRUE(loadDictionary(path));
     ASSERT_TRUE(loadDictionary(path));
@@ -86,8 +122,7 @@ TEST(DictionaryFile, FindsEveryKeyOfALargeFile) {
     std::string bytes;
     for (int i = 0; i < 50000; ++i)
         bytes += "1\tW" + std::to_string(i) + "\tc" + std::to_string(i % 977) + "\n";
-    PronunciationDictionary dictionary;
-    dictionary.loadDictionaryFromBytes(bytes);
+    const PronunciationDictionary dictionary = PronunciationDictionary::fromBytes(bytes);
     EXPECT_EQ(dictionary.size(), 50000u);
     for (int i = 0; i < 50000; ++i) {
         // Appended rather than "w" + ...: GCC 12 warns (-Wrestrict) on that at -O3.
@@ -116,8 +151,7 @@ TEST(DictionaryFile, FoldsOnlyAsciiCapitals) {
         keys.push_back(key);
         bytes += "x\t" + key + "\tv" + std::to_string(length) + "\n";
     }
-    PronunciationDictionary dictionary;
-    dictionary.loadDictionaryFromBytes(bytes);
+    const PronunciationDictionary dictionary = PronunciationDictionary::fromBytes(bytes);
     for (std::size_t length = 0; length < keys.size(); ++length) {
         std::u16string word;
         for (const char c : keys[length])
@@ -149,8 +183,7 @@ TEST(DictionaryFile, AppendingAgreesWithLookupForEveryFieldLength) {
     }
     bytes += "0\tlast\tno line feed\r";
     entries.emplace_back("last", "no line feed\r");
-    PronunciationDictionary dictionary;
-    dictionary.loadDictionaryFromBytes(bytes);
+    const PronunciationDictionary dictionary = PronunciationDictionary::fromBytes(bytes);
     std::size_t nonEmpty = 0;
     for (const auto &[key, value] : entries) {
         SCOPED_TRACE(std::to_string(key.size()) + " " + std::to_string(value.size()));
@@ -177,6 +210,73 @@ TEST(DictionaryFile, AppendingAgreesWithLookupForEveryFieldLength) {
     EXPECT_TRUE(appendTranscription(u"cat", out));
     EXPECT_FALSE(appendTranscription(u"dog", out));
     EXPECT_EQ(out, u"[k\uFFE6t");
+    EXPECT_EQ(TranscriptionEngine().transcribeWord(u"Cat"), u"k\uFFE6t");
+}
+
+// A user's dictionary is asked first, for whole words and for the stems of
+// the suffix rules; what it lacks, or holds empty, the shipped one answers.
+TEST(LayeredDictionaries, UserEntriesComeFirst) {
+    const PronunciationDictionary shipped =
+        dictionaryOf({{"tomato", "tq'mRtqU"}, {"walk", "wLk"}, {"cat", "kxt"}, {"dog", "dPg"}});
+    const PronunciationDictionary user =
+        dictionaryOf({{"tomato", "tq'meItqU"}, {"walk", "wPk"}, {"dog", ""}, {"zorb", "zLb"}});
+    const TranscriptionEngine layered(shipped, &user);
+    const TranscriptionEngine plain(shipped);
+    const struct {
+        const char *name;
+        std::u16string word, layered, plain;
+    } cases[] = {
+        {"user overrides", u"Tomato", u"tq'meItqU", u"tq'mRtqU"},
+        {"stem from the user", u"walked", u"wPkt", u"wLkt"},
+        {"only shipped", u"cats", u"kxts", u"kxts"},
+        {"empty user entry falls through", u"dog", u"dPg", u"dPg"},
+        {"only the user's", u"zorbs", u"zLbz", u"(zorbs)"},
+        {"in neither", u"xyzzy", u"(xyzzy)", u"(xyzzy)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(layered.transcribeWord(c.word), c.layered);
+        EXPECT_EQ(plain.transcribeWord(c.word), c.plain);
+    }
+    EXPECT_TRUE(layered.hasTranscription(u"zorb"));
+    EXPECT_FALSE(plain.hasTranscription(u"zorb"));
+}
+
+// Two variants' engines live side by side, each reading its own dictionary,
+// from several threads at once.
+TEST(LayeredDictionaries, EnginesOverDifferentDictionariesShareNothing) {
+    const PronunciationDictionary british =
+        dictionaryOf({{"tomato", "tq'mRtqU"}, {"dance", "dRns"}, {"the", "DJ"}});
+    const PronunciationDictionary american =
+        dictionaryOf({{"tomato", "tq'meItoU"}, {"dance", "dxns"}, {"the", "DJ"}});
+    const TranscriptionEngine britishEngine(british, EngineOptions{Variant::British});
+    const TranscriptionEngine americanEngine(american, EngineOptions{Variant::American});
+    EXPECT_EQ(britishEngine.options().variant, Variant::British);
+    EXPECT_EQ(americanEngine.options().variant, Variant::American);
+
+    const std::u16string sentence = u"The tomato dances.";
+    const std::u16string britishResult = britishEngine.transcribeSentence(sentence);
+    const std::u16string americanResult = americanEngine.transcribeSentence(sentence);
+    EXPECT_EQ(britishResult, u"[\u00F0\u0259 t\u0259\u02C8m\u0251\u02D0t\u0259 "
+                             u"\u02C8d\u0251\u02D0ns\u026Az]");
+    EXPECT_EQ(americanResult, u"[\u00F0\u0259 t\u0259\u02C8me\u026Ato \u02C8d\u00E6ns\u026Az]");
+
+    bool agreed[4] = {};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            const TranscriptionEngine &engine = t % 2 ? americanEngine : britishEngine;
+            const std::u16string &expected = t % 2 ? americanResult : britishResult;
+            bool same = true;
+            for (int i = 0; i < 2000; ++i)
+                same = same && engine.transcribeSentence(sentence) == expected;
+            agreed[t] = same;
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    for (int t = 0; t < 4; ++t)
+        EXPECT_TRUE(agreed[t]) << "thread " << t;
 }
 
 } // namespace

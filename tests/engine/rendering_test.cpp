@@ -1,3 +1,4 @@
+#include "engine/internal/rules.h"
 #include "engine/transcription_engine.h"
 
 #include <gtest/gtest.h>
@@ -5,7 +6,10 @@
 namespace orvanta {
 namespace {
 
-const TranscriptionEngine engine;
+using rules::SoundClass;
+
+const PronunciationDictionary noWords;
+const TranscriptionEngine engine(noWords);
 
 TEST(RenderIpa, RendersCodeSymbolBySymbol) {
     const struct {
@@ -46,7 +50,7 @@ TEST(SoundClasses, ClassifyEveryCodeLetter) {
     };
     for (const auto &c : cases) {
         for (const char16_t letter : c.letters)
-            EXPECT_EQ(engine.classifySound(letter), c.sound) << static_cast<char>(letter);
+            EXPECT_EQ(rules::classifySound(letter), c.sound) << static_cast<char>(letter);
     }
 }
 
@@ -62,18 +66,18 @@ TEST(SoundClasses, EndingsFollowTheLastSound) {
         {u')', u"", u""},    {u'\'', u"", u""},   {u']', u"", u""},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(engine.edEnding(c.last), c.ed) << static_cast<char>(c.last);
-        EXPECT_EQ(engine.inflectionEnding(c.last, u"ed"), c.ed);
-        EXPECT_EQ(engine.inflectionEnding(c.last, u"d"), c.ed);
-        EXPECT_EQ(engine.sEnding(c.last), c.s) << static_cast<char>(c.last);
-        EXPECT_EQ(engine.inflectionEnding(c.last, u"es"), c.s);
+        EXPECT_EQ(rules::edEnding(c.last), c.ed) << static_cast<char>(c.last);
+        EXPECT_EQ(rules::inflectionEnding(c.last, u"ed"), c.ed);
+        EXPECT_EQ(rules::inflectionEnding(c.last, u"d"), c.ed);
+        EXPECT_EQ(rules::sEnding(c.last), c.s) << static_cast<char>(c.last);
+        EXPECT_EQ(rules::inflectionEnding(c.last, u"es"), c.s);
         // The remaining suffixes never depend on the stem.
-        EXPECT_EQ(engine.inflectionEnding(c.last, u"ing"), u"IN");
-        EXPECT_EQ(engine.inflectionEnding(c.last, u"ly"), u"li");
-        EXPECT_EQ(engine.inflectionEnding(c.last, u"est"), u"Ist");
-        EXPECT_EQ(engine.inflectionEnding(c.last, u"er"), u"q");
-        EXPECT_EQ(engine.inflectionEnding(c.last, u"e"), u"");
-        EXPECT_EQ(engine.inflectionEnding(c.last, u""), u"");
+        EXPECT_EQ(rules::inflectionEnding(c.last, u"ing"), u"IN");
+        EXPECT_EQ(rules::inflectionEnding(c.last, u"ly"), u"li");
+        EXPECT_EQ(rules::inflectionEnding(c.last, u"est"), u"Ist");
+        EXPECT_EQ(rules::inflectionEnding(c.last, u"er"), u"q");
+        EXPECT_EQ(rules::inflectionEnding(c.last, u"e"), u"");
+        EXPECT_EQ(rules::inflectionEnding(c.last, u""), u"");
     }
 }
 

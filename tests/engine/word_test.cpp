@@ -1,13 +1,14 @@
+#include "engine/internal/rules.h"
 #include "engine/transcription_engine.h"
-#include "test_dictionary.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
 namespace orvanta {
 namespace {
 
+using test_support::dictionaryOf;
 using test_support::Entries;
-using test_support::useDictionary;
 
 struct WordCase {
     const char16_t *word;
@@ -16,9 +17,9 @@ struct WordCase {
 };
 
 void expectTranscriptions(std::initializer_list<WordCase> cases) {
-    const TranscriptionEngine engine;
     for (const WordCase &c : cases) {
-        useDictionary(c.dictionary);
+        const PronunciationDictionary dictionary = dictionaryOf(c.dictionary);
+        const TranscriptionEngine engine(dictionary);
         EXPECT_EQ(engine.transcribeWord(c.word), c.code)
             << "word: " << ::testing::PrintToString(std::u16string(c.word));
     }
@@ -98,10 +99,9 @@ TEST(WordTranscription, UndoneDoubledLetterNeedsAKnownStem) {
 }
 
 TEST(WordTranscription, StressMarkOnlyWhenMissing) {
-    const TranscriptionEngine engine;
-    EXPECT_EQ(engine.ensureStressMark(u"kxt"), u"'kxt");
-    EXPECT_EQ(engine.ensureStressMark(u"\"kx'tx"), u"\"kx'tx");
-    EXPECT_EQ(engine.ensureStressMark(u""), u"'");
+    EXPECT_EQ(rules::ensureStressMark(u"kxt"), u"'kxt");
+    EXPECT_EQ(rules::ensureStressMark(u"\"kx'tx"), u"\"kx'tx");
+    EXPECT_EQ(rules::ensureStressMark(u""), u"'");
 }
 
 } // namespace

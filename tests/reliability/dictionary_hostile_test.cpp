@@ -2,13 +2,13 @@
 // that are not plain files. Each loads what the format says, or nothing,
 // and never brings the program down.
 #include "engine/dictionary.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <random>
@@ -20,20 +20,10 @@
 namespace orvanta {
 namespace {
 
-std::string writeFile(const std::string &bytes) {
-    // The process id keeps two builds' test runs on one machine apart.
-    const std::string path =
-        ::testing::TempDir() + "orvanta-hostile-dictionary-" + std::to_string(getpid()) + ".txt";
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
+using test_support::widen;
 
-std::u16string widen(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
-    for (const char b : bytes)
-        out += static_cast<char16_t>(static_cast<signed char>(b));
-    return out;
+std::string writeFile(const std::string &bytes) {
+    return test_support::writeTemporaryFile("hostile-dictionary.txt", bytes);
 }
 
 // The format read the slow, plain way: lines at LF (a CR before it
@@ -108,13 +98,19 @@ TEST(HostileDictionaryFile, LoadsWhatTheFormatSays) {
         for (const auto &entry : expected)
             present += entry.second.empty() ? 0 : 1;
         const std::string path = writeFile(bytes);
-        // Loaded twice: the second load must give the same dictionary.
+        // Loaded twice in place: the second load, which reuses the first's
+        // memory, must give the same dictionary.
         for (int pass = 0; pass < 2; ++pass) {
             ASSERT_TRUE(loadDictionary(path));
             ASSERT_EQ(dictionarySize(), present);
             for (const auto &[key, code] : expected)
                 ASSERT_EQ(transcriptionOf(key), code);
         }
+        const DictionaryLoad load = PronunciationDictionary::load(path);
+        ASSERT_TRUE(load.ok()) << load.error;
+        ASSERT_EQ(load.dictionary.size(), present);
+        for (const auto &[key, code] : expected)
+            ASSERT_EQ(load.dictionary.transcriptionOf(key), code);
     }
 }
 
@@ -187,6 +183,10 @@ TEST(HostileDictionaryPath, AnythingButAReadableFileLoadsNothing) {
         EXPECT_EQ(loadDictionary(c.path), c.readable);
         EXPECT_EQ(dictionarySize(), 0u);
         EXPECT_FALSE(dictionaryHas(u"cat"));
+        const DictionaryLoad load = PronunciationDictionary::load(c.path);
+        EXPECT_EQ(load.ok(), c.readable);
+        EXPECT_EQ(load.error.empty(), c.readable) << load.error;
+        EXPECT_EQ(load.dictionary.size(), 0u);
     }
 }
 

@@ -4,6 +4,7 @@
 // back in the "original" spans, in order.
 #include "document/document.h"
 #include "engine/dictionary.h"
+#include "engine/transcription_engine.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,9 @@ QStringList originals(const QString &document) {
 }
 
 TEST(HostileText, DocumentKeepsEveryTypedCharacter) {
-    loadDictionaryFromBytes("1\tthe\tDJ\n1\tcat\tkxt\n");
+    const PronunciationDictionary dictionary =
+        PronunciationDictionary::fromBytes("1\tthe\tDJ\n1\tcat\tkxt\n");
+    const TranscriptionEngine engine(dictionary);
     const struct {
         const char *what;
         std::u16string_view text;
@@ -81,7 +84,7 @@ TEST(HostileText, DocumentKeepsEveryTypedCharacter) {
     for (const bool cyrillic : {false, true}) {
         for (const auto &c : cases) {
             SCOPED_TRACE(c.what);
-            const QString document = buildDocument(fromUtf16(c.text), cyrillic);
+            const QString document = buildDocument(engine, fromUtf16(c.text), cyrillic);
             EXPECT_EQ(originals(document), c.sentences);
             EXPECT_EQ(document.count(u"<p>"_qs), c.sentences.size());
         }
@@ -91,7 +94,9 @@ TEST(HostileText, DocumentKeepsEveryTypedCharacter) {
 TEST(HostileText, HugeDelimiterRunsGiveAnEmptyDocument) {
     // Only delimiters, a megabyte of them: no paragraph, no stray text.
     const QString onlyDelimiters = u". ! ? \n"_qs.repeated(1 << 17);
-    EXPECT_EQ(buildDocument(onlyDelimiters, false), documentOpening() + documentClosing());
+    const PronunciationDictionary noWords;
+    EXPECT_EQ(buildDocument(TranscriptionEngine(noWords), onlyDelimiters, false),
+              documentOpening() + documentClosing());
     // One endless "sentence" of marks without white space is one paragraph.
     const QString marks = u".?!"_qs.repeated(1 << 17);
     EXPECT_EQ(cutSentences(marks), QStringList{marks});

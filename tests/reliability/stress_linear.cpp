@@ -8,6 +8,7 @@
 #include "document/document.h"
 #include "engine/cyrillic.h"
 #include "engine/dictionary.h"
+#include "engine/internal/rules.h"
 #include "engine/text.h"
 #include "engine/transcription_engine.h"
 
@@ -67,7 +68,7 @@ void runText(const TextCase &c, double megabytes) {
     std::size_t sink = 0;
 
     report(c.name, "normalizeSentence", megabytes,
-           millisecondsOf([&] { sink += engine.normalizeSentence(text).size(); }));
+           millisecondsOf([&] { sink += orvanta::rules::normalizeSentence(text).size(); }));
     std::u16string transcription;
     report(c.name, "transcribeSentence", megabytes,
            millisecondsOf([&] { transcription = engine.transcribeSentence(text); }));
