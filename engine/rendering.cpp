@@ -1,4 +1,5 @@
 #include "engine/internal/rules.h"
+#include "engine/ipa.h"
 #include "engine/transcription_engine.h"
 
 #include <algorithm>
@@ -110,6 +111,17 @@ void rules::appendIpa(std::u16string_view code, std::u16string &out) {
         }
     }
     out.resize(at + static_cast<std::size_t>(next - begin));
+}
+
+} // namespace orvanta
+
+namespace orvanta {
+
+std::u16string_view ipaSymbolOf(char16_t code) {
+    if (code >= inlineByCode.size())
+        return {};
+    const InlineSymbol &symbol = inlineByCode[code];
+    return {symbol.units, symbol.length};
 }
 
 } // namespace orvanta
