@@ -7,17 +7,23 @@
 #include "engine/cyrillic.h"
 #include "engine/dictionary.h"
 #include "engine/transcription_engine.h"
+#include "ui/pronunciationdialog.h"
+#include "ui/userdictionarydialog.h"
 #include "ui/website.h"
 
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
+
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +44,27 @@ QFont fontAtCursor(const QTextEdit *editor) {
     else
         font.setPointSizeF(QGuiApplication::font().pointSizeF());
     return font;
+}
+
+// The English word at `cursor` (or its selection), or an empty string when
+// the cursor is on something else, such as a transcription: a word left
+// untranscribed appears in parentheses and is taken without them.
+QString englishWordAt(QTextCursor cursor) {
+    if (!cursor.hasSelection())
+        cursor.select(QTextCursor::WordUnderCursor);
+    const QString text = cursor.selectedText().trimmed();
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    const auto isWordCharacter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+               c == u'\'' || c == u'-';
+    };
+    while (first < last && !isWordCharacter(text.at(first)) && !text.at(first).isLetter())
+        ++first;
+    while (last > first && !isWordCharacter(text.at(last - 1)) && !text.at(last - 1).isLetter())
+        --last;
+    const QString word = text.mid(first, last - first);
+    return std::all_of(word.cbegin(), word.cend(), isWordCharacter) ? word : QString();
 }
 
 // What Qt 6 puts into the head of every HTML export.
@@ -78,6 +105,9 @@ MainWindow::MainWindow(QWidget *parent)
     dictionaryWarning->setObjectName(QStringLiteral("dictionaryWarning"));
     dictionaryWarning->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(dictionaryWarning, 1);
+
+    // The result's own menu, with "Set pronunciation…" for the word clicked.
+    ui->textEdit->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
 MainWindow::~MainWindow() {
@@ -228,4 +258,79 @@ void MainWindow::on_textEdit_textChanged() {
     if (const qsizetype at = html.indexOf(charsetDeclaration); at >= 0)
         html.remove(at, charsetDeclaration.size());
     ui->plainTextEdit_2->setPlainText(html);
+}
+
+orvanta::Variant MainWindow::chosenVariant() const {
+    return ui->rdbBritish->isChecked() ? orvanta::Variant::British : orvanta::Variant::American;
+}
+
+QString MainWindow::currentTranscription(orvanta::Variant variant, const QString &key) const {
+    const QString path = orvanta::locateDictionary(
+        variant == orvanta::Variant::British ? britishDictionaryPath : americanDictionaryPath);
+    orvanta::loadDictionary(QFile::encodeName(path).toStdString());
+    const orvanta::TranscriptionEngine engine;
+    const std::u16string code = engine.transcribeWord(key.toStdU16String());
+    if (code.empty() || code.front() == u'(')
+        return {};
+    return QString::fromStdU16String(engine.renderIpa(code));
+}
+
+void MainWindow::setPronunciation(const QString &word) {
+    const orvanta::Variant variant = chosenVariant();
+    auto *dialog = new PronunciationDialog(
+        orvanta::userDictionaryPath(variant),
+        variant == orvanta::Variant::British ? tr("British") : tr("American"),
+        [this, variant](const QString &key) { return currentTranscription(variant, key); }, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWord(word);
+    const QString key = orvanta::userDictionaryKey(word);
+    if (!key.isEmpty())
+        dialog->setIpa(currentTranscription(variant, key));
+    connect(dialog, &QDialog::accepted, this, [this] {
+        statusBar()->showMessage(
+            tr("Pronunciation saved: press Transcribe! to see it in the result."), 10000);
+    });
+    dialog->open();
+}
+
+void MainWindow::on_textEdit_customContextMenuRequested(const QPoint &pos) {
+    // The viewport's point, and the same point in the scrolled document.
+    const QPoint inDocument(pos.x() + ui->textEdit->horizontalScrollBar()->value(),
+                            pos.y() + ui->textEdit->verticalScrollBar()->value());
+    QMenu *menu = ui->textEdit->createStandardContextMenu(inDocument);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+
+    // A right-click does not move the text cursor: take the word under the
+    // mouse, or the selection when the click falls inside it.
+    QTextCursor cursor = ui->textEdit->cursorForPosition(pos);
+    const QTextCursor selection = ui->textEdit->textCursor();
+    if (selection.hasSelection() && cursor.position() >= selection.selectionStart() &&
+        cursor.position() <= selection.selectionEnd())
+        cursor = selection;
+    const QString word = englishWordAt(cursor);
+
+    menu->addSeparator();
+    QAction *const set = menu->addAction(ui->actionSet_pronunciation->text());
+    set->setObjectName(QStringLiteral("actionSet_pronunciation_context"));
+    connect(set, &QAction::triggered, this, [this, word] { setPronunciation(word); });
+    menu->popup(ui->textEdit->viewport()->mapToGlobal(pos));
+}
+
+void MainWindow::on_actionSet_pronunciation_triggered() {
+    setPronunciation(englishWordAt(ui->textEdit->textCursor()));
+}
+
+void MainWindow::on_actionUser_Dictionary_triggered() {
+    if (!userDictionaryDialog) {
+        userDictionaryDialog = new UserDictionaryDialog(
+            chosenVariant(),
+            [this](orvanta::Variant variant, const QString &key) {
+                return currentTranscription(variant, key);
+            },
+            this);
+        userDictionaryDialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    userDictionaryDialog->show();
+    userDictionaryDialog->raise();
+    userDictionaryDialog->activateWindow();
 }

@@ -6,11 +6,15 @@
 #include "engine/transcription_engine.h"
 #include "ui/aboutbox.h"
 
+#include "document/user_dictionary.h"
+
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 class QLabel;
 class QTextCharFormat;
+class UserDictionaryDialog;
 
 namespace Ui {
 class MainWindow;
@@ -41,9 +45,18 @@ private slots:
     void on_actionAbout_triggered();
     void on_actionGo_to_Orvanta_website_triggered();
     void on_textEdit_textChanged();
+    void on_textEdit_customContextMenuRequested(const QPoint &pos);
+    void on_actionSet_pronunciation_triggered();
+    void on_actionUser_Dictionary_triggered();
 
 private:
     void applyCharFormat(const QTextCharFormat &format);
+    orvanta::Variant chosenVariant() const;
+    // The word's transcription in `variant` as a run would make it, in IPA,
+    // or an empty string when the run leaves it untranscribed.
+    QString currentTranscription(orvanta::Variant variant, const QString &key) const;
+    // Opens "Set pronunciation" for `word` (may be empty: the user types it).
+    void setPronunciation(const QString &word);
 
     Ui::MainWindow *ui;
     AboutBox aboutBox;
@@ -55,6 +68,7 @@ private:
     bool settingRunResult = false;
     // Names the dictionary the last run could not read; empty otherwise.
     QLabel *dictionaryWarning = nullptr;
+    QPointer<UserDictionaryDialog> userDictionaryDialog;
 
     // The tests point the run at dictionaries that are certain not to exist.
     friend class MainWindowTest;

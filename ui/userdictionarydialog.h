@@ -1,0 +1,51 @@
+// "User Dictionary": lists the user's own pronunciations of either variant
+// and adds, edits and deletes them.
+#pragma once
+
+#include "document/user_dictionary.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QTableWidgetItem;
+
+namespace Ui {
+class UserDictionaryDialog;
+}
+
+class UserDictionaryDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // The word's transcription in the variant as the program makes it now.
+    using Transcriber = std::function<QString(orvanta::Variant variant, const QString &key)>;
+
+    UserDictionaryDialog(orvanta::Variant variant, Transcriber transcriber,
+                         QWidget *parent = nullptr);
+    ~UserDictionaryDialog() override;
+
+    orvanta::Variant variant() const;
+
+protected:
+    void changeEvent(QEvent *e) override;
+
+private slots:
+    void on_rdbBritish_toggled(bool checked);
+    void on_btnAdd_clicked();
+    void on_btnEdit_clicked();
+    void on_btnDelete_clicked();
+    void on_tableEntries_itemDoubleClicked(QTableWidgetItem *item);
+    void on_tableEntries_itemSelectionChanged();
+
+private:
+    // Re-reads the chosen variant's file into the table.
+    void reload();
+    void edit(const QString &key, const QString &ipa);
+    QString variantName() const;
+    QString path() const;
+    QStringList selectedKeys() const;
+
+    Ui::UserDictionaryDialog *ui;
+    Transcriber transcriber;
+};
