@@ -16,10 +16,6 @@ namespace orvanta {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("UserDictionary", text);
-}
-
 // How a symbol is named to the user: itself, and its code point, since a
 // combining mark or a look-alike letter is hard to tell apart on screen.
 QString describeSymbol(const QString &symbol) {
@@ -31,9 +27,9 @@ QString describeSymbol(const QString &symbol) {
     const QString number =
         QStringLiteral("U+%1").arg(uint(point), 4, 16, QLatin1Char('0')).toUpper();
     if (symbol == QLatin1String("\t"))
-        return tr("a tab (%1)").arg(number);
+        return QCoreApplication::translate("UserDictionary", "a tab (%1)").arg(number);
     if (symbol.at(0).isSpace())
-        return tr("a space (%1)").arg(number);
+        return QCoreApplication::translate("UserDictionary", "a space (%1)").arg(number);
     return QStringLiteral("\u201C%1\u201D (%2)").arg(shown, number);
 }
 
@@ -67,7 +63,7 @@ QString userDictionaryKey(const QString &word, QString *error) {
     QString failure;
     QString key;
     if (trimmed.isEmpty()) {
-        failure = tr("Type the word.");
+        failure = QCoreApplication::translate("UserDictionary", "Type the word.");
     } else {
         for (const QChar c : trimmed) {
             if (isLetterOrDigit(c) || c == u'\'') {
@@ -75,18 +71,22 @@ QString userDictionaryKey(const QString &word, QString *error) {
             } else if (c == u'-') {
                 continue;
             } else if (c.isSpace()) {
-                failure = tr("Type one word: Orvanta looks words up one at a time.");
+                failure = QCoreApplication::translate(
+                    "UserDictionary", "Type one word: Orvanta looks words up one at a time.");
                 break;
             } else {
-                failure = tr("The word holds %1, which Orvanta leaves out of every text: "
-                             "a word can be made of the letters A to Z, digits, apostrophes "
-                             "and hyphens.")
+                failure = QCoreApplication::translate(
+                              "UserDictionary",
+                              "The word holds %1, which Orvanta leaves out of every text: "
+                              "a word can be made of the letters A to Z, digits, apostrophes "
+                              "and hyphens.")
                               .arg(describeSymbol(QString(c)));
                 break;
             }
         }
         if (failure.isEmpty() && key.isEmpty())
-            failure = tr("The word needs a letter or digit.");
+            failure =
+                QCoreApplication::translate("UserDictionary", "The word needs a letter or digit.");
     }
     if (error)
         *error = failure;
@@ -104,12 +104,14 @@ QString pronunciationFromIpa(const QString &ipa, QString *error) {
     const IpaParse parse = parseIpa(text.toStdU16String());
     if (!parse.ok()) {
         const QString symbol = QString::fromStdU16String(parse.refusedSymbol);
-        failure =
-            tr("%1 has no equivalent in Orvanta's transcription.").arg(describeSymbol(symbol));
+        failure = QCoreApplication::translate("UserDictionary",
+                                              "%1 has no equivalent in Orvanta's transcription.")
+                      .arg(describeSymbol(symbol));
         if (!parse.suggestion.empty()) {
-            failure += QLatin1Char(' ') +
-                       tr("Write \u201C%1\u201D instead.")
-                           .arg(QString::fromStdU16String(std::u16string(parse.suggestion)));
+            failure +=
+                QLatin1Char(' ') +
+                QCoreApplication::translate("UserDictionary", "Write \u201C%1\u201D instead.")
+                    .arg(QString::fromStdU16String(std::u16string(parse.suggestion)));
         }
     } else {
         code = QString::fromStdU16String(parse.code);
@@ -117,14 +119,17 @@ QString pronunciationFromIpa(const QString &ipa, QString *error) {
         // sentence; inside a word's transcription they would be misread.
         for (const QChar c : std::as_const(code)) {
             if (c == u'(' || c == u')' || c == u'[' || c == u']') {
-                failure =
-                    tr("%1 cannot be part of a pronunciation.").arg(describeSymbol(QString(c)));
+                failure = QCoreApplication::translate("UserDictionary",
+                                                      "%1 cannot be part of a pronunciation.")
+                              .arg(describeSymbol(QString(c)));
                 break;
             }
         }
         if (failure.isEmpty() &&
             std::none_of(code.cbegin(), code.cend(), [](QChar c) { return c.isLetter(); }))
-            failure = tr("Type the pronunciation in IPA, e.g. \u02C8t\u0283\u025C\u02D0t\u0283.");
+            failure = QCoreApplication::translate(
+                "UserDictionary",
+                "Type the pronunciation in IPA, e.g. \u02C8t\u0283\u025C\u02D0t\u0283.");
     }
     if (error)
         *error = failure;
@@ -151,7 +156,8 @@ bool UserDictionary::load(const QString &path, QString *error) {
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QFileInfo(path).isDir()
-                         ? tr("%1 is a folder.").arg(QDir::toNativeSeparators(path))
+                         ? QCoreApplication::translate("UserDictionary", "%1 is a folder.")
+                               .arg(QDir::toNativeSeparators(path))
                          : file.errorString();
         return false;
     }
@@ -182,7 +188,7 @@ bool UserDictionary::load(const QString &path, QString *error) {
 bool UserDictionary::save(QString *error) const {
     QString failure;
     if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
-        failure = tr("Could not create the folder %1.")
+        failure = QCoreApplication::translate("UserDictionary", "Could not create the folder %1.")
                       .arg(QDir::toNativeSeparators(QFileInfo(path_).absolutePath()));
     } else {
         QSaveFile file(path_);

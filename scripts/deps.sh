@@ -3,7 +3,9 @@
 #   scripts/deps.sh build|test|package|ci|bench|generate
 set -euo pipefail
 
-build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+# qt6-tools-dev and qt6-l10n-tools build the translations; qt6-translations-l10n holds Qt's own.
+build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
+                qt6-translations-l10n libgl-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libbenchmark-dev python3)
 # cpack's Debian generator computes the dependencies with dpkg-shlibdeps (dpkg-dev), finding
 # the binaries with file; the validators check the desktop entry and the AppStream metadata.

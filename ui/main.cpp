@@ -1,8 +1,10 @@
 #include "ui/fonts.h"
 #include "ui/mainwindow.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -13,6 +15,7 @@ int main(int argc, char *argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/64.png")));
 #endif
     orvanta::registerFontSubstitutes();
+    orvanta::installTranslations(app, QLocale());
 
     MainWindow window;
     window.show();
