@@ -265,7 +265,7 @@ orvanta::Variant MainWindow::chosenVariant() const {
 }
 
 QString MainWindow::currentTranscription(orvanta::Variant variant, const QString &key) const {
-    const QString path = orvanta::locateDictionary(
+    const QString path = orvanta::locateDataFile(
         variant == orvanta::Variant::British ? britishDictionaryPath : americanDictionaryPath);
     orvanta::loadDictionary(QFile::encodeName(path).toStdString());
     const orvanta::TranscriptionEngine engine;
