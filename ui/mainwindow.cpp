@@ -278,8 +278,7 @@ QString MainWindow::currentTranscription(orvanta::Variant variant, const QString
 void MainWindow::setPronunciation(const QString &word) {
     const orvanta::Variant variant = chosenVariant();
     auto *dialog = new PronunciationDialog(
-        orvanta::userDictionaryPath(variant),
-        variant == orvanta::Variant::British ? tr("British") : tr("American"),
+        orvanta::userDictionaryPath(variant), variant,
         [this, variant](const QString &key) { return currentTranscription(variant, key); }, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWord(word);

@@ -60,10 +60,10 @@ constexpr int symbolsPerRow = 11;
 
 } // namespace
 
-PronunciationDialog::PronunciationDialog(const QString &dictionaryPath, const QString &variantName,
+PronunciationDialog::PronunciationDialog(const QString &dictionaryPath, orvanta::Variant variant,
                                          Transcriber transcriber, QWidget *parent)
     : QDialog(parent), ui(new Ui::PronunciationDialog), dictionaryPath(dictionaryPath),
-      variantName(variantName), transcriber(std::move(transcriber)) {
+      variant(variant), transcriber(std::move(transcriber)) {
     ui->setupUi(this);
 
     int index = 0;
@@ -135,9 +135,15 @@ void PronunciationDialog::insertIpaSymbol() {
 }
 
 void PronunciationDialog::showLocation() {
-    ui->lblLocation->setText(tr("Saved for %1 pronunciation in %2; it takes precedence over the "
-                                "dictionary Orvanta comes with.")
-                                 .arg(variantName, QDir::toNativeSeparators(dictionaryPath)));
+    const QString where = QDir::toNativeSeparators(dictionaryPath);
+    ui->lblLocation->setText(
+        variant == orvanta::Variant::British
+            ? tr("Saved for British pronunciation in %1; it takes precedence over the "
+                 "dictionary Orvanta comes with.")
+                  .arg(where)
+            : tr("Saved for American pronunciation in %1; it takes precedence over the "
+                 "dictionary Orvanta comes with.")
+                  .arg(where));
 }
 
 void PronunciationDialog::updateCurrent() {

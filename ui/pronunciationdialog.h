@@ -2,6 +2,8 @@
 // it to their own dictionary for the chosen variant.
 #pragma once
 
+#include "document/user_dictionary.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -19,9 +21,9 @@ public:
     // an empty string when it has none.
     using Transcriber = std::function<QString(const QString &key)>;
 
-    // The entry is saved to the user dictionary file `dictionaryPath`;
-    // `variantName` ("British", "American") tells the user which one.
-    PronunciationDialog(const QString &dictionaryPath, const QString &variantName,
+    // The entry is saved to the user dictionary file `dictionaryPath`, which
+    // holds the pronunciations of `variant`.
+    PronunciationDialog(const QString &dictionaryPath, orvanta::Variant variant,
                         Transcriber transcriber, QWidget *parent = nullptr);
     ~PronunciationDialog() override;
 
@@ -53,6 +55,6 @@ private:
 
     Ui::PronunciationDialog *ui;
     QString dictionaryPath;
-    QString variantName;
+    orvanta::Variant variant;
     Transcriber transcriber;
 };

@@ -30,10 +30,6 @@ Variant UserDictionaryDialog::variant() const {
     return ui->rdbBritish->isChecked() ? Variant::British : Variant::American;
 }
 
-QString UserDictionaryDialog::variantName() const {
-    return variant() == Variant::British ? tr("British") : tr("American");
-}
-
 QString UserDictionaryDialog::path() const {
     return orvanta::userDictionaryPath(variant());
 }
@@ -69,8 +65,11 @@ void UserDictionaryDialog::reload() {
         ui->lblLocation->setText(tr("Could not read %1: %2").arg(where, error));
     else if (entries.isEmpty())
         ui->lblLocation->setText(
-            tr("No %1 pronunciations of your own yet; they will be kept in %2.")
-                .arg(variantName(), where));
+            variant() == Variant::British
+                ? tr("No British pronunciations of your own yet; they will be kept in %1.")
+                      .arg(where)
+                : tr("No American pronunciations of your own yet; they will be kept in %1.")
+                      .arg(where));
     else
         ui->lblLocation->setText(tr("Kept in %1.").arg(where));
     ui->btnAdd->setEnabled(read);
@@ -91,7 +90,7 @@ QStringList UserDictionaryDialog::selectedKeys() const {
 void UserDictionaryDialog::edit(const QString &key, const QString &ipa) {
     const Variant chosen = variant();
     PronunciationDialog dialog(
-        path(), variantName(),
+        path(), chosen,
         [this, chosen](const QString &word) {
             return transcriber ? transcriber(chosen, word) : QString();
         },

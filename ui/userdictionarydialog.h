@@ -42,7 +42,6 @@ private:
     // Re-reads the chosen variant's file into the table.
     void reload();
     void edit(const QString &key, const QString &ipa);
-    QString variantName() const;
     QString path() const;
     QStringList selectedKeys() const;
 

@@ -118,7 +118,8 @@ private slots:
         QFETCH(QString, ipa);
         QFETCH(bool, saveable);
         QFETCH(QString, preview);
-        PronunciationDialog dialog(orvanta::userDictionaryPath(Variant::British), "British", {});
+        PronunciationDialog dialog(orvanta::userDictionaryPath(Variant::British), Variant::British,
+                                   {});
         dialog.setWord(word);
         child<QLineEdit>(&dialog, "lineIpa")->clear();
         // As typed: keyClicks cannot send the IPA letters.
@@ -130,7 +131,8 @@ private slots:
     }
 
     void symbolButtonsTypeIntoTheIpaField() {
-        PronunciationDialog dialog(orvanta::userDictionaryPath(Variant::British), "British", {});
+        PronunciationDialog dialog(orvanta::userDictionaryPath(Variant::British), Variant::British,
+                                   {});
         const QList<QPushButton *> buttons =
             child<QWidget>(&dialog, "widgetSymbols")->findChildren<QPushButton *>();
         QStringList symbols;

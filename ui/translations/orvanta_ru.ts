@@ -5,547 +5,547 @@
     <name>AboutBox</name>
     <message>
         <source>About Orvanta</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Orvanta</translation>
     </message>
     <message>
         <source>Orvanta</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta</translation>
     </message>
     <message>
         <source>Version 2.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия 2.1</translation>
     </message>
     <message>
         <source>© The Orvanta authors, GPL-3.0-or-later</source>
-        <translation type="unfinished"></translation>
+        <translation>© Авторы Orvanta, GPL-3.0-or-later</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Orvanta</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta</translation>
     </message>
     <message>
         <source>Regular</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML</translation>
     </message>
     <message>
         <source>British</source>
-        <translation type="unfinished"></translation>
+        <translation>Британский</translation>
     </message>
     <message>
         <source>American</source>
-        <translation type="unfinished"></translation>
+        <translation>Американский</translation>
     </message>
     <message>
         <source>Transliterate (Cyrillic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Транслитерация (кириллица)</translation>
     </message>
     <message>
         <source>Transcribe!</source>
-        <translation type="unfinished"></translation>
+        <translation>Транскрибировать!</translation>
     </message>
     <message>
         <source>eɪ</source>
-        <translation type="unfinished"></translation>
+        <translation>eɪ</translation>
     </message>
     <message>
         <source>aɪ</source>
-        <translation type="unfinished"></translation>
+        <translation>aɪ</translation>
     </message>
     <message>
         <source>ɔɪ</source>
-        <translation type="unfinished"></translation>
+        <translation>ɔɪ</translation>
     </message>
     <message>
         <source>əʊ</source>
-        <translation type="unfinished"></translation>
+        <translation>əʊ</translation>
     </message>
     <message>
         <source>aʊ</source>
-        <translation type="unfinished"></translation>
+        <translation>aʊ</translation>
     </message>
     <message>
         <source>ɪə</source>
-        <translation type="unfinished"></translation>
+        <translation>ɪə</translation>
     </message>
     <message>
         <source>eə</source>
-        <translation type="unfinished"></translation>
+        <translation>eə</translation>
     </message>
     <message>
         <source>ʊə</source>
-        <translation type="unfinished"></translation>
+        <translation>ʊə</translation>
     </message>
     <message>
         <source>θ</source>
-        <translation type="unfinished"></translation>
+        <translation>θ</translation>
     </message>
     <message>
         <source>ð</source>
-        <translation type="unfinished"></translation>
+        <translation>ð</translation>
     </message>
     <message>
         <source>ʃ</source>
-        <translation type="unfinished"></translation>
+        <translation>ʃ</translation>
     </message>
     <message>
         <source>ʒ</source>
-        <translation type="unfinished"></translation>
+        <translation>ʒ</translation>
     </message>
     <message>
         <source>tʃ</source>
-        <translation type="unfinished"></translation>
+        <translation>tʃ</translation>
     </message>
     <message>
         <source>dʒ</source>
-        <translation type="unfinished"></translation>
+        <translation>dʒ</translation>
     </message>
     <message>
         <source>ŋ</source>
-        <translation type="unfinished"></translation>
+        <translation>ŋ</translation>
     </message>
     <message>
         <source>ɪ</source>
-        <translation type="unfinished"></translation>
+        <translation>ɪ</translation>
     </message>
     <message>
         <source>æ</source>
-        <translation type="unfinished"></translation>
+        <translation>æ</translation>
     </message>
     <message>
         <source>ɒ</source>
-        <translation type="unfinished"></translation>
+        <translation>ɒ</translation>
     </message>
     <message>
         <source>ʌ</source>
-        <translation type="unfinished"></translation>
+        <translation>ʌ</translation>
     </message>
     <message>
         <source>ʊ</source>
-        <translation type="unfinished"></translation>
+        <translation>ʊ</translation>
     </message>
     <message>
         <source>ə</source>
-        <translation type="unfinished"></translation>
+        <translation>ə</translation>
     </message>
     <message>
         <source>iː</source>
-        <translation type="unfinished"></translation>
+        <translation>iː</translation>
     </message>
     <message>
         <source>ɑː</source>
-        <translation type="unfinished"></translation>
+        <translation>ɑː</translation>
     </message>
     <message>
         <source>ɔː</source>
-        <translation type="unfinished"></translation>
+        <translation>ɔː</translation>
     </message>
     <message>
         <source>uː</source>
-        <translation type="unfinished"></translation>
+        <translation>uː</translation>
     </message>
     <message>
         <source>ɜː</source>
-        <translation type="unfinished"></translation>
+        <translation>ɜː</translation>
     </message>
     <message>
         <source>ˈ</source>
-        <translation type="unfinished"></translation>
+        <translation>ˈ</translation>
     </message>
     <message>
         <source>ˌ</source>
-        <translation type="unfinished"></translation>
+        <translation>ˌ</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Формат</translation>
     </message>
     <message>
         <source>&amp;Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Словарь</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>Go to Orvanta website</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейти на сайт Orvanta</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Полужирный</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+B</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Курсив</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+I</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Подчёркнутый</translation>
     </message>
     <message>
         <source>Ctrl+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+U</translation>
     </message>
     <message>
         <source>Bigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Крупнее</translation>
     </message>
     <message>
         <source>Ctrl++</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl++</translation>
     </message>
     <message>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Мельче</translation>
     </message>
     <message>
         <source>Ctrl+-</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+-</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Увеличить масштаб</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Уменьшить масштаб</translation>
     </message>
     <message>
         <source>Set &amp;pronunciation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать &amp;произношение…</translation>
     </message>
     <message>
         <source>Set how the word at the cursor is transcribed</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать транскрипцию слова под курсором</translation>
     </message>
     <message>
         <source>&amp;User Dictionary…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пользовательский словарь…</translation>
     </message>
     <message>
         <source>Enter your text here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите здесь текст на английском языке.</translation>
     </message>
     <message>
         <source>Could not read the %1 dictionary &quot;%2&quot;: words are shown untranscribed, in parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать словарь «%2» (%1): слова показаны без транскрипции, в скобках.</translation>
     </message>
     <message>
         <source>Pronunciation saved: press Transcribe! to see it in the result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Произношение сохранено: нажмите «Транскрибировать!», чтобы увидеть его в результате.</translation>
     </message>
 </context>
 <context>
     <name>PronunciationDialog</name>
     <message>
         <source>Set Pronunciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Произношение слова</translation>
     </message>
     <message>
         <source>&amp;Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Слово:</translation>
     </message>
     <message>
         <source>Now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сейчас:</translation>
     </message>
     <message>
         <source>&amp;IPA:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;МФА:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Так будет:</translation>
     </message>
     <message>
         <source>θ as in “thin”</source>
-        <translation type="unfinished"></translation>
+        <translation>θ как в «thin»</translation>
     </message>
     <message>
         <source>ð as in “this”</source>
-        <translation type="unfinished"></translation>
+        <translation>ð как в «this»</translation>
     </message>
     <message>
         <source>ʃ as in “ship”</source>
-        <translation type="unfinished"></translation>
+        <translation>ʃ как в «ship»</translation>
     </message>
     <message>
         <source>ʒ as in “measure”</source>
-        <translation type="unfinished"></translation>
+        <translation>ʒ как в «measure»</translation>
     </message>
     <message>
         <source>tʃ as in “chin”</source>
-        <translation type="unfinished"></translation>
+        <translation>tʃ как в «chin»</translation>
     </message>
     <message>
         <source>dʒ as in “jam”</source>
-        <translation type="unfinished"></translation>
+        <translation>dʒ как в «jam»</translation>
     </message>
     <message>
         <source>ŋ as in “sing”</source>
-        <translation type="unfinished"></translation>
+        <translation>ŋ как в «sing»</translation>
     </message>
     <message>
         <source>ɡ as in “go”</source>
-        <translation type="unfinished"></translation>
+        <translation>ɡ как в «go»</translation>
     </message>
     <message>
         <source>ɪ as in “kit”</source>
-        <translation type="unfinished"></translation>
+        <translation>ɪ как в «kit»</translation>
     </message>
     <message>
         <source>e as in “dress”</source>
-        <translation type="unfinished"></translation>
+        <translation>e как в «dress»</translation>
     </message>
     <message>
         <source>æ as in “trap”</source>
-        <translation type="unfinished"></translation>
+        <translation>æ как в «trap»</translation>
     </message>
     <message>
         <source>ɒ as in British “lot”</source>
-        <translation type="unfinished"></translation>
+        <translation>ɒ как в британском «lot»</translation>
     </message>
     <message>
         <source>ʌ as in “strut”</source>
-        <translation type="unfinished"></translation>
+        <translation>ʌ как в «strut»</translation>
     </message>
     <message>
         <source>ʊ as in “foot”</source>
-        <translation type="unfinished"></translation>
+        <translation>ʊ как в «foot»</translation>
     </message>
     <message>
         <source>ə as in “about”</source>
-        <translation type="unfinished"></translation>
+        <translation>ə как в «about»</translation>
     </message>
     <message>
         <source>i as in “happy”</source>
-        <translation type="unfinished"></translation>
+        <translation>i как в «happy»</translation>
     </message>
     <message>
         <source>iː as in “fleece”</source>
-        <translation type="unfinished"></translation>
+        <translation>iː как в «fleece»</translation>
     </message>
     <message>
         <source>ɑː as in “palm”</source>
-        <translation type="unfinished"></translation>
+        <translation>ɑː как в «palm»</translation>
     </message>
     <message>
         <source>ɔː as in “thought”</source>
-        <translation type="unfinished"></translation>
+        <translation>ɔː как в «thought»</translation>
     </message>
     <message>
         <source>uː as in “goose”</source>
-        <translation type="unfinished"></translation>
+        <translation>uː как в «goose»</translation>
     </message>
     <message>
         <source>ɜː as in “nurse”</source>
-        <translation type="unfinished"></translation>
+        <translation>ɜː как в «nurse»</translation>
     </message>
     <message>
         <source>eɪ as in “face”</source>
-        <translation type="unfinished"></translation>
+        <translation>eɪ как в «face»</translation>
     </message>
     <message>
         <source>aɪ as in “price”</source>
-        <translation type="unfinished"></translation>
+        <translation>aɪ как в «price»</translation>
     </message>
     <message>
         <source>ɔɪ as in “choice”</source>
-        <translation type="unfinished"></translation>
+        <translation>ɔɪ как в «choice»</translation>
     </message>
     <message>
         <source>əʊ as in British “goat”</source>
-        <translation type="unfinished"></translation>
+        <translation>əʊ как в британском «goat»</translation>
     </message>
     <message>
         <source>oʊ as in American “goat”</source>
-        <translation type="unfinished"></translation>
+        <translation>oʊ как в американском «goat»</translation>
     </message>
     <message>
         <source>aʊ as in “mouth”</source>
-        <translation type="unfinished"></translation>
+        <translation>aʊ как в «mouth»</translation>
     </message>
     <message>
         <source>ɪə as in British “near”</source>
-        <translation type="unfinished"></translation>
+        <translation>ɪə как в британском «near»</translation>
     </message>
     <message>
         <source>eə as in British “square”</source>
-        <translation type="unfinished"></translation>
+        <translation>eə как в британском «square»</translation>
     </message>
     <message>
         <source>ʊə as in British “cure”</source>
-        <translation type="unfinished"></translation>
+        <translation>ʊə как в британском «cure»</translation>
     </message>
     <message>
         <source>ˈ primary stress, before the stressed syllable</source>
-        <translation type="unfinished"></translation>
+        <translation>ˈ основное ударение, перед ударным слогом</translation>
     </message>
     <message>
         <source>ˌ secondary stress, before the syllable</source>
-        <translation type="unfinished"></translation>
+        <translation>ˌ второстепенное ударение, перед слогом</translation>
     </message>
     <message>
         <source>ː length mark, after a vowel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saved for %1 pronunciation in %2; it takes precedence over the dictionary Orvanta comes with.</source>
-        <translation type="unfinished"></translation>
+        <translation>ː знак долготы, после гласного</translation>
     </message>
     <message>
         <source>(not transcribed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(без транскрипции)</translation>
     </message>
     <message>
         <source>Could not read your dictionary %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать ваш словарь %1: %2</translation>
     </message>
     <message>
         <source>Could not save your dictionary %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить ваш словарь %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved for British pronunciation in %1; it takes precedence over the dictionary Orvanta comes with.</source>
+        <translation>Сохраняется для британского произношения в %1 и имеет приоритет над словарём, поставляемым с Orvanta.</translation>
+    </message>
+    <message>
+        <source>Saved for American pronunciation in %1; it takes precedence over the dictionary Orvanta comes with.</source>
+        <translation>Сохраняется для американского произношения в %1 и имеет приоритет над словарём, поставляемым с Orvanta.</translation>
     </message>
 </context>
 <context>
     <name>UserDictionary</name>
     <message>
         <source>a tab (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>табуляцию (%1)</translation>
     </message>
     <message>
         <source>a space (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>пробел (%1)</translation>
     </message>
     <message>
         <source>Type the word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите слово.</translation>
     </message>
     <message>
         <source>Type one word: Orvanta looks words up one at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите одно слово: Orvanta ищет слова по одному.</translation>
     </message>
     <message>
         <source>The word holds %1, which Orvanta leaves out of every text: a word can be made of the letters A to Z, digits, apostrophes and hyphens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово содержит %1, а Orvanta удаляет этот знак из любого текста: слово может состоять из букв от A до Z, цифр, апострофов и дефисов.</translation>
     </message>
     <message>
         <source>The word needs a letter or digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>В слове должна быть хотя бы одна буква или цифра.</translation>
     </message>
     <message>
         <source>%1 has no equivalent in Orvanta&apos;s transcription.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для символа %1 нет соответствия в транскрипции Orvanta.</translation>
     </message>
     <message>
         <source>Write “%1” instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пишите вместо него «%1».</translation>
     </message>
     <message>
         <source>%1 cannot be part of a pronunciation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Символ %1 не может входить в произношение.</translation>
     </message>
     <message>
         <source>Type the pronunciation in IPA, e.g. ˈtʃɜːtʃ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите произношение знаками МФА, например ˈtʃɜːtʃ.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — это папка.</translation>
     </message>
     <message>
         <source>Could not create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать папку %1.</translation>
     </message>
 </context>
 <context>
     <name>UserDictionaryDialog</name>
     <message>
         <source>User Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользовательский словарь</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Британский</translation>
     </message>
     <message>
         <source>A&amp;merican</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Американский</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово</translation>
     </message>
     <message>
         <source>Pronunciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Произношение</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить…</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изменить…</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>British</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>American</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No %1 pronunciations of your own yet; they will be kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать %1: %2</translation>
     </message>
     <message>
         <source>Kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Хранится в %1.</translation>
     </message>
     <message>
         <source>Delete your pronunciation of “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить ваше произношение слова «%1»?</translation>
     </message>
     <message numerus="yes">
         <source>Delete your pronunciations of %n words?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Удалить ваши произношения %n слова?</numerusform>
+            <numerusform>Удалить ваши произношения %n слов?</numerusform>
+            <numerusform>Удалить ваши произношения %n слов?</numerusform>
         </translation>
     </message>
     <message>
         <source>Could not change %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось изменить %1: %2</translation>
+    </message>
+    <message>
+        <source>No British pronunciations of your own yet; they will be kept in %1.</source>
+        <translation>Своих британских произношений пока нет; они будут храниться в %1.</translation>
+    </message>
+    <message>
+        <source>No American pronunciations of your own yet; they will be kept in %1.</source>
+        <translation>Своих американских произношений пока нет; они будут храниться в %1.</translation>
     </message>
 </context>
 </TS>
