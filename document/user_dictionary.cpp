@@ -58,6 +58,20 @@ QString userDictionaryPath(Variant variant) {
                                               : QStringLiteral("user-american.txt"));
 }
 
+std::optional<PronunciationDictionary> loadUserLayer(const QString &path, QString *error) {
+    if (error)
+        error->clear();
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    DictionaryLoad load = PronunciationDictionary::load(QFile::encodeName(path).toStdString());
+    if (!load.ok()) {
+        if (error)
+            *error = QString::fromLocal8Bit(load.error);
+        return std::nullopt;
+    }
+    return std::move(load.dictionary);
+}
+
 QString userDictionaryKey(const QString &word, QString *error) {
     const QString trimmed = word.trimmed();
     QString failure;

@@ -3,13 +3,16 @@
 // code per line), consulted before the shipped dictionary.
 #pragma once
 
+#include "engine/dictionary.h"
+#include "engine/transcription_engine.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-namespace orvanta {
+#include <optional>
 
-enum class Variant { British, American };
+namespace orvanta {
 
 // The folder that holds the user's files, e.g. ~/.local/share/orvanta. The
 // window and orvanta-transcribe are different programs and must find the
@@ -17,6 +20,11 @@ enum class Variant { British, American };
 QString userDataFolder();
 // userDataFolder() + "/user-british.txt" or "/user-american.txt".
 QString userDictionaryPath(Variant variant);
+
+// The user dictionary at `path` as an engine's user layer: nothing when the
+// file does not exist (the user has set no pronunciation yet); nothing, with
+// `error` saying why, when it exists but cannot be read.
+std::optional<PronunciationDictionary> loadUserLayer(const QString &path, QString *error = nullptr);
 
 // The key under which `word` is looked up, as a sentence's word is: A-Z
 // folded, hyphens dropped (the text normaliser drops them too). Empty, with

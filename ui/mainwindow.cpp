@@ -12,6 +12,7 @@
 #include "ui/website.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -152,8 +153,15 @@ void MainWindow::on_btnVocanize_clicked() {
             unreadable = path;
         dictionary = std::move(load.dictionary);
     }
+    // The user's own pronunciations are read afresh too: they may have been
+    // edited since, here or in a text editor.
+    QString userError;
+    const QString userPath = orvanta::userDictionaryPath(options.variant);
+    if (!requested.isEmpty())
+        userDictionary = orvanta::loadUserLayer(userPath, &userError);
 
-    const orvanta::TranscriptionEngine engine(dictionary, options);
+    const orvanta::TranscriptionEngine engine(dictionary,
+                                              userDictionary ? &*userDictionary : nullptr, options);
     const QString document = orvanta::buildReadDocument(engine, ui->plainTextEdit->toPlainText(),
                                                         ui->chkTransliterate->isChecked());
     // The HTML tab is to show the document as built, not the editor's own
@@ -166,13 +174,18 @@ void MainWindow::on_btnVocanize_clicked() {
 
     // Without its dictionary every word comes back in parentheses, which looks
     // like a result unless the user is told why.
-    if (unreadable.isEmpty()) {
-        dictionaryWarning->clear();
-    } else {
+    if (!unreadable.isEmpty()) {
         dictionaryWarning->setText(
             tr("Could not read the %1 dictionary \"%2\": words are shown untranscribed, in "
                "parentheses.")
                 .arg(variant, unreadable));
+    } else if (!userError.isEmpty()) {
+        dictionaryWarning->setText(
+            tr("Could not read your own pronunciations \"%1\" (%2): the shipped dictionary "
+               "was used alone.")
+                .arg(QDir::toNativeSeparators(userPath), userError));
+    } else {
+        dictionaryWarning->clear();
     }
 }
 
@@ -264,27 +277,38 @@ orvanta::Variant MainWindow::chosenVariant() const {
     return ui->rdbBritish->isChecked() ? orvanta::Variant::British : orvanta::Variant::American;
 }
 
-QString MainWindow::currentTranscription(orvanta::Variant variant, const QString &key) const {
+PronunciationDialog::Transcriber MainWindow::transcriberFor(orvanta::Variant variant) const {
+    struct Dictionaries {
+        orvanta::PronunciationDictionary shipped;
+        std::optional<orvanta::PronunciationDictionary> user;
+    };
+    auto dictionaries = std::make_shared<Dictionaries>();
     const QString path = orvanta::locateDataFile(
         variant == orvanta::Variant::British ? britishDictionaryPath : americanDictionaryPath);
-    orvanta::loadDictionary(QFile::encodeName(path).toStdString());
-    const orvanta::TranscriptionEngine engine;
-    const std::u16string code = engine.transcribeWord(key.toStdU16String());
-    if (code.empty() || code.front() == u'(')
-        return {};
-    return QString::fromStdU16String(engine.renderIpa(code));
+    dictionaries->shipped =
+        orvanta::PronunciationDictionary::load(QFile::encodeName(path).toStdString()).dictionary;
+    dictionaries->user = orvanta::loadUserLayer(orvanta::userDictionaryPath(variant));
+    return [dictionaries, variant](const QString &key) {
+        const orvanta::TranscriptionEngine engine(
+            dictionaries->shipped, dictionaries->user ? &*dictionaries->user : nullptr,
+            orvanta::EngineOptions{variant});
+        const std::u16string code = engine.transcribeWord(key.toStdU16String());
+        if (code.empty() || code.front() == u'(')
+            return QString();
+        return QString::fromStdU16String(engine.renderIpa(code));
+    };
 }
 
 void MainWindow::setPronunciation(const QString &word) {
     const orvanta::Variant variant = chosenVariant();
-    auto *dialog = new PronunciationDialog(
-        orvanta::userDictionaryPath(variant), variant,
-        [this, variant](const QString &key) { return currentTranscription(variant, key); }, this);
+    const PronunciationDialog::Transcriber transcriber = transcriberFor(variant);
+    auto *dialog =
+        new PronunciationDialog(orvanta::userDictionaryPath(variant), variant, transcriber, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWord(word);
     const QString key = orvanta::userDictionaryKey(word);
     if (!key.isEmpty())
-        dialog->setIpa(currentTranscription(variant, key));
+        dialog->setIpa(transcriber(key));
     connect(dialog, &QDialog::accepted, this, [this] {
         statusBar()->showMessage(
             tr("Pronunciation saved: press Transcribe! to see it in the result."), 10000);
@@ -322,10 +346,7 @@ void MainWindow::on_actionSet_pronunciation_triggered() {
 void MainWindow::on_actionUser_Dictionary_triggered() {
     if (!userDictionaryDialog) {
         userDictionaryDialog = new UserDictionaryDialog(
-            chosenVariant(),
-            [this](orvanta::Variant variant, const QString &key) {
-                return currentTranscription(variant, key);
-            },
+            chosenVariant(), [this](orvanta::Variant variant) { return transcriberFor(variant); },
             this);
         userDictionaryDialog->setAttribute(Qt::WA_DeleteOnClose);
     }

@@ -7,14 +7,18 @@
 #include "ui/aboutbox.h"
 
 #include "document/user_dictionary.h"
+#include "ui/pronunciationdialog.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
+class UserDictionaryDialog;
+
 class QLabel;
 class QTextCharFormat;
-class UserDictionaryDialog;
 
 namespace Ui {
 class MainWindow;
@@ -52,9 +56,10 @@ private slots:
 private:
     void applyCharFormat(const QTextCharFormat &format);
     orvanta::Variant chosenVariant() const;
-    // The word's transcription in `variant` as a run would make it, in IPA,
-    // or an empty string when the run leaves it untranscribed.
-    QString currentTranscription(orvanta::Variant variant, const QString &key) const;
+    // Gives a word's transcription in `variant` as a run would make it, in
+    // IPA, or an empty string when the run leaves it untranscribed. The
+    // dictionaries are read once, when it is made.
+    PronunciationDialog::Transcriber transcriberFor(orvanta::Variant variant) const;
     // Opens "Set pronunciation" for `word` (may be empty: the user types it).
     void setPronunciation(const QString &word);
 
@@ -64,6 +69,8 @@ private:
     QString americanDictionaryPath;
     // The dictionary and options of the last run.
     orvanta::PronunciationDictionary dictionary;
+    // The user's own pronunciations of the run's variant, looked up first.
+    std::optional<orvanta::PronunciationDictionary> userDictionary;
     orvanta::EngineOptions options;
     bool settingRunResult = false;
     // Names the dictionary the last run could not read; empty otherwise.

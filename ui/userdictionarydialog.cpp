@@ -10,9 +10,9 @@
 
 using orvanta::Variant;
 
-UserDictionaryDialog::UserDictionaryDialog(Variant variant, Transcriber transcriber,
+UserDictionaryDialog::UserDictionaryDialog(Variant variant, TranscriberFactory transcriberFor,
                                            QWidget *parent)
-    : QDialog(parent), ui(new Ui::UserDictionaryDialog), transcriber(std::move(transcriber)) {
+    : QDialog(parent), ui(new Ui::UserDictionaryDialog), transcriberFor(std::move(transcriberFor)) {
     ui->setupUi(this);
     ui->tableEntries->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     if (variant == Variant::British)
@@ -91,10 +91,7 @@ void UserDictionaryDialog::edit(const QString &key, const QString &ipa) {
     const Variant chosen = variant();
     PronunciationDialog dialog(
         path(), chosen,
-        [this, chosen](const QString &word) {
-            return transcriber ? transcriber(chosen, word) : QString();
-        },
-        this);
+        transcriberFor ? transcriberFor(chosen) : PronunciationDialog::Transcriber(), this);
     dialog.setWord(key);
     dialog.setIpa(ipa);
     if (dialog.exec() != QDialog::Accepted)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "document/user_dictionary.h"
+#include "ui/pronunciationdialog.h"
 
 #include <QDialog>
 
@@ -18,10 +19,11 @@ class UserDictionaryDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // The word's transcription in the variant as the program makes it now.
-    using Transcriber = std::function<QString(orvanta::Variant variant, const QString &key)>;
+    // Makes what tells the pronunciation dialog how the program transcribes
+    // a word now, in the given variant.
+    using TranscriberFactory = std::function<PronunciationDialog::Transcriber(orvanta::Variant)>;
 
-    UserDictionaryDialog(orvanta::Variant variant, Transcriber transcriber,
+    UserDictionaryDialog(orvanta::Variant variant, TranscriberFactory transcriberFor,
                          QWidget *parent = nullptr);
     ~UserDictionaryDialog() override;
 
@@ -46,5 +48,5 @@ private:
     QStringList selectedKeys() const;
 
     Ui::UserDictionaryDialog *ui;
-    Transcriber transcriber;
+    TranscriberFactory transcriberFor;
 };

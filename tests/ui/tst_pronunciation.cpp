@@ -157,8 +157,8 @@ private slots:
         QTest::addColumn<bool>("british");
         QTest::addColumn<QString>("shipped");
         QTest::addColumn<QString>("own");
-        QTest::newRow("British") << true << u"[kæt]"_qs << u"[ˈkɒt]"_qs;
-        QTest::newRow("American") << false << u"[kɑːt]"_qs << u"[ˈkɒt]"_qs;
+        QTest::newRow("British") << true << u"[kæt]"_qs << u"[ˈkɒt ˈkɒts]"_qs;
+        QTest::newRow("American") << false << u"[kɑːt]"_qs << u"[ˈkɒt ˈkɒts]"_qs;
     }
     void userEntryTakesPrecedenceInTheRun() {
         QFETCH(bool, british);
@@ -167,9 +167,20 @@ private slots:
         QVERIFY(transcribe("cat", british).contains(shipped));
         const Variant variant = british ? Variant::British : Variant::American;
         writeFile(orvanta::userDictionaryPath(variant), "1\tcat\t'kPt\n");
-        QVERIFY(transcribe("Cat", british).contains(own));
+        // The suffix rules build on it as on a shipped entry.
+        QVERIFY(transcribe("Cat cats", british).contains(own));
         // The other variant's file is not read.
         QVERIFY(transcribe("cat", !british).contains(british ? u"[kɑːt]"_qs : u"[kæt]"_qs));
+    }
+
+    void unreadableOwnDictionaryIsReported() {
+        QVERIFY(QDir().mkpath(orvanta::userDictionaryPath(Variant::British)));
+        QVERIFY(transcribe("cat", true).contains(u"[kæt]"_qs));
+        const auto *warning = window->findChild<QLabel *>("dictionaryWarning");
+        QVERIFY(warning);
+        QVERIFY2(warning->text().contains("user-british.txt"), qPrintable(warning->text()));
+        transcribe("cat", false);
+        QVERIFY(warning->text().isEmpty());
     }
 
     void setPronunciationFromTheResult() {
