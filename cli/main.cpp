@@ -2,6 +2,7 @@
 #include "cli/utf8_decoder.h"
 #include "document/data_location.h"
 #include "document/document.h"
+#include "document/user_dictionary.h"
 #include "engine/cyrillic.h"
 #include "engine/dictionary.h"
 #include "engine/sentence_cutter.h"
@@ -9,12 +10,14 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,12 +36,15 @@ struct Options {
     bool literal = false;
     Format format = Format::Lines;
     QString dictionary; // empty: the bundled one of the chosen variant
+    // The user's own pronunciations, looked up first; empty: the window's
+    // file of the chosen variant, if the user has one.
+    QString userDictionary;
     QStringList inputs; // empty: standard input; "-" also means it
 };
 
 const char usageText[] =
-    "Usage: orvanta-transcribe [-b|--british | -a|--american] [-d|--dictionary FILE] "
-    "[-c|--cyrillic] [--literal]\n"
+    "Usage: orvanta-transcribe [-b|--british | -a|--american] [-d|--dictionary FILE]\n"
+    "                          [--user-dictionary FILE] [-c|--cyrillic] [--literal]\n"
     "                          [-f|--format lines|html|tsv] [FILE...]\n";
 
 const char helpText[] =
@@ -49,6 +55,12 @@ const char helpText[] =
     "  -b, --british          British pronunciation\n"
     "  -d, --dictionary FILE  read the pronunciations from FILE instead of the bundled\n"
     "                         dictionary\n"
+    "      --user-dictionary FILE\n"
+    "                         look words up in FILE (same format) before the dictionary;\n"
+    "                         without it, your own pronunciations of the chosen variant\n"
+    "                         come first, which the window keeps in the folder\n"
+    "                         %1\n"
+    "                         (user-british.txt, user-american.txt); /dev/null for none\n"
     "  -c, --cyrillic         spell the sounds in Cyrillic letters instead of IPA\n"
     "      --literal          transcribe the words as written: no reading of numbers,\n"
     "                         abbreviations, symbols or letters\n"
@@ -88,12 +100,14 @@ Options parseOptions(const QStringList &arguments) {
     const QCommandLineOption british({"b", "british"}, {});
     const QCommandLineOption american({"a", "american"}, {});
     const QCommandLineOption dictionary({"d", "dictionary"}, {}, "FILE");
+    const QCommandLineOption userDictionary(QStringLiteral("user-dictionary"), {}, "FILE");
     const QCommandLineOption cyrillic({"c", "cyrillic"}, {});
     const QCommandLineOption literal(QStringLiteral("literal"), {});
     const QCommandLineOption format({"f", "format"}, {}, "FORMAT");
     const QCommandLineOption help({"h", "help"}, {});
     const QCommandLineOption version(QStringLiteral("version"), {});
-    parser.addOptions({british, american, dictionary, cyrillic, literal, format, help, version});
+    parser.addOptions(
+        {british, american, dictionary, userDictionary, cyrillic, literal, format, help, version});
     parser.addPositionalArgument("FILE", {}, "[FILE...]");
 
     if (!parser.parse(arguments))
@@ -101,7 +115,11 @@ Options parseOptions(const QStringList &arguments) {
     if (parser.isSet(help)) {
         std::fputs(usageText, stdout);
         std::fputc('\n', stdout);
-        std::fputs(helpText, stdout);
+        std::fputs(QString::fromUtf8(helpText)
+                       .arg(QDir::toNativeSeparators(userDataFolder()))
+                       .toLocal8Bit()
+                       .constData(),
+                   stdout);
         std::exit(0);
     }
     if (parser.isSet(version)) {
@@ -118,6 +136,9 @@ Options parseOptions(const QStringList &arguments) {
     options.dictionary = parser.value(dictionary);
     if (parser.isSet(dictionary) && options.dictionary.isEmpty())
         failUsage(QStringLiteral("--dictionary needs a file name"));
+    options.userDictionary = parser.value(userDictionary);
+    if (parser.isSet(userDictionary) && options.userDictionary.isEmpty())
+        failUsage(QStringLiteral("--user-dictionary needs a file name"));
     if (parser.isSet(format)) {
         const QString name = parser.value(format);
         if (name == QLatin1String("lines"))
@@ -157,9 +178,14 @@ bool openInput(QFile &file, const QString &input, QString &reason) {
     return false;
 }
 
-// Checks every input and loads the dictionary before anything is written,
+struct Dictionaries {
+    PronunciationDictionary shipped;
+    std::optional<PronunciationDictionary> user;
+};
+
+// Checks every input and loads the dictionaries before anything is written,
 // so that a mistyped name leaves no half-written output behind.
-PronunciationDictionary prepare(const Options &options) {
+Dictionaries prepare(const Options &options) {
     for (const QString &input : options.inputs) {
         if (input == QLatin1String("-"))
             continue;
@@ -181,7 +207,31 @@ PronunciationDictionary prepare(const Options &options) {
     DictionaryLoad load = PronunciationDictionary::load(QFile::encodeName(path).toStdString());
     if (!load.ok())
         failRead(path, QString::fromLocal8Bit(load.error));
-    return std::move(load.dictionary);
+    Dictionaries dictionaries{std::move(load.dictionary), std::nullopt};
+
+    if (!options.userDictionary.isEmpty()) {
+        // Named on the command line: as binding as any other file named.
+        const QString &user = options.userDictionary;
+        if (QFileInfo(user).isDir())
+            failRead(user, QString::fromLocal8Bit(std::strerror(EISDIR)));
+        DictionaryLoad userLoad =
+            PronunciationDictionary::load(QFile::encodeName(user).toStdString());
+        if (!userLoad.ok())
+            failRead(user, QString::fromLocal8Bit(userLoad.error));
+        dictionaries.user = std::move(userLoad.dictionary);
+    } else {
+        // The window's file, which most users never create; one that cannot
+        // be read is worth a warning, not the whole run.
+        const QString user =
+            userDictionaryPath(options.british ? Variant::British : Variant::American);
+        QString error;
+        dictionaries.user = loadUserLayer(user, &error);
+        if (!error.isEmpty())
+            printError(QStringLiteral("warning: cannot read your pronunciations %1: %2; "
+                                      "using the dictionary alone")
+                           .arg(user, error));
+    }
+    return dictionaries;
 }
 
 class Output {
@@ -277,9 +327,10 @@ private:
     QByteArray m_buffer;
 };
 
-void transcribe(const Options &options, const PronunciationDictionary &dictionary) {
+void transcribe(const Options &options, const Dictionaries &dictionaries) {
     const TranscriptionEngine engine(
-        dictionary, EngineOptions{options.british ? Variant::British : Variant::American});
+        dictionaries.shipped, dictionaries.user ? &*dictionaries.user : nullptr,
+        EngineOptions{options.british ? Variant::British : Variant::American});
     Output output(options, engine);
     output.begin();
 
@@ -331,7 +382,7 @@ int main(int argc, char *argv[]) {
     // The application object tells locateDataFile where the program lives.
     QCoreApplication app(argc, argv);
     const Options options = parseOptions(QCoreApplication::arguments());
-    const PronunciationDictionary dictionary = prepare(options);
-    transcribe(options, dictionary);
+    const Dictionaries dictionaries = prepare(options);
+    transcribe(options, dictionaries);
     return 0;
 }

@@ -19,9 +19,24 @@ struct Run {
     QByteArray err;
 };
 
+// The data folder the program sees, where it looks for the user's own
+// pronunciations: one of the test's, never the real user's.
+const QString &dataHome() {
+    static QTemporaryDir dir;
+    static const QString path = dir.path();
+    return path;
+}
+
+QString userFile(const char *name) {
+    return dataHome() + QStringLiteral("/orvanta/") + QLatin1String(name);
+}
+
 Run runProgram(const QStringList &arguments, const QByteArray &input = {},
                const QString &workingDirectory = {}, const QString &outputFile = {}) {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
+    process.setProcessEnvironment(environment);
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
     if (!outputFile.isEmpty())
@@ -88,6 +103,9 @@ private slots:
     void badUsage_data();
     void badUsage();
     void helpAndVersion();
+    void ownPronunciationsComeFirst_data();
+    void ownPronunciationsComeFirst();
+    void unreadableOwnPronunciations();
     void invalidUtf8IsReplacedWithOneWarning();
     void unwritableOutputFails();
 
@@ -377,12 +395,71 @@ void TranscribeTest::badUsage() {
     QVERIFY2(err.contains("\nUsage: orvanta-transcribe "), qPrintable(err));
 }
 
+void TranscribeTest::ownPronunciationsComeFirst_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("british");  // the window's British file, if not empty
+    QTest::addColumn<QByteArray>("american"); // and its American one
+    QTest::addColumn<QString>("expected");
+    const QByteArray own = "1\tcat\tk'Pt\n";
+    QTest::newRow("no files: dictionary alone")
+        << QStringList{} << QByteArray() << QByteArray() << u"[kæts]"_qs;
+    QTest::newRow("American by default") << QStringList{} << QByteArray() << own << u"[kˈɒts]"_qs;
+    QTest::newRow("British") << QStringList{"-b"} << own << QByteArray() << u"[kˈɒts]"_qs;
+    QTest::newRow("other variant's file unread")
+        << QStringList{"-b"} << QByteArray() << own << u"[kæts]"_qs;
+    const QString named = m_dir.filePath(QStringLiteral("named.txt"));
+    writeFile(named, "1\tcat\tkLt\n");
+    QTest::newRow("named file instead")
+        << QStringList{"--user-dictionary", named} << QByteArray() << own << u"[kɔːts]"_qs;
+    QTest::newRow("none") << QStringList{"--user-dictionary", "/dev/null"} << QByteArray() << own
+                          << u"[kæts]"_qs;
+}
+
+void TranscribeTest::ownPronunciationsComeFirst() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, british);
+    QFETCH(QByteArray, american);
+    QFETCH(QString, expected);
+    QDir(dataHome()).removeRecursively();
+    QVERIFY(QDir().mkpath(dataHome() + QStringLiteral("/orvanta")));
+    if (!british.isEmpty())
+        writeFile(userFile("user-british.txt"), british);
+    if (!american.isEmpty())
+        writeFile(userFile("user-american.txt"), american);
+    const Run run = runProgram(QStringList{"-d", m_dictionary} + arguments, "cats");
+    QDir(dataHome()).removeRecursively();
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out), expected + '\n');
+}
+
+void TranscribeTest::unreadableOwnPronunciations() {
+    QVERIFY(QDir().mkpath(userFile("user-american.txt")));
+    const Run unnamed = runProgram({"-d", m_dictionary}, "cat");
+    QDir(dataHome()).removeRecursively();
+    // The window's file is not the user's request here: a warning, and the run.
+    QCOMPARE(unnamed.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(unnamed.out), u"[kæt]\n"_qs);
+    QVERIFY2(unnamed.err.contains("warning: cannot read your pronunciations"), unnamed.err);
+
+    const QString missing = m_dir.filePath(QStringLiteral("missing-own.txt"));
+    const Run named = runProgram({"-d", m_dictionary, "--user-dictionary", missing}, "cat");
+    QCOMPARE(named.exitCode, 1);
+    QCOMPARE(named.out, QByteArray());
+    QCOMPARE(QString::fromLocal8Bit(named.err),
+             QStringLiteral("orvanta-transcribe: cannot read %1: No such file or directory\n")
+                 .arg(missing));
+    const Run empty = runProgram({"-d", m_dictionary, "--user-dictionary="}, "cat");
+    QCOMPARE(empty.exitCode, 2);
+}
+
 void TranscribeTest::helpAndVersion() {
     const Run help = runProgram({"--help"});
     QCOMPARE(help.exitCode, 0);
     QCOMPARE(help.err, QByteArray());
     QVERIFY(help.out.startsWith("Usage: orvanta-transcribe "));
-    for (const char *option : {"--british", "--american", "--dictionary", "--cyrillic", "--format"})
+    for (const char *option :
+         {"--british", "--american", "--dictionary", "--user-dictionary", "--cyrillic", "--format"})
         QVERIFY2(help.out.contains(option), option);
     QCOMPARE(runProgram({"-h"}).out, help.out);
 
