@@ -30,7 +30,7 @@ QString describeSymbol(const QString &symbol) {
         return QCoreApplication::translate("UserDictionary", "a tab (%1)").arg(number);
     if (symbol.at(0).isSpace())
         return QCoreApplication::translate("UserDictionary", "a space (%1)").arg(number);
-    return QStringLiteral("\u201C%1\u201D (%2)").arg(shown, number);
+    return QCoreApplication::translate("UserDictionary", "\u201C%1\u201D (%2)").arg(shown, number);
 }
 
 QString foldAscii(QString text) {

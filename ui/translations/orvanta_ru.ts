@@ -254,6 +254,10 @@
         <source>Pronunciation saved: press Transcribe! to see it in the result.</source>
         <translation>Произношение сохранено: нажмите «Транскрибировать!», чтобы увидеть его в результате.</translation>
     </message>
+    <message>
+        <source>Could not read your own pronunciations &quot;%1&quot; (%2): the shipped dictionary was used alone.</source>
+        <translation>Не удалось прочитать ваши произношения «%1» (%2): использован только поставляемый словарь.</translation>
+    </message>
 </context>
 <context>
     <name>PronunciationDialog</name>
@@ -479,6 +483,10 @@
     <message>
         <source>Could not create the folder %1.</source>
         <translation>Не удалось создать папку %1.</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <translation>«%1» (%2)</translation>
     </message>
 </context>
 <context>
