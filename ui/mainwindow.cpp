@@ -310,6 +310,8 @@ void MainWindow::setPronunciation(const QString &word) {
     if (!key.isEmpty())
         dialog->setIpa(transcriber(key));
     connect(dialog, &QDialog::accepted, this, [this] {
+        if (userDictionaryDialog)
+            userDictionaryDialog->reload();
         statusBar()->showMessage(
             tr("Pronunciation saved: press Transcribe! to see it in the result."), 10000);
     });

@@ -28,6 +28,8 @@ public:
     ~UserDictionaryDialog() override;
 
     orvanta::Variant variant() const;
+    // Re-reads the chosen variant's file into the table.
+    void reload();
 
 protected:
     void changeEvent(QEvent *e) override;
@@ -41,8 +43,6 @@ private slots:
     void on_tableEntries_itemSelectionChanged();
 
 private:
-    // Re-reads the chosen variant's file into the table.
-    void reload();
     void edit(const QString &key, const QString &ipa);
     QString path() const;
     QStringList selectedKeys() const;

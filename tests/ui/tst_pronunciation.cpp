@@ -185,6 +185,10 @@ private slots:
 
     void setPronunciationFromTheResult() {
         QVERIFY(transcribe("Zoe and Bob.", true).contains("(Bob)"));
+        child<QAction>(window.get(), "actionUser_Dictionary")->trigger();
+        auto *list = window->findChild<UserDictionaryDialog *>();
+        QVERIFY(list);
+        QCOMPARE(child<QTableWidget>(list, "tableEntries")->rowCount(), 0);
         placeCursorIn("Bob");
         child<QAction>(window.get(), "actionSet_pronunciation")->trigger();
         PronunciationDialog *dialog = openedPronunciationDialog();
@@ -198,6 +202,8 @@ private slots:
 
         QCOMPARE(readFile(orvanta::userDictionaryPath(Variant::British)),
                  QByteArray("1\tbob\tbPb\n"));
+        // An open list shows the new entry at once.
+        QCOMPARE(child<QTableWidget>(list, "tableEntries")->rowCount(), 1);
         QVERIFY(transcribe("Zoe and Bob.", true).contains(u"bɒb"_qs));
     }
 
