@@ -66,6 +66,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The symbol buttons and the transcriptions need a font with the IPA symbols.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
+# Qt's own texts (standard buttons, editor menus) in the interface's Russian.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
