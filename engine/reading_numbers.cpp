@@ -1207,14 +1207,21 @@ private:
     // ", 1908" or " 1908" after a date: read it as a year if it is one.
     std::size_t sayYearAfter(std::size_t end) {
         std::size_t i = skipSpaces(text_, end);
-        if (i < text_.size() && text_[i] == u',')
+        const bool comma = i < text_.size() && text_[i] == u',';
+        if (comma)
             i = skipSpaces(text_, i + 1);
         if (i == end || i >= text_.size() || !isDigit(text_[i]))
             return end;
         const std::size_t e = digitsEnd(text_, i);
-        if (e - i != 4 ||
-            (e < text_.size() && (isAlnum(text_[e]) || (text_[e] == u',' && e + 1 < text_.size() &&
-                                                        isDigit(text_[e + 1])))))
+        if (e < text_.size() && (isAlnum(text_[e]) || (text_[e] == u',' && e + 1 < text_.size() &&
+                                                       isDigit(text_[e + 1]))))
+            return end;
+        // Three-digit years only after a comma and where nothing follows
+        // that they could count: "March 3, 476." but not "March 3, 500 men".
+        const std::size_t after = skipSpaces(text_, e);
+        const bool early = e - i == 3 && comma && text_[i] != u'0' &&
+                           (after >= text_.size() || !isAlnum(text_[after]));
+        if (e - i != 4 && !early)
             return end;
         speech_.year(number(i, e), british_);
         return e;
@@ -1555,7 +1562,23 @@ private:
     }
 
     // "$5", "£600m", "$1.13bn", "$5 million", "$4.25", "£0.50", "$5-10".
+    // An amount, or two as a range: "$5bn-$10bn".
     std::size_t readMoney(std::size_t pos, const Currency &cur) {
+        const std::size_t end = readAmount(pos, cur);
+        if (end == npos || end + 2 >= text_.size() || !isRangeDash(text_[end]) ||
+            text_[end + 1] != cur.symbol)
+            return end;
+        const std::size_t mark = speech_.mark();
+        speech_.say(u"to");
+        const std::size_t second = readAmount(end + 1, cur);
+        if (second == npos) {
+            speech_.rollback(mark);
+            return end;
+        }
+        return second;
+    }
+
+    std::size_t readAmount(std::size_t pos, const Currency &cur) {
         std::size_t i = pos + 1;
         if (i < text_.size() && isInlineSpace(text_[i]))
             ++i;
