@@ -524,6 +524,21 @@ constexpr Currency currencies[] = {
     {u'\u20B9', u"rupee", u"rupees", u"paisa", u"paise", true},
 };
 
+// Codes written after an amount: "5 USD", "20 EUR".
+struct CurrencyCode {
+    View code, singular, plural;
+};
+constexpr CurrencyCode currencyCodes[] = {
+    {u"USD", u"u s dollar", u"u s dollars"},
+    {u"EUR", u"euro", u"euros"},
+    {u"GBP", u"pound", u"pounds"},
+    {u"JPY", u"yen", u"yen"},
+    {u"CAD", u"canadian dollar", u"canadian dollars"},
+    {u"AUD", u"australian dollar", u"australian dollars"},
+    {u"CHF", u"swiss franc", u"swiss francs"},
+    {u"INR", u"rupee", u"rupees"},
+};
+
 const Currency *currencyOf(char16_t c) {
     for (const Currency &cur : currencies) {
         if (cur.symbol == c)
@@ -821,7 +836,11 @@ private:
         View words = plural ? u.plural : u.singular;
         if (!british_ && !u.americanSingular.empty())
             words = plural ? u.americanPlural : u.americanSingular;
-        // Multi-word units ("degrees Celsius") go out word by word.
+        sayWords(words);
+    }
+
+    // Multi-word names ("degrees celsius") go out word by word.
+    void sayWords(View words) {
         for (std::size_t b = 0; b < words.size();) {
             std::size_t e = words.find(u' ', b);
             if (e == npos)
@@ -1533,6 +1552,11 @@ private:
         if (spaced < text_.size() &&
             (text_[spaced] == u'%' || currencyOf(text_[spaced]) || text_[spaced] == u'\u00A2'))
             return true;
+        for (const CurrencyCode &code : currencyCodes) {
+            if (startsWithAt(text_, spaced, code.code) &&
+                boundaryAt(text_, spaced + code.code.size()))
+                return true;
+        }
         std::size_t multEnd = 0;
         return unitAt(text_, end, unitEnd) != nullptr ||
                multiplierAt(text_, end, false, multEnd) != nullptr;
@@ -1541,6 +1565,13 @@ private:
     // "5€", "50p", "99¢", or a unit or per cent.
     std::size_t sayCurrencyOrUnitAfter(std::size_t end, bool plural, bool pence = false) {
         const std::size_t spaced = end < text_.size() && isInlineSpace(text_[end]) ? end + 1 : end;
+        for (const CurrencyCode &code : currencyCodes) {
+            if (spaced > end && startsWithAt(text_, spaced, code.code) &&
+                boundaryAt(text_, spaced + code.code.size())) {
+                sayWords(plural ? code.plural : code.singular);
+                return spaced + code.code.size();
+            }
+        }
         if (spaced < text_.size()) {
             if (const Currency *cur = currencyOf(text_[spaced])) {
                 if (boundaryAt(text_, spaced + 1)) {
