@@ -275,15 +275,15 @@ const Abbreviation *findAbbreviation(std::uint64_t packed) {
 
 // Words after which a Roman numeral counts ("chapter IV", "World War II").
 bool isNumberedHeading(std::uint64_t packed) {
-    static constexpr std::array<std::uint64_t, 31> headings = [] {
-        std::array<std::uint64_t, 31> table{
-            key("act"),     key("appendix"), key("article"), key("book"),    key("canto"),
-            key("chap"),    key("chapter"),  key("episode"), key("figure"),  key("lesson"),
-            key("no"),      key("number"),   key("page"),    key("part"),    key("phase"),
-            key("plate"),   key("psalm"),    key("scene"),   key("section"), key("series"),
-            key("stage"),   key("volume"),   key("war"),     key("axiom"),   key("lemma"),
-            key("lecture"), key("problem"),  key("stanza"),  key("theorem"), key("exercise"),
-            key("question")};
+    static constexpr std::array<std::uint64_t, 35> headings = [] {
+        std::array<std::uint64_t, 35> table{
+            key("act"),      key("appendix"), key("article"), key("book"),    key("canto"),
+            key("chap"),     key("chapter"),  key("episode"), key("figure"),  key("lesson"),
+            key("no"),       key("number"),   key("page"),    key("part"),    key("phase"),
+            key("plate"),    key("psalm"),    key("scene"),   key("section"), key("series"),
+            key("stage"),    key("volume"),   key("war"),     key("axiom"),   key("lemma"),
+            key("lecture"),  key("problem"),  key("stanza"),  key("theorem"), key("exercise"),
+            key("question"), key("letter"),   key("song"),    key("hymn"),    key("poem")};
         std::sort(table.begin(), table.end());
         return table;
     }();
@@ -615,7 +615,7 @@ private:
 
     void emitPause(char16_t mark) {
         if (mark == u',')
-            afterNameComma_ = previousName_;
+            afterNameComma_ = previousName_ || previousPlace_;
         if (context_.pauseMarks && !out_.empty() && out_.back() != u' ' &&
             !isPauseMark(out_.back()))
             out_ += mark;
@@ -657,6 +657,8 @@ private:
         previousHeading_ = heading;
         previousLetter_ = singleLetter;
         previousHeadingCapital_ = false;
+        previousLetterHeading_ = false;
+        previousPlace_ = false;
         afterNameComma_ = false;
         ++tokens_;
     }
@@ -679,6 +681,14 @@ private:
     }
 
     // ---- context
+
+    bool knownWithApostrophe(std::u16string_view text) const {
+        std::u16string lower;
+        lower.reserve(text.size());
+        for (const char16_t c : text)
+            lower += isApostrophe(c) ? u'\'' : lowerAscii(c);
+        return context_.knownWord(lower);
+    }
 
     bool isLetterAt(std::size_t i) const {
         const char16_t c = s_[i];
@@ -853,6 +863,10 @@ private:
             ++j;
         }
         token.text = s_.substr(start, j - start);
+        // An opening quote typed as an apostrophe ('Mrs. Smith'): unless
+        // the dictionary has the word with it ('tis), it is no part of it.
+        if (isApostrophe(s_[start]) && token.text.size() > 1 && !knownWithApostrophe(token.text))
+            token.text.remove_prefix(1);
         token.fullStop = j < n && s_[j] == u'.' && !(j + 1 < n && s_[j + 1] == u'.');
 
         // A month name may open a date.
@@ -931,8 +945,10 @@ private:
                 // After a heading, single C, D, L, M are letters (Appendix C),
                 // and I needs a capitalised heading ("Part I", not "in part I").
                 const bool afterHeading =
-                    previousHeading_ && (letters > 1 || text == u"V" || text == u"X" ||
-                                         (text == u"I" && previousHeadingCapital_));
+                    previousHeading_ &&
+                    (letters > 1 ||
+                     (!previousLetterHeading_ &&
+                      (text == u"V" || text == u"X" || (text == u"I" && previousHeadingCapital_))));
                 // II, IV, XIV...: numerals of I, V and X of two letters or
                 // more are hardly ever words or acronyms.
                 const bool numeral = onlyIVX && letters > 1;
@@ -942,7 +958,12 @@ private:
                     setPrevious(false, false, false);
                     return token.fullStop;
                 }
-                if (previousName_ && onlyIVX && text != u"I") {
+                // "Charles I." is the first; "Charles I went" the pronoun.
+                const bool regnalI =
+                    text == u"I" &&
+                    (end >= s_.size() || s_[end] == u'.' || s_[end] == u',' || s_[end] == u'?' ||
+                     s_[end] == u'!' || s_[end] == u';' || s_[end] == u':');
+                if (previousName_ && onlyIVX && (text != u"I" || regnalI)) {
                     emit(u"the");
                     emitNumber(value, true);
                     setPrevious(false, false, false);
@@ -977,6 +998,7 @@ private:
         }
 
         emit(text);
+        const bool letterHeading = packed == key("letter");
         setPrevious(capitalised,
                     packed != 0
                         ? isNumberedHeading(packed)
@@ -984,6 +1006,7 @@ private:
                               equalsLower(text, u"paragraph"),
                     false);
         previousHeadingCapital_ = previousHeading_ && capitalised;
+        previousLetterHeading_ = letterHeading;
         return false;
     }
 
@@ -1108,9 +1131,10 @@ private:
             asWord = context_.knownWord(lower) || isSayable(letters);
         if (asWord) {
             emit(text);
-            setPrevious(!mixedCase_ && ending.empty(),
-                        packedKey(text) != 0 && isNumberedHeading(packedKey(text)), false);
+            setPrevious(false, packedKey(text) != 0 && isNumberedHeading(packedKey(text)), false);
             previousHeadingCapital_ = previousHeading_;
+            previousLetterHeading_ = packedKey(text) == key("letter");
+            previousPlace_ = !mixedCase_ && ending.empty();
             return false;
         }
         for (std::size_t k = 0; k < letters.size(); ++k) {
@@ -1239,6 +1263,25 @@ private:
                 emit(said);
                 setPrevious(false, false, false);
                 return true;
+            }
+        }
+        // "Albany, N.Y.": a state after a place and a comma.
+        if (afterNameComma_) {
+            static constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 8>
+                states = {{{u"ny", u"new york"},
+                           {u"nj", u"new jersey"},
+                           {u"nh", u"new hampshire"},
+                           {u"nc", u"north carolina"},
+                           {u"nd", u"north dakota"},
+                           {u"sc", u"south carolina"},
+                           {u"sd", u"south dakota"},
+                           {u"ri", u"rhode island"}}};
+            for (const auto &[written, said] : states) {
+                if (letters == written) {
+                    emit(said);
+                    setPrevious(false, false, false);
+                    return token.fullStop;
+                }
             }
         }
         // Initials and letter abbreviations (U.S., a.m., Ph.D.) are spelled.
@@ -1441,6 +1484,10 @@ private:
     bool previousHeading_ = false;
     bool previousHeadingCapital_ = false;
     bool afterNameComma_ = false;
+    // The word before was "letter" (LETTER XII, but the letter X), or a word
+    // in capitals-only text that may be a place (FORT WAYNE, IND.).
+    bool previousLetterHeading_ = false;
+    bool previousPlace_ = false;
     bool previousLetter_ = false;
     std::size_t tokens_ = 0;
 };

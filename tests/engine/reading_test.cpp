@@ -72,6 +72,9 @@ TEST(ReadingTest, TitlesAndAbbreviationsByPosition) {
          u"in Kansas City, missouri, today",
          {}},
         {"state abbreviation elsewhere is a word", u"I said Mo. Then", u"I said Mo. Then", {}},
+        {"dotted state after a place", u"Albany, N.Y.", u"Albany, new york", {}},
+        {"state in capitals-only text", u"NEWS ROOM, IND.", u"NEWS ROOM, indiana", {}},
+        {"quote typed as an apostrophe", u"'Mrs. Smith'", u"missus Smith'", {}},
     };
     for (const Case &row : cases)
         check(row);
@@ -96,6 +99,12 @@ TEST(ReadingTest, RomanNumeralsOnlyWhereTheyAreNumbers) {
         {"appendix letter is a letter", u"see Appendix C", u"see Appendix c", {}},
         {"world war", u"World War II ended", u"World War two ended", {}},
         {"II anywhere", u"the battle II campaign", u"the battle two campaign", {}},
+        {"letter heading with a numeral", u"LETTER XII.", u"LETTER twelve", {}},
+        {"the letter X stays a letter", u"the letter X here", u"the letter x here", {}},
+        {"regnal I before punctuation",
+         u"under Charles I. Then",
+         u"under Charles the first. Then",
+         {}},
         {"numbered paragraph at the start", u"VIII.--NEWS", u"eight, NEWS", {}},
         {"possessive of a regnal number",
          u"Clement VII.'s envoy",
