@@ -577,6 +577,12 @@ public:
         const std::size_t n = s_.size();
         std::size_t i = 0;
         while (i < n) {
+            if (isAsciiLower(s_[i])) {
+                if (const std::size_t end = plainWordEnd(i); end != 0) {
+                    i = readPlainWord(i, end);
+                    continue;
+                }
+            }
             const char16_t c = narrowed(s_[i]);
             if (isApostrophe(c) && attachPossessive(i)) {
                 i += 2;
@@ -602,6 +608,57 @@ public:
     }
 
 private:
+    // ---- the common case
+
+    // Most words are lower-case letters followed by a space or a pause
+    // mark: the end of such a word at `i`, or 0 when the word needs a
+    // closer look (a full stop or hyphen after it, no vowel, a possible
+    // abbreviation or address).
+    std::size_t plainWordEnd(std::size_t i) const {
+        enum : unsigned char { Lower = 1, Vowel = 2, Ends = 4 };
+        static constexpr std::array<unsigned char, 128> classes = [] {
+            std::array<unsigned char, 128> table{};
+            for (char c = 'a'; c <= 'z'; ++c)
+                table[static_cast<unsigned char>(c)] = Lower;
+            for (const char c : std::string_view("aeiouy"))
+                table[static_cast<unsigned char>(c)] |= Vowel;
+            for (const char c : std::string_view(" ,;!?)\"\n"))
+                table[static_cast<unsigned char>(c)] = Ends;
+            return table;
+        }();
+        const std::size_t n = s_.size();
+        std::size_t j = i;
+        unsigned char seen = 0;
+        while (j < n && s_[j] < 128 && (classes[s_[j]] & Lower) != 0)
+            seen |= classes[s_[j++]];
+        if (j - i < 2 || ((seen & Vowel) == 0 && j - i <= 4))
+            return 0;
+        if (j < n && (s_[j] >= 128 || (classes[s_[j]] & Ends) == 0))
+            return 0;
+        if (i > 0 && !isSpace(s_[i - 1]) && s_[i - 1] != u'(' && s_[i - 1] != u'"')
+            return 0;
+        return j;
+    }
+
+    std::size_t readPlainWord(std::size_t i, std::size_t end) {
+        const std::u16string_view text = s_.substr(i, end - i);
+        const std::uint64_t packed = packedKey(text);
+        if (packed != 0 && mayBeBareAbbreviation(packed)) {
+            Token token;
+            token.text = text;
+            readToken(token, end);
+            return end;
+        }
+        emit(text);
+        setPrevious(false,
+                    packed != 0
+                        ? isNumberedHeading(packed)
+                        : text == u"corollary" || text == u"proposition" || text == u"paragraph",
+                    false);
+        previousLetterHeading_ = packed == key("letter");
+        return end;
+    }
+
     // ---- output
 
     void emit(std::u16string_view word) {
