@@ -40,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         input = orvanta::fuzz::toUtf16(data, size);
     }
 
-    for (const orvanta::Variant variant :
-         {orvanta::Variant::British, orvanta::Variant::American}) {
+    for (const orvanta::Variant variant : {orvanta::Variant::British, orvanta::Variant::American}) {
         for (std::size_t pos = 0; pos < input.size(); ++pos) {
             std::u16string out = u"x";
             const std::size_t used = orvanta::readNumericAt(input, pos, variant, out);

@@ -10,7 +10,7 @@ test_packages=(libgtest-dev libbenchmark-dev python3)
 # cpack's Debian generator computes the dependencies with dpkg-shlibdeps (dpkg-dev), finding
 # the binaries with file; the validators check the desktop entry and the AppStream metadata.
 package_packages=(dpkg-dev file desktop-file-utils appstream)
-ci_packages=(clang libclang-rt-14-dev "${package_packages[@]}")
+ci_packages=(clang libclang-rt-14-dev clang-format "${package_packages[@]}")
 bench_packages=(espeak-ng fortunes)
 # What tools/generate_dictionaries.py reads; it also calls npm (Node.js) once to fetch the
 # CMU dictionary (Debian's npm package, or the npm that comes with NodeSource's nodejs).

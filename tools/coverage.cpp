@@ -1,8 +1,7 @@
 // Coverage of a pronunciation dictionary through the engine's own rules: the share of
 // word tokens of English text that transcribeWord answers without the fallback form.
 //
-//   g++ -std=c++20 -O2 -I. tools/coverage.cpp engine/*.cpp -o /tmp/coverage
-//   /tmp/coverage DICTIONARY [--show N] TEXT...
+//   build/tools/orvanta_coverage DICTIONARY [--show N] TEXT...
 #include "engine/dictionary.h"
 #include "engine/internal/rules.h"
 #include "engine/transcription_engine.h"

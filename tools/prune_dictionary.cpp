@@ -2,8 +2,8 @@
 // the shipped file can leave them out (a smaller file loads faster) while every
 // word the program is asked about keeps its transcription.
 //
-//   g++ -std=c++20 -O2 -I. tools/prune_dictionary.cpp engine/*.cpp -o /tmp/prune_dictionary
-//   /tmp/prune_dictionary DICTIONARY [ENDING...]   prints the words to drop, one a line
+//   build/tools/orvanta_prune_dictionary DICTIONARY [ENDING...]   prints the words to drop, one a
+//   line
 //
 // A word is dropped only when
 // - it reaches the -d/-s rule of transcribeWord (a plural, a third person, a past

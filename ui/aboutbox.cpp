@@ -8,6 +8,7 @@ AboutBox::AboutBox(QWidget *parent)
     : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       ui(new Ui::AboutBox) {
     ui->setupUi(this);
+    ui->label_2->setText(tr("Version %1").arg(QStringLiteral(ORVANTA_VERSION)));
     // A dialog that holds three fixed lines has nothing to gain from resizing.
     setFixedSize(size());
 }

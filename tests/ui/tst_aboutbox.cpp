@@ -64,7 +64,7 @@ private slots:
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & (Qt::WindowContextHelpButtonHint | Qt::WindowMinMaxButtonsHint)));
         QCOMPARE(box->findChild<QLabel *>("label")->text(), "Orvanta");
-        QCOMPARE(box->findChild<QLabel *>("label_2")->text(), "Version 2.1");
+        QCOMPARE(box->findChild<QLabel *>("label_2")->text(), "Version " ORVANTA_VERSION);
         QVERIFY(!box->findChild<QLabel *>("label_3")->text().isEmpty());
         const QPixmap image = box->findChild<QLabel *>("label_4")->pixmap();
         QCOMPARE(image.size(), QSize(64, 64));

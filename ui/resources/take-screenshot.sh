@@ -19,5 +19,5 @@ xvfb-run -a -s "-screen 0 1100x700x24" bash -c '
     id=$(xwininfo -root -tree | awk "/\"Orvanta\"/ { print \$1; exit }")
     import -window "$id" "PNG24:$3"
     wait "$pid"
-' _ "$text" "$build/tests/ui/orvanta_screenshot" docs/screenshot.png
+' _ "$text" "$build/tools/orvanta_screenshot" docs/screenshot.png
 echo "wrote docs/screenshot.png"

@@ -2,7 +2,7 @@
 // user's text or a dictionary file, printing the time per megabyte: linear
 // stages show the same figure at every size. Not a test (no time limits are
 // asserted); run it by hand, e.g.
-//   build/tests/reliability/reliability_stress [SIZE_MB...]   (default 1 2 5 10)
+//   build-bench/bench/orvanta_stress_linear [SIZE_MB...]   (default 1 2 5 10)
 // Dictionary cases run in a child process each, so that each one's peak
 // memory can be told apart.
 #include "document/document.h"

@@ -1,7 +1,7 @@
 // A long paste in the real window: how long "Transcribe!" takes and whether
 // the window still answers afterwards. Not a test (no time limits are
 // asserted); run it from the repository root so that data/ is found, e.g.
-//   QT_QPA_PLATFORM=offscreen build/tests/reliability/reliability_window [SIZE_MB...]
+//   QT_QPA_PLATFORM=offscreen build-bench/bench/orvanta_window_paste [SIZE_MB...]
 // It also times the pieces of the run one by one (the document, the rich
 // text editor taking it, its HTML export, the source view) on bare widgets.
 #include "document/data_location.h"
