@@ -281,6 +281,9 @@ MainWindow::MainWindow(QWidget *parent)
 }
 
 MainWindow::~MainWindow() {
+    // Taking the widgets down moves the focus, and the application would
+    // report that to a window that is no longer all there.
+    disconnect(qApp, nullptr, this, nullptr);
     delete ui;
 }
 
