@@ -9,9 +9,9 @@
 #include "engine/dictionary.h"
 #include "engine/transcription_engine.h"
 #include "ui/pronunciationdialog.h"
-#include "ui/userdictionarydialog.h"
 #include "ui/result_file.h"
 #include "ui/symbols.h"
+#include "ui/userdictionarydialog.h"
 #include "ui/website.h"
 
 #include <QCheckBox>

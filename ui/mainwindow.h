@@ -11,8 +11,8 @@
 #include "ui/pronunciationdialog.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
