@@ -24,5 +24,6 @@ function(orvanta_add_qtest name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+        # Whatever a test leaves in the user's configuration stays in the build.
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}.config")
 endfunction()

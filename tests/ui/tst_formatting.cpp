@@ -1,8 +1,10 @@
 // The Format menu on the result editor: attribute toggles, size steps, zoom.
+#include "temporary_settings.h"
 #include "ui/mainwindow.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 
@@ -11,6 +13,7 @@
 class FormattingTest : public QObject {
     Q_OBJECT
 
+    TemporarySettings settings;
     std::unique_ptr<MainWindow> window;
 
     QTextEdit *result() { return window->findChild<QTextEdit *>("textEdit"); }
@@ -158,6 +161,7 @@ private slots:
     void formattingRefreshesTheHtmlTab() {
         placeCursor(5);
         trigger("Underline");
+        window->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
         const QString html = window->findChild<QPlainTextEdit *>("plainTextEdit_2")->toPlainText();
         QVERIFY2(html.contains("text-decoration: underline"), qPrintable(html));
     }

@@ -27,28 +27,28 @@
         <translation>Orvanta</translation>
     </message>
     <message>
-        <source>Regular</source>
-        <translation>Текст</translation>
+        <source>Re&amp;gular</source>
+        <translation>Те&amp;кст</translation>
     </message>
     <message>
-        <source>HTML</source>
-        <translation>HTML</translation>
+        <source>HTM&amp;L</source>
+        <translation>HTM&amp;L</translation>
     </message>
     <message>
-        <source>British</source>
-        <translation>Британский</translation>
+        <source>&amp;British</source>
+        <translation>&amp;Британский</translation>
     </message>
     <message>
-        <source>American</source>
-        <translation>Американский</translation>
+        <source>A&amp;merican</source>
+        <translation>&amp;Американский</translation>
     </message>
     <message>
-        <source>Transliterate (Cyrillic)</source>
-        <translation>Транслитерация (кириллица)</translation>
+        <source>Transliterate (&amp;Cyrillic)</source>
+        <translation>Транслитерация (кири&amp;ллица)</translation>
     </message>
     <message>
-        <source>Transcribe!</source>
-        <translation>Транскрибировать!</translation>
+        <source>&amp;Transcribe!</source>
+        <translation>&amp;Транскрибировать!</translation>
     </message>
     <message>
         <source>eɪ</source>
@@ -163,72 +163,72 @@
         <translation>ˌ</translation>
     </message>
     <message>
-        <source>Format</source>
-        <translation>Формат</translation>
+        <source>F&amp;ormat</source>
+        <translation>Фор&amp;мат</translation>
     </message>
     <message>
         <source>&amp;Dictionary</source>
         <translation>&amp;Словарь</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Справка</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
-        <source>Go to Orvanta website</source>
-        <translation>Перейти на сайт Orvanta</translation>
+        <source>Go to Orvanta &amp;website</source>
+        <translation>Перейти на &amp;сайт Orvanta</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>О программе</translation>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
     </message>
     <message>
-        <source>Bold</source>
-        <translation>Полужирный</translation>
+        <source>&amp;Bold</source>
+        <translation>&amp;Полужирный</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>Italic</source>
-        <translation>Курсив</translation>
+        <source>&amp;Italic</source>
+        <translation>&amp;Курсив</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
         <translation>Ctrl+I</translation>
     </message>
     <message>
-        <source>Underline</source>
-        <translation>Подчёркнутый</translation>
+        <source>&amp;Underline</source>
+        <translation>Под&amp;чёркнутый</translation>
     </message>
     <message>
         <source>Ctrl+U</source>
         <translation>Ctrl+U</translation>
     </message>
     <message>
-        <source>Bigger</source>
-        <translation>Крупнее</translation>
+        <source>Bi&amp;gger</source>
+        <translation>К&amp;рупнее</translation>
     </message>
     <message>
         <source>Ctrl++</source>
         <translation>Ctrl++</translation>
     </message>
     <message>
-        <source>Smaller</source>
-        <translation>Мельче</translation>
+        <source>&amp;Smaller</source>
+        <translation>&amp;Мельче</translation>
     </message>
     <message>
         <source>Ctrl+-</source>
         <translation>Ctrl+-</translation>
     </message>
     <message>
-        <source>Zoom In</source>
-        <translation>Увеличить масштаб</translation>
+        <source>&amp;Zoom In</source>
+        <translation>&amp;Увеличить масштаб</translation>
     </message>
     <message>
-        <source>Zoom Out</source>
-        <translation>Уменьшить масштаб</translation>
+        <source>Zoom &amp;Out</source>
+        <translation>Уменьшить м&amp;асштаб</translation>
     </message>
     <message>
         <source>Set &amp;pronunciation…</source>

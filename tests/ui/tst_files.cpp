@@ -1,0 +1,415 @@
+// Files in and out of the window, and the work that must not be lost on the
+// way: open, drop, recent files, save as HTML/ODT/PDF/text, the questions
+// before an edited result goes, remembered settings, the command line.
+#include "temporary_settings.h"
+#include "test_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+#include <memory>
+
+class FilesTest : public QObject {
+    Q_OBJECT
+
+    TemporarySettings settings;
+    QTemporaryDir workDir;
+    QString startDir = QDir::currentPath();
+    std::unique_ptr<TestWindow> window;
+
+    template <typename T> T *child(const char *name) {
+        T *widget = window->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+    QTextEdit *result() { return child<QTextEdit>("textEdit"); }
+    QPlainTextEdit *input() { return child<QPlainTextEdit>("plainTextEdit"); }
+    QString notice() { return child<QLabel>("fileNotice")->text(); }
+    QString path(const QString &name) { return workDir.filePath(name); }
+    static void writeFile(const QString &path, const QByteArray &bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray readFile(const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void transcribe(const QString &text) {
+        input()->setPlainText(text);
+        QTest::mouseClick(child<QPushButton>("btnVocanize"), Qt::LeftButton);
+    }
+    // Makes the first word of the result bold, as a user formats a handout.
+    void editResult() {
+        QTextCursor cursor = result()->textCursor();
+        cursor.setPosition(1);
+        result()->setTextCursor(cursor);
+        child<QAction>("actionBold")->trigger();
+        QVERIFY(result()->document()->isModified());
+    }
+    void newWindow() {
+        window = std::make_unique<TestWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QStringList recentEntries() {
+        QStringList entries;
+        for (QAction *action : child<QMenu>("menuOpen_Recent")->actions()) {
+            if (!action->isSeparator() && action->objectName() != "actionClear_Recent")
+                entries << action->text();
+        }
+        return entries;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(workDir.isValid());
+        writeFile(path("data/velmor_eng_transcription.txt"), "1\tcat\tkxt\n2\tdog\tdPg\n");
+        writeFile(path("data/american_transcription-abridged.txt"), "1\tcat\tkRt\n2\tdog\tdOg\n");
+        QVERIFY(QDir::setCurrent(workDir.path()));
+    }
+    void cleanupTestCase() { QDir::setCurrent(startDir); }
+    void init() {
+        settings.clear();
+        newWindow();
+    }
+    void cleanup() { window.reset(); }
+
+    void openReadsEachEncoding_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("legacy");
+        QTest::newRow("UTF-8") << QByteArray("Caf\xC3\xA9 au lait.\n") << "Café au lait.\n"
+                               << false;
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBFHi.") << "Hi." << false;
+        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFEH\0i\0.\0", 8) << "Hi." << false;
+        QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0H\0i\0.", 8) << "Hi." << false;
+        QTest::newRow("Windows-1252") << QByteArray("Caf\xE9 \x93ol\xE9\x94\r\n")
+                                      << QString::fromUtf8("Café “olé”\n") << true;
+    }
+    void openReadsEachEncoding() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(bool, legacy);
+        const QString file = path("notes.txt");
+        writeFile(file, bytes);
+        QVERIFY(window->openFile(file));
+        QCOMPARE(input()->toPlainText(), text);
+        QCOMPARE(notice().contains("Windows-1252"), legacy);
+        QVERIFY(window->windowTitle().contains("notes.txt"));
+        QCOMPARE(recentEntries().value(0), "&1 notes.txt");
+        QVERIFY(window->questions.isEmpty());
+    }
+
+    void openRefusesWhatIsNotText_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << "absent.txt" << QByteArray();
+        QTest::newRow("folder") << "data" << QByteArray();
+        QTest::newRow("binary") << "picture.png" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
+    }
+    void openRefusesWhatIsNotText() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        if (!bytes.isEmpty())
+            writeFile(path(name), bytes);
+        input()->setPlainText("my words");
+        QVERIFY(!window->openFile(path(name)));
+        QCOMPARE(window->questions.size(), 1);
+        QVERIFY2(window->questions[0].contains(name), qPrintable(window->questions[0]));
+        QCOMPARE(input()->toPlainText(), "my words");
+        QVERIFY(recentEntries().isEmpty());
+    }
+
+    void openingKeepsTheTypedTextOneUndoAway() {
+        writeFile(path("a.txt"), "From the file.");
+        input()->setPlainText("Typed by hand.");
+        QVERIFY(window->openFile(path("a.txt")));
+        input()->undo();
+        QCOMPARE(input()->toPlainText(), "Typed by hand.");
+    }
+
+    void openActionAsksForAFileAndRemembersItsFolder() {
+        writeFile(path("sub/b.txt"), "Bee.");
+        window->fileToOpen = path("sub/b.txt");
+        child<QAction>("actionOpen")->trigger();
+        QCOMPARE(window->openDialogs, 1);
+        QCOMPARE(input()->toPlainText(), "Bee.");
+        QCOMPARE(QSettings().value("files/lastFolder").toString(), path("sub"));
+        // Cancelling the dialog changes nothing.
+        window->fileToOpen.clear();
+        child<QAction>("actionOpen")->trigger();
+        QCOMPARE(input()->toPlainText(), "Bee.");
+    }
+
+    void droppedFileOpensInTheInputPane() {
+        writeFile(path("dropped.txt"), "Dropped text.");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path("dropped.txt"))});
+        QWidget *target = input()->viewport();
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QCOMPARE(input()->toPlainText(), "Dropped text.");
+    }
+
+    void recentFilesKeepTheNewestEight() {
+        for (int i = 1; i <= 10; ++i) {
+            writeFile(path(QString("r%1.txt").arg(i)), QByteArray::number(i));
+            QVERIFY(window->openFile(path(QString("r%1.txt").arg(i))));
+        }
+        QVERIFY(window->openFile(path("r5.txt")));
+        QStringList expected;
+        for (int i : {5, 10, 9, 8, 7, 6, 4, 3})
+            expected << QString("&%1 r%2.txt").arg(expected.size() + 1).arg(i);
+        QCOMPARE(recentEntries(), expected);
+
+        // Choosing an entry opens it; one whose file has gone is dropped.
+        child<QMenu>("menuOpen_Recent")->actions().at(2)->trigger();
+        QCOMPARE(input()->toPlainText(), "9");
+        QFile::remove(path("r8.txt"));
+        for (QAction *action : child<QMenu>("menuOpen_Recent")->actions()) {
+            if (action->text().endsWith(" r8.txt")) {
+                action->trigger();
+                break;
+            }
+        }
+        QCOMPARE(window->questions.size(), 1);
+        QVERIFY(!recentEntries().join(' ').contains("r8.txt"));
+
+        child<QAction>("actionClear_Recent")->trigger();
+        QVERIFY(recentEntries().isEmpty());
+        QVERIFY(!child<QMenu>("menuOpen_Recent")->isEnabled());
+    }
+
+    void savedResultReadsBack_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("HTML") << "out.html";
+        QTest::newRow("HTML, capital extension") << "OUT.HTM";
+        QTest::newRow("OpenDocument") << "out.odt";
+        QTest::newRow("PDF") << "out.pdf";
+        QTest::newRow("plain text") << "out.txt";
+        QTest::newRow("unknown extension is HTML") << "out.doc";
+    }
+    void savedResultReadsBack() {
+        QFETCH(QString, name);
+        transcribe("Cat. Dog!");
+        editResult();
+        // Zoom is for the screen only.
+        child<QAction>("actionZoom_In")->trigger();
+        QVERIFY(window->saveResult(path(name)));
+        QVERIFY(!result()->document()->isModified());
+        const QByteArray bytes = readFile(path(name));
+        const QString shown = result()->toPlainText();
+        if (name.endsWith(".odt")) {
+            QVERIFY(bytes.startsWith("PK"));
+            QVERIFY(bytes.contains("mimetypeapplication/vnd.oasis.opendocument.text"));
+        } else if (name.endsWith(".pdf")) {
+            QVERIFY(bytes.startsWith("%PDF-"));
+            QVERIFY2(bytes.size() > 1000, qPrintable(QString::number(bytes.size())));
+        } else if (name.endsWith(".txt")) {
+            QCOMPARE(QString::fromUtf8(bytes), shown);
+        } else {
+            const QString html = QString::fromUtf8(bytes);
+            QVERIFY(html.contains("charset=\"utf-8\"", Qt::CaseInsensitive));
+            QVERIFY2(html.contains("font-weight:700"), qPrintable(html));
+            QVERIFY2(!html.contains(QString("font-size:%1pt").arg(result()->font().pointSize())),
+                     qPrintable(html));
+            QTextDocument back;
+            back.setHtml(html);
+            QCOMPARE(back.toPlainText(), shown);
+            QVERIFY(shown.contains(QString::fromUtf8("[kɑːt]")));
+        }
+    }
+
+    void failedSaveIsReportedAndTheResultStillCounted() {
+        transcribe("Cat.");
+        editResult();
+        const QString target = path("no-such-folder/out.html");
+        QVERIFY(!window->saveResult(target));
+        QCOMPARE(window->questions.size(), 1);
+        QVERIFY(window->questions[0].contains("out.html"));
+        QVERIFY(!QFileInfo::exists(target));
+        QVERIFY(result()->document()->isModified());
+    }
+
+    void saveActionSuggestsANameBesideTheOpenedFile() {
+        writeFile(path("lesson.txt"), "Cat.");
+        QVERIFY(window->openFile(path("lesson.txt")));
+        window->resultFile = path("lesson.odt");
+        child<QAction>("actionSave_Result_As")->trigger();
+        QCOMPARE(window->suggestedResultFile, path("lesson.html"));
+        QVERIFY(readFile(path("lesson.odt")).startsWith("PK"));
+    }
+
+    void closingAsksOnlyAboutAnEditedResult_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveTo");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("not edited") << false << int(QMessageBox::Cancel) << "" << true;
+        QTest::newRow("edited, Cancel") << true << int(QMessageBox::Cancel) << "" << false;
+        QTest::newRow("edited, Discard") << true << int(QMessageBox::Discard) << "" << true;
+        QTest::newRow("edited, Save") << true << int(QMessageBox::Save) << "kept.html" << true;
+        QTest::newRow("edited, Save, dialog cancelled")
+            << true << int(QMessageBox::Save) << "" << false;
+    }
+    void closingAsksOnlyAboutAnEditedResult() {
+        QFETCH(bool, edited);
+        QFETCH(int, answer);
+        QFETCH(QString, saveTo);
+        QFETCH(bool, closes);
+        transcribe("Cat.");
+        if (edited)
+            editResult();
+        window->answer = QMessageBox::StandardButton(answer);
+        window->resultFile = saveTo.isEmpty() ? QString() : path(saveTo);
+        QCOMPARE(window->close(), closes);
+        QCOMPARE(window->questions.size(), edited ? 1 : 0);
+        QCOMPARE(window->isVisible(), !closes);
+        if (!saveTo.isEmpty())
+            QVERIFY(readFile(path(saveTo)).contains("font-weight:700"));
+    }
+
+    void savedResultCloseAsksNothing() {
+        transcribe("Cat.");
+        editResult();
+        window->resultFile = path("saved.html");
+        child<QAction>("actionSave_Result_As")->trigger();
+        QVERIFY(window->close());
+        QVERIFY(window->questions.isEmpty());
+    }
+
+    // Transcribe! again over a hand-formatted result keeps it one Undo away.
+    void rerunOverAnEditedResultIsUndoable() {
+        transcribe("Cat.");
+        editResult();
+        const QString edited = result()->toHtml();
+        transcribe("Dog.");
+        QVERIFY(window->questions.isEmpty());
+        QVERIFY(result()->toPlainText().startsWith("Dog."));
+        QVERIFY(!result()->document()->isModified());
+        result()->setFocus();
+        QTest::keyClick(result(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(result()->toHtml(), edited);
+        QVERIFY(result()->document()->isModified());
+        // The restored result is again one that closing asks about.
+        window->answer = QMessageBox::Cancel;
+        QVERIFY(!window->close());
+    }
+
+    void rerunOverAnUneditedResultLeavesNothingToUndo() {
+        transcribe("Cat.");
+        transcribe("Dog.");
+        QVERIFY(!result()->document()->isUndoAvailable());
+    }
+
+    void newAsksBeforeDroppingAnEditedResult_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("Cancel") << int(QMessageBox::Cancel) << false;
+        QTest::newRow("Discard") << int(QMessageBox::Discard) << true;
+    }
+    void newAsksBeforeDroppingAnEditedResult() {
+        QFETCH(int, answer);
+        QFETCH(bool, cleared);
+        writeFile(path("c.txt"), "Cat.");
+        QVERIFY(window->openFile(path("c.txt")));
+        transcribe("Cat.");
+        editResult();
+        window->answer = QMessageBox::StandardButton(answer);
+        child<QAction>("actionNew")->trigger();
+        QCOMPARE(window->questions.size(), 1);
+        QCOMPARE(input()->toPlainText().isEmpty(), cleared);
+        QCOMPARE(result()->toPlainText().isEmpty(), cleared);
+        QCOMPARE(window->windowTitle() == "Orvanta", cleared);
+    }
+
+    void settingsSurviveARestart() {
+        writeFile(path("remembered.txt"), "Cat.");
+        QVERIFY(window->openFile(path("remembered.txt")));
+        child<QRadioButton>("rdbBritish")->setChecked(true);
+        child<QCheckBox>("chkTransliterate")->setChecked(true);
+        if (auto *weak = window->findChild<QCheckBox *>("chkWeakForms"))
+            weak->setChecked(!weak->isChecked());
+        const bool weakForms = window->findChild<QCheckBox *>("chkWeakForms") &&
+                               window->findChild<QCheckBox *>("chkWeakForms")->isChecked();
+        const int zoomed = result()->font().pointSize() + 2;
+        child<QAction>("actionZoom_In")->trigger();
+        child<QAction>("actionZoom_In")->trigger();
+        window->resize(760, 500);
+        const QSize size = window->size();
+        child<QSplitter>("splitter")->setSizes({200, 400});
+        const QList<int> sizes = child<QSplitter>("splitter")->sizes();
+        QVERIFY(window->close());
+
+        newWindow();
+        QVERIFY(child<QRadioButton>("rdbBritish")->isChecked());
+        QVERIFY(child<QCheckBox>("chkTransliterate")->isChecked());
+        if (auto *weak = window->findChild<QCheckBox *>("chkWeakForms"))
+            QCOMPARE(weak->isChecked(), weakForms);
+        QCOMPARE(result()->font().pointSize(), zoomed);
+        QCOMPARE(window->size(), size);
+        QCOMPARE(child<QSplitter>("splitter")->sizes(), sizes);
+        QCOMPARE(recentEntries(), QStringList{"&1 remembered.txt"});
+        // The text itself is not part of the settings.
+        QCOMPARE(input()->toPlainText(), "Enter your text here.");
+    }
+
+    void firstStartHasTheDefaults() {
+        QVERIFY(child<QRadioButton>("rdbAmerican")->isChecked());
+        QVERIFY(!child<QCheckBox>("chkTransliterate")->isChecked());
+        QVERIFY(recentEntries().isEmpty());
+        QVERIFY(!child<QMenu>("menuOpen_Recent")->isEnabled());
+    }
+
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "orvanta 2.1";
+        QTest::newRow("short version") << QStringList{"-v"} << 0 << "orvanta 2.1";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "[file]";
+        QTest::newRow("unknown option")
+            << QStringList{"--no-such-option", "--help"} << 1 << "no-such-option";
+    }
+    // --help and --version answer without a display.
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(ORVANTA_GUI_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), exitCode);
+        const QString printed = QString::fromLocal8Bit(program.readAll());
+        QVERIFY2(printed.contains(output), qPrintable(printed));
+    }
+};
+
+QTEST_MAIN(FilesTest)
+#include "tst_files.moc"
