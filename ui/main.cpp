@@ -45,6 +45,7 @@ int main(int argc, char *argv[]) {
 
     if (onlyPrints(argc, argv)) {
         QCoreApplication app(argc, argv);
+        orvanta::installTranslations(app, QLocale());
         QCommandLineParser parser;
         describeCommandLine(parser);
         parser.process(app);

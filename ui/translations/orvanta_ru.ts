@@ -27,28 +27,12 @@
         <translation>Orvanta</translation>
     </message>
     <message>
-        <source>Re&amp;gular</source>
-        <translation>Те&amp;кст</translation>
+        <source>British</source>
+        <translation>Британский</translation>
     </message>
     <message>
-        <source>HTM&amp;L</source>
-        <translation>HTM&amp;L</translation>
-    </message>
-    <message>
-        <source>&amp;British</source>
-        <translation>&amp;Британский</translation>
-    </message>
-    <message>
-        <source>A&amp;merican</source>
-        <translation>&amp;Американский</translation>
-    </message>
-    <message>
-        <source>Transliterate (&amp;Cyrillic)</source>
-        <translation>Транслитерация (кири&amp;ллица)</translation>
-    </message>
-    <message>
-        <source>&amp;Transcribe!</source>
-        <translation>&amp;Транскрибировать!</translation>
+        <source>American</source>
+        <translation>Американский</translation>
     </message>
     <message>
         <source>eɪ</source>
@@ -163,72 +147,28 @@
         <translation>ˌ</translation>
     </message>
     <message>
-        <source>F&amp;ormat</source>
-        <translation>Фор&amp;мат</translation>
-    </message>
-    <message>
         <source>&amp;Dictionary</source>
         <translation>&amp;Словарь</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Справка</translation>
-    </message>
-    <message>
-        <source>Go to Orvanta &amp;website</source>
-        <translation>Перейти на &amp;сайт Orvanta</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;О программе</translation>
-    </message>
-    <message>
-        <source>&amp;Bold</source>
-        <translation>&amp;Полужирный</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>&amp;Italic</source>
-        <translation>&amp;Курсив</translation>
-    </message>
-    <message>
         <source>Ctrl+I</source>
         <translation>Ctrl+I</translation>
-    </message>
-    <message>
-        <source>&amp;Underline</source>
-        <translation>Под&amp;чёркнутый</translation>
     </message>
     <message>
         <source>Ctrl+U</source>
         <translation>Ctrl+U</translation>
     </message>
     <message>
-        <source>Bi&amp;gger</source>
-        <translation>К&amp;рупнее</translation>
-    </message>
-    <message>
         <source>Ctrl++</source>
         <translation>Ctrl++</translation>
     </message>
     <message>
-        <source>&amp;Smaller</source>
-        <translation>&amp;Мельче</translation>
-    </message>
-    <message>
         <source>Ctrl+-</source>
         <translation>Ctrl+-</translation>
-    </message>
-    <message>
-        <source>&amp;Zoom In</source>
-        <translation>&amp;Увеличить масштаб</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Уменьшить м&amp;асштаб</translation>
     </message>
     <message>
         <source>Set &amp;pronunciation…</source>
@@ -240,7 +180,7 @@
     </message>
     <message>
         <source>&amp;User Dictionary…</source>
-        <translation>&amp;Пользовательский словарь…</translation>
+        <translation>Пользовательский &amp;словарь…</translation>
     </message>
     <message>
         <source>Enter your text here.</source>
@@ -257,6 +197,408 @@
     <message>
         <source>Could not read your own pronunciations &quot;%1&quot; (%2): the shipped dictionary was used alone.</source>
         <translation>Не удалось прочитать ваши произношения «%1» (%2): использован только поставляемый словарь.</translation>
+    </message>
+    <message>
+        <source>Re&amp;gular</source>
+        <translation>Те&amp;кст</translation>
+    </message>
+    <message>
+        <source>HTM&amp;L</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;British</source>
+        <translation>&amp;Британский</translation>
+    </message>
+    <message>
+        <source>A&amp;merican</source>
+        <translation>&amp;Американский</translation>
+    </message>
+    <message>
+        <source>Transliterate (&amp;Cyrillic)</source>
+        <translation>Транслитерация (кири&amp;ллица)</translation>
+    </message>
+    <message>
+        <source>&amp;Transcribe!</source>
+        <translation>&amp;Транскрибировать!</translation>
+    </message>
+    <message>
+        <source>oʊ</source>
+        <translation>oʊ</translation>
+    </message>
+    <message>
+        <source>ɡ</source>
+        <translation>ɡ</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Недавние файлы</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>Фор&amp;мат</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Спра&amp;вка</translation>
+    </message>
+    <message>
+        <source>Go to Orvanta &amp;website</source>
+        <translation>Перейти на &amp;сайт Orvanta</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Полужирный</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Курсив</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>П&amp;одчёркнутый</translation>
+    </message>
+    <message>
+        <source>Bi&amp;gger</source>
+        <translation>К&amp;рупнее</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller</source>
+        <translation>&amp;Мельче</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom In</source>
+        <translation>&amp;Увеличить масштаб</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Уменьшить мас&amp;штаб</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Открыть…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Result As…</source>
+        <translation>Сохранить &amp;результат как…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Печать…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>Пред&amp;варительный просмотр…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Вырезать</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Вст&amp;авить</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Выделить вс&amp;ё</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Найти…</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Найти &amp;далее</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>Найти &amp;ранее</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Исходный масштаб</translation>
+    </message>
+    <message>
+        <source>&amp;Transcribe</source>
+        <translation>&amp;Транскрибировать</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>&amp;Найти:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Далее</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Ранее</translation>
+    </message>
+    <message>
+        <source>Close the search (Esc)</source>
+        <translation>Закрыть поиск (Esc)</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The Orvanta user guide is here:
+%1</source>
+        <translation>Не удалось запустить веб-браузер. Руководство пользователя Orvanta находится здесь:
+%1</translation>
+    </message>
+    <message>
+        <source>The edited result was replaced; Edit &gt; Undo in the result brings it back.</source>
+        <translation>Отредактированный результат заменён; «Правка &gt; Отменить» в результате вернёт его.</translation>
+    </message>
+    <message>
+        <source>Open Text</source>
+        <translation>Открыть текст</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Текстовые файлы (*.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm)</source>
+        <translation>HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>OpenDocument text (*.odt)</source>
+        <translation>Текст OpenDocument (*.odt)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Обычный текст (*.txt)</translation>
+    </message>
+    <message>
+        <source>Save Result As</source>
+        <translation>Сохранить результат как</translation>
+    </message>
+    <message>
+        <source>Could not open “%1”:
+%2</source>
+        <translation>Не удалось открыть «%1»:
+%2</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Это папка.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, too large for a text to transcribe.</source>
+        <translation>Файл больше %1 МБ — слишком велик для транскрипции.</translation>
+    </message>
+    <message>
+        <source>It is not a plain-text file. Save it as plain text (.txt) first.</source>
+        <translation>Это не простой текстовый файл. Сначала сохраните его как обычный текст (.txt).</translation>
+    </message>
+    <message>
+        <source>“%1” is not UTF-8; it was read as Windows-1252 (Western European). If letters look wrong, save it as UTF-8 and open it again.</source>
+        <translation>Файл «%1» не в кодировке UTF-8; он прочитан как Windows-1252 (западноевропейская). Если буквы выглядят неправильно, сохраните его в UTF-8 и откройте снова.</translation>
+    </message>
+    <message>
+        <source>Could not save the result to “%1”:
+%2</source>
+        <translation>Не удалось сохранить результат в «%1»:
+%2</translation>
+    </message>
+    <message>
+        <source>Result saved to %1</source>
+        <translation>Результат сохранён в %1</translation>
+    </message>
+    <message>
+        <source>transcription</source>
+        <translation>транскрипция</translation>
+    </message>
+    <message>
+        <source>The result has been edited and not saved. Save it before it is lost?</source>
+        <translation>Результат изменён и не сохранён. Сохранить его, чтобы не потерять?</translation>
+    </message>
+    <message>
+        <source>Search went round the result.</source>
+        <translation>Поиск дошёл до конца результата и продолжен с начала.</translation>
+    </message>
+    <message>
+        <source>“%1” is not in the result.</source>
+        <translation>«%1» в результате не найдено.</translation>
+    </message>
+    <message>
+        <source>Transcribe the text (%1)</source>
+        <translation>Транскрибировать текст (%1)</translation>
+    </message>
+    <message>
+        <source>%1 — Orvanta</source>
+        <translation>%1 — Orvanta</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Очистить список</translation>
+    </message>
+    <message>
+        <source>%1  %2; American transcriptions mostly write %3 instead (British “%4” [%5])</source>
+        <translation>%1  %2; в американских транскрипциях обычно пишут %3 (британское «%4» [%5])</translation>
+    </message>
+    <message>
+        <source>%1  %2; British transcriptions write əʊ instead (American “%3” [%4])</source>
+        <translation>%1  %2; в британских транскрипциях пишут əʊ (американское «%3» [%4])</translation>
+    </message>
+    <message>
+        <source>%1  %2, as in “%3” [%4]</source>
+        <translation>%1  %2, как в «%3» [%4]</translation>
+    </message>
+    <message>
+        <source>voiceless th</source>
+        <translation>глухой межзубный (th)</translation>
+    </message>
+    <message>
+        <source>voiced th</source>
+        <translation>звонкий межзубный (th)</translation>
+    </message>
+    <message>
+        <source>sh sound</source>
+        <translation>звук «ш»</translation>
+    </message>
+    <message>
+        <source>zh sound</source>
+        <translation>звук «ж»</translation>
+    </message>
+    <message>
+        <source>ch sound</source>
+        <translation>звук «ч»</translation>
+    </message>
+    <message>
+        <source>j sound</source>
+        <translation>звук «дж»</translation>
+    </message>
+    <message>
+        <source>ng sound</source>
+        <translation>носовой «нг»</translation>
+    </message>
+    <message>
+        <source>hard g (the IPA letter, not the keyboard&apos;s g)</source>
+        <translation>твёрдое «г» (буква МФА, а не g с клавиатуры)</translation>
+    </message>
+    <message>
+        <source>short i</source>
+        <translation>краткое «и»</translation>
+    </message>
+    <message>
+        <source>short a</source>
+        <translation>краткое открытое «э»</translation>
+    </message>
+    <message>
+        <source>short o</source>
+        <translation>краткое «о»</translation>
+    </message>
+    <message>
+        <source>short u</source>
+        <translation>краткое «а»</translation>
+    </message>
+    <message>
+        <source>short oo</source>
+        <translation>краткое «у»</translation>
+    </message>
+    <message>
+        <source>schwa, the weak vowel</source>
+        <translation>шва, слабый гласный</translation>
+    </message>
+    <message>
+        <source>long ee</source>
+        <translation>долгое «и»</translation>
+    </message>
+    <message>
+        <source>long ah</source>
+        <translation>долгое «а»</translation>
+    </message>
+    <message>
+        <source>long aw</source>
+        <translation>долгое «о»</translation>
+    </message>
+    <message>
+        <source>long oo</source>
+        <translation>долгое «у»</translation>
+    </message>
+    <message>
+        <source>long er</source>
+        <translation>долгое «ё» (как в nurse)</translation>
+    </message>
+    <message>
+        <source>diphthong ay</source>
+        <translation>дифтонг «эй»</translation>
+    </message>
+    <message>
+        <source>diphthong eye</source>
+        <translation>дифтонг «ай»</translation>
+    </message>
+    <message>
+        <source>diphthong oy</source>
+        <translation>дифтонг «ой»</translation>
+    </message>
+    <message>
+        <source>diphthong oh</source>
+        <translation>дифтонг «оу»</translation>
+    </message>
+    <message>
+        <source>diphthong ow</source>
+        <translation>дифтонг «ау»</translation>
+    </message>
+    <message>
+        <source>diphthong ear</source>
+        <translation>дифтонг «иэ»</translation>
+    </message>
+    <message>
+        <source>diphthong air</source>
+        <translation>дифтонг «эа»</translation>
+    </message>
+    <message>
+        <source>diphthong oor</source>
+        <translation>дифтонг «уэ»</translation>
+    </message>
+    <message>
+        <source>primary stress, before the stressed syllable</source>
+        <translation>основное ударение, перед ударным слогом</translation>
+    </message>
+    <message>
+        <source>secondary stress</source>
+        <translation>второстепенное ударение</translation>
     </message>
 </context>
 <context>
@@ -554,6 +896,17 @@
     <message>
         <source>No American pronunciations of your own yet; they will be kept in %1.</source>
         <translation>Своих американских произношений пока нет; они будут храниться в %1.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Orvanta adds phonetic transcription (IPA or Cyrillic letters) to English text.</source>
+        <translation>Orvanta добавляет к английскому тексту фонетическую транскрипцию (знаками МФА или кириллицей).</translation>
+    </message>
+    <message>
+        <source>Text file to open in the input pane.</source>
+        <translation>Текстовый файл, который нужно открыть в поле ввода.</translation>
     </message>
 </context>
 </TS>
