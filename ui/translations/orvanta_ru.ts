@@ -47,6 +47,14 @@
         <translation>Транслитерация (кириллица)</translation>
     </message>
     <message>
+        <source>Weak forms</source>
+        <translation>Слабые формы</translation>
+    </message>
+    <message>
+        <source>Say function words (and, of, to, can...) as in running speech</source>
+        <translation>Служебные слова (and, of, to, can...) как в беглой речи</translation>
+    </message>
+    <message>
         <source>Transcribe!</source>
         <translation>Транскрибировать!</translation>
     </message>
