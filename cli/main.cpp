@@ -34,6 +34,7 @@ struct Options {
     bool british = false;
     bool cyrillic = false;
     bool literal = false;
+    bool weakForms = false;
     Format format = Format::Lines;
     QString dictionary; // empty: the bundled one of the chosen variant
     // The user's own pronunciations, looked up first; empty: the window's
@@ -45,7 +46,7 @@ struct Options {
 const char usageText[] =
     "Usage: orvanta-transcribe [-b|--british | -a|--american] [-d|--dictionary FILE]\n"
     "                          [--user-dictionary FILE] [-c|--cyrillic] [--literal]\n"
-    "                          [-f|--format lines|html|tsv] [FILE...]\n";
+    "                          [-w|--weak-forms] [-f|--format lines|html|tsv] [FILE...]\n";
 
 const char helpText[] =
     "Transcribes English text into IPA, sentence by sentence, as the Orvanta window does.\n"
@@ -64,6 +65,8 @@ const char helpText[] =
     "  -c, --cyrillic         spell the sounds in Cyrillic letters instead of IPA\n"
     "      --literal          transcribe the words as written: no reading of numbers,\n"
     "                         abbreviations, symbols or letters\n"
+    "  -w, --weak-forms       the weak forms of running speech for function words (and,\n"
+    "                         can, for, of, the, to...), strong where speech stresses them\n"
     "  -f, --format FORMAT    lines: each sentence's transcription on a line (default)\n"
     "                         html:  the HTML document that the window shows\n"
     "                         tsv:   the sentence, a TAB and its transcription; line feeds,\n"
@@ -103,11 +106,12 @@ Options parseOptions(const QStringList &arguments) {
     const QCommandLineOption userDictionary(QStringLiteral("user-dictionary"), {}, "FILE");
     const QCommandLineOption cyrillic({"c", "cyrillic"}, {});
     const QCommandLineOption literal(QStringLiteral("literal"), {});
+    const QCommandLineOption weakForms({"w", "weak-forms"}, {});
     const QCommandLineOption format({"f", "format"}, {}, "FORMAT");
     const QCommandLineOption help({"h", "help"}, {});
     const QCommandLineOption version(QStringLiteral("version"), {});
-    parser.addOptions(
-        {british, american, dictionary, userDictionary, cyrillic, literal, format, help, version});
+    parser.addOptions({british, american, dictionary, userDictionary, cyrillic, literal, weakForms,
+                       format, help, version});
     parser.addPositionalArgument("FILE", {}, "[FILE...]");
 
     if (!parser.parse(arguments))
@@ -133,6 +137,7 @@ Options parseOptions(const QStringList &arguments) {
     options.british = parser.isSet(british);
     options.cyrillic = parser.isSet(cyrillic);
     options.literal = parser.isSet(literal);
+    options.weakForms = parser.isSet(weakForms);
     options.dictionary = parser.value(dictionary);
     if (parser.isSet(dictionary) && options.dictionary.isEmpty())
         failUsage(QStringLiteral("--dictionary needs a file name"));
@@ -330,7 +335,7 @@ private:
 void transcribe(const Options &options, const Dictionaries &dictionaries) {
     const TranscriptionEngine engine(
         dictionaries.shipped, dictionaries.user ? &*dictionaries.user : nullptr,
-        EngineOptions{options.british ? Variant::British : Variant::American});
+        EngineOptions{options.british ? Variant::British : Variant::American, options.weakForms});
     Output output(options, engine);
     output.begin();
 

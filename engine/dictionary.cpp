@@ -136,7 +136,8 @@ PronunciationDictionary::PronunciationDictionary(PronunciationDictionary &&other
     : bytes_(std::move(other.bytes_)), size_(std::exchange(other.size_, 0)),
       capacity_(std::exchange(other.capacity_, 0)), slots_(std::exchange(other.slots_, {})),
       occupied_(std::exchange(other.occupied_, 0)),
-      nonEmptyCount_(std::exchange(other.nonEmptyCount_, 0)) {}
+      nonEmptyCount_(std::exchange(other.nonEmptyCount_, 0)),
+      homographs_(std::exchange(other.homographs_, {})) {}
 
 PronunciationDictionary &
 PronunciationDictionary::operator=(PronunciationDictionary &&other) noexcept {
@@ -147,11 +148,13 @@ PronunciationDictionary::operator=(PronunciationDictionary &&other) noexcept {
         slots_ = std::exchange(other.slots_, {});
         occupied_ = std::exchange(other.occupied_, 0);
         nonEmptyCount_ = std::exchange(other.nonEmptyCount_, 0);
+        homographs_ = std::exchange(other.homographs_, {});
     }
     return *this;
 }
 
 void PronunciationDictionary::clear() {
+    homographs_.clear();
     size_ = 0;
     slots_.clear();
     occupied_ = 0;
@@ -435,6 +438,9 @@ void PronunciationDictionary::read(const std::string &path, std::string &error) 
         error = std::generic_category().message(errno);
         return;
     }
+    // A dictionary without a table of its own is read without homograph
+    // readings: another dictionary's readings would not match its entries.
+    homographs_.load(homographPathFor(path));
     std::size_t expected = 0;
     if (std::fseek(file, 0, SEEK_END) == 0) {
         const long end = std::ftell(file);

@@ -2,11 +2,14 @@
 // phonetic code.
 #pragma once
 
+#include "engine/homographs.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvanta {
@@ -48,6 +51,12 @@ public:
     // Number of keys with a non-empty transcription.
     std::size_t size() const { return nonEmptyCount_; }
 
+    // The readings by role of the words said differently by role, read by
+    // load() from the table beside the file (homographPathFor); empty when
+    // there is none.
+    const HomographTable &homographs() const { return homographs_; }
+    void setHomographs(HomographTable homographs) { homographs_ = std::move(homographs); }
+
 private:
     std::string_view text() const { return {bytes_.get(), size_}; }
     std::string_view keyAt(std::size_t offset) const;
@@ -81,6 +90,7 @@ private:
     std::vector<std::uint64_t> slots_;
     std::size_t occupied_ = 0;
     std::size_t nonEmptyCount_ = 0;
+    HomographTable homographs_;
 };
 
 // What PronunciationDictionary::load gives: the dictionary, and why the file

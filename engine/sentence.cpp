@@ -1,3 +1,4 @@
+#include "engine/connected_speech.h"
 #include "engine/internal/rules.h"
 #include "engine/reading.h"
 #include "engine/text.h"
@@ -64,6 +65,19 @@ bool holdsAm(std::u16string_view sentence) {
     return false;
 }
 
+// Punctuation that marks a pause; a hyphen only as a dash, with white
+// space beside it ("now - then", not "well-known").
+bool pausesHere(std::u16string_view sentence, std::size_t i) {
+    const char16_t c = sentence[i];
+    if (c == u'-') {
+        const auto spaceAt = [&](std::size_t at) {
+            return at < sentence.size() && (sentence[at] == u' ' || separatesWords(sentence[at]));
+        };
+        return (i > 0 && spaceAt(i - 1)) || spaceAt(i + 1);
+    }
+    return marksPause(c);
+}
+
 } // namespace
 
 void rules::respellSpecialWords(std::u16string &sentence) {
@@ -73,18 +87,36 @@ void rules::respellSpecialWords(std::u16string &sentence) {
 }
 
 std::u16string rules::normalizeSentence(std::u16string sentence) {
-    respellSpecialWords(sentence);
+    return normalizeMarkingPauses(std::move(sentence), nullptr);
+}
+
+std::u16string normalizeMarkingPauses(std::u16string sentence, PauseMarks *pauses) {
+    rules::respellSpecialWords(sentence);
+    if (pauses != nullptr)
+        pauses->clear();
 
     // Runs of spaces collapse to one and spaces at either end go, as they
     // are met, rather than in passes over the kept text. The text is
     // filtered in place: it never grows.
     char16_t *const begin = sentence.data();
     char16_t *kept = begin;
-    for (const char16_t c : sentence) {
-        if (c != u' ' && isAllowed(c))
+    std::size_t spaces = 0;
+    const std::size_t size = sentence.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        const char16_t c = begin[i];
+        if (c != u' ' && isAllowed(c)) {
             *kept++ = c;
-        else if ((c == u' ' || separatesWords(c)) && kept != begin && kept[-1] != u' ')
+        } else if ((c == u' ' || separatesWords(c)) && kept != begin && kept[-1] != u' ') {
             *kept++ = u' ';
+            ++spaces;
+        } else if (pauses != nullptr && kept != begin && pausesHere(sentence, i)) {
+            // The pause follows the word last kept, whether or not its
+            // space has been written yet.
+            const std::size_t word = kept[-1] == u' ' ? spaces - 1 : spaces;
+            if (pauses->size() <= word)
+                pauses->resize(word + 1, false);
+            (*pauses)[word] = true;
+        }
     }
     if (kept != begin && kept[-1] == u' ')
         --kept;
@@ -93,7 +125,8 @@ std::u16string rules::normalizeSentence(std::u16string sentence) {
 }
 
 std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) const {
-    return transcribeNormalized(rules::normalizeSentence(std::move(sentence)));
+    thread_local PauseMarks pauses;
+    return transcribeNormalized(normalizeMarkingPauses(std::move(sentence), &pauses), pauses);
 }
 
 std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view sentence,
@@ -105,16 +138,45 @@ std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view s
         std::u16string unused;
         return static_cast<const TranscriptionEngine *>(engine)->lookUp(word, unused);
     };
-    context.pauseMarks = false;
-    const std::u16string words = readText(sentence, context);
-    // The reader leaves words and single spaces: letters of other scripts
-    // among them stay, to show as unknown words.
+    // Only rules that look past a word need to know where the reader
+    // pauses; without the marks the words are ready as they come.
+    context.pauseMarks = options_.weakForms || !shipped_->homographs().empty();
+    std::u16string words = readText(sentence, context);
+    thread_local PauseMarks pauses;
+    pauses.clear();
+    if (context.pauseMarks) {
+        // The marks have no sound: they are noted against the word they
+        // follow and dropped. Letters of other scripts stay, to show as
+        // unknown words.
+        std::size_t spaces = 0;
+        char16_t *const begin = words.data();
+        char16_t *kept = begin;
+        for (const char16_t c : words) {
+            if (c == u' ') {
+                if (kept != begin && kept[-1] != u' ') {
+                    *kept++ = c;
+                    ++spaces;
+                }
+            } else if (kept != begin && marksPause(c)) {
+                const std::size_t word = kept[-1] == u' ' ? spaces - 1 : spaces;
+                if (pauses.size() <= word)
+                    pauses.resize(word + 1, false);
+                pauses[word] = true;
+            } else {
+                *kept++ = c;
+            }
+        }
+        if (kept != begin && kept[-1] == u' ')
+            --kept;
+        words.resize(static_cast<std::size_t>(kept - begin));
+    }
     if (words.empty())
         return u"[]";
-    return transcribeNormalized(words);
+    return transcribeNormalized(words, pauses);
 }
 
-std::u16string TranscriptionEngine::transcribeNormalized(std::u16string_view words) const {
+std::u16string TranscriptionEngine::transcribeNormalized(std::u16string_view words,
+                                                         const std::vector<bool> &pauses) const {
     std::u16string code;
     code.reserve(words.size() + words.size() / 2 + 8);
     for (std::size_t start = 0;;) {
@@ -129,7 +191,12 @@ std::u16string TranscriptionEngine::transcribeNormalized(std::u16string_view wor
     std::u16string result;
     result.reserve(2 * code.size() + 2);
     result += u'[';
-    rules::appendAdjustedPhrase(words, code, result);
+    PhraseSettings settings;
+    settings.american = options_.variant == Variant::American;
+    settings.weakForms = options_.weakForms;
+    settings.homographs = &shipped_->homographs();
+    settings.userDictionary = user_;
+    appendConnectedSpeech(settings, words, code, pauses, result);
     result += u']';
     return result;
 }

@@ -9,12 +9,16 @@
 #include "engine/variant.h"
 
 #include <string>
+#include <vector>
 
 namespace orvanta {
 
 // How an engine transcribes beyond what its dictionaries say.
 struct EngineOptions {
     Variant variant = Variant::British;
+    // Function words take their weak forms in running speech ("and" ən,
+    // "can" kən) and keep the strong ones where speech stresses them.
+    bool weakForms = false;
 };
 
 // An engine reads its dictionaries and never changes them or itself, so one
@@ -50,8 +54,10 @@ public:
     std::u16string renderIpa(const std::u16string &code) const;
 
 private:
-    // "[" + adjusted IPA + "]" for words already normalised.
-    std::u16string transcribeNormalized(std::u16string_view words) const;
+    // "[" + adjusted IPA + "]" for words already normalised, `pauses`
+    // telling which of them pause punctuation followed.
+    std::u16string transcribeNormalized(std::u16string_view words,
+                                        const std::vector<bool> &pauses) const;
     // Every dictionary lookup of the engine: appends the transcription of
     // exactly `lowerWord` to `out` and says whether there was one.
     bool lookUp(std::u16string_view lowerWord, std::u16string &out) const;

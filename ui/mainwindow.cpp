@@ -335,6 +335,7 @@ void MainWindow::on_btnVocanize_clicked() {
     if (!requested.isEmpty())
         userDictionary = orvanta::loadUserLayer(userPath, &userError);
 
+    options.weakForms = ui->chkWeakForms->isChecked();
     const orvanta::TranscriptionEngine engine(dictionary,
                                               userDictionary ? &*userDictionary : nullptr, options);
     const QString document = orvanta::buildReadDocument(engine, ui->plainTextEdit->toPlainText(),

@@ -107,7 +107,7 @@ struct Expected {
 // non-rhotic with BATH ɑː; American rhotic with LOT ɑː and GOAT oʊ).
 const Expected kWords[] = {
     {"the", u"[ð\u0069\u02D0]", u"[ð\u0069\u02D0]"},
-    {"to", u"[t\u028A]", u"[t\u028A]"},
+    {"to", u"[tu\u02D0]", u"[tu\u02D0]"},
     {"water", u"[\u02C8w\u0254\u02D0t\u0259]", u"[\u02C8w\u0254\u02D0t\u0259r]"},
     {"car", u"[k\u0251\u02D0]", u"[k\u0251\u02D0r]"},
     {"far", u"[f\u0251\u02D0]", u"[f\u0251\u02D0r]"},

@@ -80,7 +80,7 @@ TEST_F(DocumentTest, EverySentenceIsFollowedByItsTranscription) {
 
 TEST_F(DocumentTest, UntranscribedWordsKeepTheirSpelling) {
     EXPECT_EQ(buildDocument("The gizmo!", false),
-              header + paragraph("The gizmo!", QString::fromUtf8("[ðiː (gizmo)]")) + footer);
+              header + paragraph("The gizmo!", QString::fromUtf8("[ðə (gizmo)]")) + footer);
 }
 
 TEST_F(DocumentTest, MarkupInTheTextIsShownNotInterpreted) {

@@ -45,7 +45,7 @@ TEST(SentenceTranscription, TranscribesWordByWordInBrackets) {
     } cases[] = {
         {u"The box.", u"[\u00F0\u0259 b\u0252ks]"},
         {u"the apple!\n", u"[\u00F0i\u02D0 \u02C8\u00E6pl]"},
-        {u"The Xbox-box?", u"[\u00F0i\u02D0 (Xboxbox)]"},
+        {u"The Xbox-box?", u"[\u00F0\u0259 (Xboxbox)]"},
         {u"?!", u"[()]"},
     };
     for (const auto &c : cases)
@@ -61,11 +61,11 @@ TEST(PhraseAdjustment, WeakFormsAndLinkingR) {
         {{u"the", u"box"}, u"DJ 'bPks", u"\u00F0\u0259 \u02C8b\u0252ks"},
         {{u"the", u"apple"}, u"DJ 'xpl", u"\u00F0i\u02D0 \u02C8\u00E6pl"},
         {{u"to", u"show"}, u"tu \"SqU", u"t\u0259 \u02CC\u0283\u0259"},
-        {{u"go", u"to"}, u"gqU tu", u"\u0261\u0259 t\u028A"},
+        {{u"go", u"to"}, u"gqU tu", u"\u0261\u0259 tu\u02D0"},
         {{u"far", u"off"}, u"fR Pf", u"f\u0251\u02D0r \u0252f"},
         {{u"far", u"down"}, u"fR daUn", u"f\u0251\u02D0 dan"},
         {{u"far", u"off"}, u"fRr Pf", u"f\u0251\u02D0r \u0252f"},
-        {{u"FAR", u"off"}, u"fR Pf", u"f\u0251\u02D0 \u0252f"},
+        {{u"FAR", u"off"}, u"fR Pf", u"f\u0251\u02D0r \u0252f"},
         {{u"for", u"a", u"law", u"in"}, u"fq q L In", u"f\u0259r \u0259 \u0254\u02D0r \u026An"},
         {{u"idea", u"a", u"x"}, u"aIdIq q Ix", u"a\u026Ad\u026A\u0259r \u0259 \u026A\u00E6"},
         {{u"a", u"apple", u"a"}, u"q 'xpl q", u"\u0259 \u02C8\u00E6pl \u0259"},

@@ -35,6 +35,14 @@
         <translation>Американский</translation>
     </message>
     <message>
+        <source>Weak forms</source>
+        <translation>Слабые формы</translation>
+    </message>
+    <message>
+        <source>Say function words (and, of, to, can...) as in running speech</source>
+        <translation>Служебные слова (and, of, to, can...) как в беглой речи</translation>
+    </message>
+    <message>
         <source>eɪ</source>
         <translation>eɪ</translation>
     </message>

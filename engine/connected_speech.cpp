@@ -1,0 +1,605 @@
+#include "engine/connected_speech.h"
+
+#include "engine/dictionary.h"
+#include "engine/internal/rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+
+namespace orvanta {
+
+namespace {
+
+using View = std::u16string_view;
+
+char16_t folded(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+// `word` in any case equals the lower-case `lower`.
+bool is(View word, View lower) {
+    return word.size() == lower.size() &&
+           std::equal(word.begin(), word.end(), lower.begin(),
+                      [](char16_t a, char16_t b) { return folded(a) == b; });
+}
+
+bool isAnyOf(View word, std::initializer_list<View> lowers) {
+    return std::any_of(lowers.begin(), lowers.end(),
+                       [word](View lower) { return is(word, lower); });
+}
+
+bool endsWithFolded(View word, View lowerSuffix) {
+    return word.size() >= lowerSuffix.size() &&
+           is(word.substr(word.size() - lowerSuffix.size()), lowerSuffix);
+}
+
+bool endsWith(View text, View suffix) {
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+bool isUntranscribed(View piece) {
+    return !piece.empty() && piece[0] == u'(';
+}
+
+// A leading stress mark is skipped: "'xpl" begins with a vowel.
+char16_t firstSound(View piece) {
+    const std::size_t at = !piece.empty() && (piece[0] == u'\'' || piece[0] == u'"') ? 1 : 0;
+    // NUL belongs to no sound class.
+    return at < piece.size() ? piece[at] : u'\0';
+}
+
+std::size_t pieceEnd(View text, std::size_t start) {
+    const std::size_t space = text.find(u' ', start);
+    return space == View::npos ? text.size() : space;
+}
+
+// ---- Word classes the rules look at -------------------------------------
+
+bool isSubjectPronoun(View w) {
+    return isAnyOf(w, {u"i", u"you", u"we", u"they", u"he", u"she", u"it"});
+}
+
+bool isDeterminer(View w) {
+    return isAnyOf(w, {u"the", u"a",     u"an",   u"this", u"that", u"these",  u"those",
+                       u"my",  u"your",  u"his",  u"her",  u"its",  u"our",    u"their",
+                       u"no",  u"every", u"each", u"any",  u"some", u"another"});
+}
+
+bool isPreposition(View w) {
+    return isAnyOf(w, {u"of", u"in", u"on", u"at", u"for", u"from", u"with", u"by", u"about",
+                       u"into", u"onto", u"without", u"under", u"over", u"through", u"against",
+                       u"between", u"among", u"upon"});
+}
+
+// Words after which a verb comes in its plain form.
+bool takesPlainVerb(View w) {
+    return isAnyOf(w, {u"to",     u"will",   u"would",    u"can",       u"could",   u"shall",
+                       u"should", u"may",    u"might",    u"must",      u"do",      u"does",
+                       u"did",    u"don't",  u"doesn't",  u"didn't",    u"won't",   u"wouldn't",
+                       u"can't",  u"cannot", u"couldn't", u"shouldn't", u"mustn't", u"let's",
+                       u"please", u"not"}) ||
+           endsWithFolded(w, u"'ll");
+}
+
+bool isHaveForm(View w) {
+    return isAnyOf(w, {u"have", u"has", u"had", u"having", u"haven't", u"hasn't", u"hadn't"}) ||
+           endsWithFolded(w, u"'ve");
+}
+
+bool isBeForm(View w) {
+    return isAnyOf(w, {u"is", u"are", u"was", u"were", u"be", u"been", u"being", u"am", u"isn't",
+                       u"aren't", u"wasn't", u"weren't"}) ||
+           endsWithFolded(w, u"'re") || endsWithFolded(w, u"'m");
+}
+
+bool isDegreeWord(View w) {
+    return isAnyOf(w, {u"very", u"so", u"too", u"quite", u"more", u"most", u"less", u"least",
+                       u"rather", u"really", u"fairly", u"extremely"});
+}
+
+// Words that open an object: the word before them is a verb.
+bool opensObject(View w) {
+    return isAnyOf(w, {u"the",  u"a",   u"an",  u"this", u"that", u"these", u"those", u"my",
+                       u"your", u"his", u"her", u"its",  u"our",  u"their", u"him",   u"them",
+                       u"me",   u"us",  u"it",  u"some", u"any",  u"every"});
+}
+
+bool isPastTimeWord(View w) {
+    return isAnyOf(w, {u"yesterday", u"ago", u"last", u"earlier", u"previously", u"already"});
+}
+
+bool isWhWord(View w) {
+    return isAnyOf(
+        w, {u"what", u"where", u"when", u"why", u"how", u"who", u"whom", u"which", u"whose"});
+}
+
+bool isModal(View w) {
+    return isAnyOf(w, {u"will", u"would", u"can", u"could", u"shall", u"should", u"may", u"might",
+                       u"must", u"to"}) ||
+           endsWithFolded(w, u"'ll") || endsWithFolded(w, u"'d");
+}
+
+bool isNumber(View w) {
+    return (!w.empty() && w[0] >= u'0' && w[0] <= u'9') ||
+           isAnyOf(w, {u"one",       u"two",     u"three",    u"four",    u"five",     u"six",
+                       u"seven",     u"eight",   u"nine",     u"ten",     u"eleven",   u"twelve",
+                       u"fifteen",   u"twenty",  u"thirty",   u"forty",   u"fifty",    u"sixty",
+                       u"seventy",   u"eighty",  u"ninety",   u"hundred", u"hundreds", u"thousand",
+                       u"thousands", u"million", u"millions", u"dozen",   u"dozens"});
+}
+
+// Past participles a perfect "have" is followed by: regular ones by their
+// ending, the common irregular ones by name.
+bool looksLikeParticiple(View w) {
+    return endsWithFolded(w, u"ed") || endsWithFolded(w, u"en") || endsWithFolded(w, u"wn") ||
+           endsWithFolded(w, u"ught") ||
+           isAnyOf(w,
+                   {u"been",    u"done",     u"gone",       u"had",    u"made", u"said",  u"heard",
+                    u"found",   u"told",     u"sold",       u"held",   u"paid", u"laid",  u"run",
+                    u"come",    u"become",   u"begun",      u"sung",   u"swum", u"drunk", u"rung",
+                    u"won",     u"stood",    u"understood", u"read",   u"led",  u"fed",   u"met",
+                    u"sent",    u"spent",    u"lost",       u"left",   u"kept", u"slept", u"felt",
+                    u"built",   u"meant",    u"put",        u"let",    u"set",  u"got",   u"just",
+                    u"already", u"never",    u"ever",       u"always", u"not",  u"also",  u"since",
+                    u"often",   u"recently", u"only",       u"still"});
+}
+
+// ---- Weak forms -----------------------------------------------------------
+
+enum class WeakUse : unsigned char {
+    Always,        // weak wherever no pause follows
+    Article,       // "the": ði before a vowel
+    To,            // "to": tʊ before a vowel, tuː when stressed
+    And,           // ənd before a vowel
+    Do,            // auxiliary only; dʊ before a vowel
+    Have,          // auxiliary only
+    Can,           // not the noun
+    ObjectPronoun, // stays weak at the end of a sentence
+    His,           // not at the start of a sentence
+    That,          // conjunction and relative only
+    Some,          // not before a number or "of"
+    There,         // existential only
+    Us,            // an object pronoun, but not the country
+};
+
+struct WeakForm {
+    View word;
+    View british;
+    View american; // empty: as British
+    View withoutH; // the form after a word, when the weak form begins with h
+    View americanWithoutH;
+    WeakUse use = WeakUse::Always;
+};
+
+// Function words in phonetic code (q is ə, I is ɪ, i is i, u is ʊ).
+constexpr WeakForm weakForms[] = {
+    {u"a", u"q", {}, {}, {}, WeakUse::Always},
+    {u"an", u"qn", {}, {}, {}, WeakUse::Always},
+    {u"and", u"qn", {}, {}, {}, WeakUse::And},
+    {u"as", u"qz", {}, {}, {}, WeakUse::Always},
+    {u"at", u"qt", {}, {}, {}, WeakUse::Always},
+    {u"but", u"bqt", {}, {}, {}, WeakUse::Always},
+    {u"can", u"kqn", {}, {}, {}, WeakUse::Can},
+    {u"could", u"kqd", {}, {}, {}, WeakUse::Always},
+    {u"do", u"dq", {}, {}, {}, WeakUse::Do},
+    {u"does", u"dqz", {}, {}, {}, WeakUse::Do},
+    {u"for", u"fq", u"fqr", {}, {}, WeakUse::Always},
+    {u"from", u"frqm", {}, {}, {}, WeakUse::Always},
+    {u"had", u"hqd", {}, u"qd", {}, WeakUse::Have},
+    {u"has", u"hqz", {}, u"qz", {}, WeakUse::Have},
+    {u"have", u"hqv", {}, u"qv", {}, WeakUse::Have},
+    {u"he", u"hi", {}, u"i", {}, WeakUse::Always},
+    {u"her", u"hq", u"hqr", u"q", u"qr", WeakUse::ObjectPronoun},
+    {u"him", u"hIm", {}, u"Im", {}, WeakUse::ObjectPronoun},
+    {u"his", u"hIz", {}, u"Iz", {}, WeakUse::His},
+    {u"me", u"mi", {}, {}, {}, WeakUse::ObjectPronoun},
+    {u"must", u"mqst", {}, {}, {}, WeakUse::Always},
+    {u"of", u"qv", {}, {}, {}, WeakUse::Always},
+    {u"shall", u"Sql", {}, {}, {}, WeakUse::Always},
+    {u"she", u"Si", {}, {}, {}, WeakUse::Always},
+    {u"should", u"Sqd", {}, {}, {}, WeakUse::Always},
+    {u"some", u"sqm", {}, {}, {}, WeakUse::Some},
+    {u"than", u"Dqn", {}, {}, {}, WeakUse::Always},
+    {u"that", u"Dqt", {}, {}, {}, WeakUse::That},
+    {u"the", u"Dq", {}, {}, {}, WeakUse::Article},
+    {u"them", u"Dqm", {}, {}, {}, WeakUse::ObjectPronoun},
+    {u"there", u"Dq", u"Dqr", {}, {}, WeakUse::There},
+    {u"to", u"tq", {}, {}, {}, WeakUse::To},
+    {u"us", u"qs", {}, {}, {}, WeakUse::Us},
+    {u"was", u"wqz", {}, {}, {}, WeakUse::Always},
+    {u"we", u"wi", {}, {}, {}, WeakUse::Always},
+    {u"were", u"wq", u"wqr", {}, {}, WeakUse::Always},
+    {u"would", u"wqd", {}, {}, {}, WeakUse::Always},
+    {u"you", u"ju", {}, {}, {}, WeakUse::ObjectPronoun},
+    {u"your", u"jq", u"jqr", {}, {}, WeakUse::Always},
+    {u"am", u"qm", {}, {}, {}, WeakUse::Always},
+    {u"are", u"q", u"qr", {}, {}, WeakUse::Always},
+    {u"be", u"bi", {}, {}, {}, WeakUse::Always},
+    {u"been", u"bIn", {}, {}, {}, WeakUse::Always},
+};
+
+constexpr std::size_t longestWeakWord = 6;
+
+// The function words by initial, as indexes into weakForms (at most
+// seven share one; the rest of a row is unused): most words of a text are
+// turned away by one lookup.
+constexpr std::size_t weakFormsPerInitial = 8;
+struct WeakFormIndex {
+    std::array<std::array<std::uint8_t, weakFormsPerInitial>, 26> forms{};
+    std::array<std::uint8_t, 26> count{};
+};
+constexpr WeakFormIndex weakFormIndex = [] {
+    WeakFormIndex index;
+    for (std::size_t i = 0; i < std::size(weakForms); ++i) {
+        const auto initial = static_cast<std::size_t>(weakForms[i].word[0] - u'a');
+        index.forms[initial][index.count[initial]++] = static_cast<std::uint8_t>(i);
+    }
+    return index;
+}();
+
+const WeakForm *weakFormOf(View word) {
+    if (word.empty() || word.size() > longestWeakWord)
+        return nullptr;
+    const char16_t initial = folded(word[0]);
+    if (initial < u'a' || initial > u'z')
+        return nullptr;
+    const auto letter = static_cast<std::size_t>(initial - u'a');
+    for (std::size_t k = 0; k < weakFormIndex.count[letter]; ++k) {
+        const WeakForm &form = weakForms[weakFormIndex.forms[letter][k]];
+        if (is(word, form.word))
+            return &form;
+    }
+    return nullptr;
+}
+
+// ---- The sentence ---------------------------------------------------------
+
+enum class Onset : unsigned char { Vowel, Consonant, Unknown };
+
+struct Slot {
+    View word;  // as normalisation left it; empty past the last word
+    View piece; // as word transcription gave it
+    View said;  // after the choice of reading and form
+    bool pauseAfter = false;
+};
+
+// How the next word begins. An untranscribed word tells by its first
+// letter: the spelling is all there is to go on.
+Onset onsetOf(View said) {
+    if (isUntranscribed(said)) {
+        const char16_t c = said.size() > 1 ? folded(said[1]) : u'\0';
+        if (c == u'a' || c == u'e' || c == u'i' || c == u'o' || c == u'u' || c == u'8')
+            return Onset::Vowel;
+        if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'))
+            return Onset::Consonant;
+        return Onset::Unknown;
+    }
+    switch (rules::classifySound(firstSound(said))) {
+    case rules::SoundClass::Vowel:
+        return Onset::Vowel;
+    case rules::SoundClass::Voiced:
+    case rules::SoundClass::Voiceless:
+        return Onset::Consonant;
+    case rules::SoundClass::Other:
+        break;
+    }
+    return Onset::Unknown;
+}
+
+class Phrase {
+public:
+    Phrase(const PhraseSettings &settings, std::vector<Slot> &slots)
+        : settings_(settings), slots_(slots) {}
+
+    void readHomographs();
+    void chooseForms(bool adjust);
+    void render(bool adjust, std::u16string &out) const;
+
+private:
+    bool pauseBefore(std::size_t i) const { return i == 0 || slots_[i - 1].pauseAfter; }
+    bool pauseAfter(std::size_t i) const { return i + 1 == slots_.size() || slots_[i].pauseAfter; }
+    // The neighbouring words, or nothing across a pause.
+    View previous(std::size_t i) const { return pauseBefore(i) ? View() : slots_[i - 1].word; }
+    View next(std::size_t i) const { return pauseAfter(i) ? View() : slots_[i + 1].word; }
+    Onset nextOnset(std::size_t i) const {
+        return i + 1 < slots_.size() ? onsetOf(slots_[i + 1].said) : Onset::Unknown;
+    }
+    bool sentenceHas(bool (*test)(View)) const {
+        return std::any_of(slots_.begin(), slots_.end(),
+                           [test](const Slot &slot) { return test(slot.word); });
+    }
+
+    std::optional<WordRole> roleOf(std::size_t i, const HomographTable::Entry &entry) const;
+    bool keepsStrongForm(std::size_t i, const WeakForm &form) const;
+    View weakForm(std::size_t i, const WeakForm &form) const;
+    bool linksWithR(std::size_t i) const;
+
+    const PhraseSettings &settings_;
+    std::vector<Slot> &slots_;
+};
+
+std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entry &entry) const {
+    const auto has = [&entry](WordRole role) { return !entry.reading(role).empty(); };
+    const auto first = [&has](std::initializer_list<WordRole> roles) -> std::optional<WordRole> {
+        for (const WordRole role : roles)
+            if (has(role))
+                return role;
+        return std::nullopt;
+    };
+    const View before = previous(i);
+    const View after = next(i);
+
+    if (is(after, u"to") && has(WordRole::BeforeTo))
+        return WordRole::BeforeTo;
+    if (!before.empty()) {
+        if (isHaveForm(before))
+            return first({WordRole::Past});
+        if (isBeForm(before))
+            return first({WordRole::Adjective, WordRole::Past});
+        if (isDegreeWord(before))
+            return first({WordRole::Adjective});
+        if (takesPlainVerb(before))
+            return first({WordRole::Verb});
+        if (isDeterminer(before) || isPreposition(before))
+            return first({WordRole::Noun, WordRole::Adjective});
+        if (isAnyOf(before, {u"he", u"she", u"it"}))
+            return first({WordRole::Past, WordRole::Verb});
+        if (isSubjectPronoun(before)) {
+            // "I read" is either tense; only the time of the sentence tells.
+            if (has(WordRole::Past))
+                return sentenceHas(isPastTimeWord) ? std::optional(WordRole::Past) : std::nullopt;
+            return first({WordRole::Verb});
+        }
+    }
+    if (is(after, u"to"))
+        return first({WordRole::Adjective});
+    if (!after.empty() && opensObject(after))
+        return first({WordRole::Verb});
+    return std::nullopt;
+}
+
+void Phrase::readHomographs() {
+    const HomographTable *table = settings_.homographs;
+    if (table == nullptr || table->empty())
+        return;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        Slot &slot = slots_[i];
+        if (isUntranscribed(slot.piece))
+            continue;
+        const HomographTable::Entry *entry = table->find(slot.word);
+        if (entry == nullptr || (settings_.userDictionary != nullptr &&
+                                 settings_.userDictionary->hasTranscription(entry->word)))
+            continue;
+        if (const std::optional<WordRole> role = roleOf(i, *entry))
+            slot.said = entry->reading(*role);
+    }
+}
+
+// "the US" is the country.
+bool isCapitalUs(View word) {
+    return word.size() == 2 && word[0] == u'U' && word[1] == u'S';
+}
+
+bool Phrase::keepsStrongForm(std::size_t i, const WeakForm &form) const {
+    const View word = slots_[i].word;
+    const View before = previous(i);
+    const View after = next(i);
+    if (pauseAfter(i)) {
+        // Unstressed object pronouns end sentences weak ("I told him"); said
+        // on their own they are stressed.
+        const bool objectPronoun =
+            form.use == WeakUse::ObjectPronoun || (form.use == WeakUse::Us && !isCapitalUs(word));
+        return !objectPronoun || pauseBefore(i);
+    }
+    switch (form.use) {
+    case WeakUse::Always:
+    case WeakUse::Article:
+    case WeakUse::To:
+    case WeakUse::And:
+    case WeakUse::ObjectPronoun:
+        return false;
+    case WeakUse::Do:
+        // "Do you...?", "What does it...": the auxiliary before its subject.
+        return !((before.empty() || isWhWord(before)) &&
+                 (isSubjectPronoun(after) || isDeterminer(after)));
+    case WeakUse::Have:
+        // The perfect's auxiliary, not "have a car" or "have to".
+        if (isModal(before) && !is(before, u"to"))
+            return false;
+        if (before.empty() || isWhWord(before))
+            return !(isSubjectPronoun(after) || isDeterminer(after) || looksLikeParticiple(after));
+        return !looksLikeParticiple(after);
+    case WeakUse::Can:
+        return isDeterminer(before);
+    case WeakUse::His:
+        return i == 0;
+    case WeakUse::That: {
+        // A conjunction or relative introduces a clause; a demonstrative
+        // points at a thing ("that book", "that is").
+        const bool opensClause =
+            isSubjectPronoun(after) || isDeterminer(after) || is(after, u"there") ||
+            (!after.empty() && after[0] >= u'A' && after[0] <= u'Z' && !is(after, u"i"));
+        const bool afterConjunction = isAnyOf(before, {u"so", u"such", u"now", u"given"});
+        const bool relative = !before.empty() && !isPreposition(before) && !isDeterminer(before) &&
+                              (isModal(after) || isBeForm(after) || isHaveForm(after));
+        return !(opensClause || afterConjunction || relative);
+    }
+    case WeakUse::Some:
+        return isNumber(after) || is(after, u"of");
+    case WeakUse::There:
+        return !(isBeForm(after) || isModal(after) || isHaveForm(after) ||
+                 isAnyOf(after, {u"seems", u"seem", u"seemed", u"appears", u"appear", u"appeared",
+                                 u"used"}) ||
+                 (isBeForm(before) && !after.empty()));
+    case WeakUse::Us:
+        return isCapitalUs(word);
+    }
+    return false;
+}
+
+View Phrase::weakForm(std::size_t i, const WeakForm &form) const {
+    const bool vowelNext = nextOnset(i) == Onset::Vowel;
+    switch (form.use) {
+    case WeakUse::Article:
+        return vowelNext ? View(u"Di") : form.british;
+    case WeakUse::To:
+        return vowelNext ? View(u"tu") : form.british;
+    case WeakUse::And:
+        return vowelNext ? View(u"qnd") : form.british;
+    case WeakUse::Do:
+        if (vowelNext && form.word == u"do")
+            return u"du";
+        break;
+    default:
+        break;
+    }
+    // h stays where the word starts a stretch of speech.
+    const bool dropH = !form.withoutH.empty() && !pauseBefore(i);
+    if (settings_.american) {
+        if (dropH)
+            return form.americanWithoutH.empty() ? form.withoutH : form.americanWithoutH;
+        return form.american.empty() ? form.british : form.american;
+    }
+    return dropH ? form.withoutH : form.british;
+}
+
+void Phrase::chooseForms(bool adjust) {
+    const std::size_t last = slots_.size() - 1;
+    // From right to left: a form depends on how the word after it begins,
+    // as that word is said.
+    for (std::size_t i = slots_.size(); i-- > 0;) {
+        Slot &slot = slots_[i];
+        if (isUntranscribed(slot.said))
+            continue;
+        if (settings_.weakForms) {
+            const WeakForm *form = weakFormOf(slot.word);
+            if (form == nullptr)
+                continue;
+            if (!keepsStrongForm(i, *form))
+                slot.said = weakForm(i, *form);
+            else if (form->use == WeakUse::To)
+                slot.said = u"tH";
+            continue;
+        }
+        if (slot.said != u"DJ" && slot.said != u"tu")
+            continue;
+        if (i == last) {
+            // A final "to" is stranded and stressed: "Where to?"
+            if (slot.said == u"tu")
+                slot.said = u"tH";
+        } else if (adjust && nextOnset(i) == Onset::Consonant) {
+            slot.said = slot.said == u"DJ" ? View(u"Dq") : View(u"tq");
+        }
+    }
+}
+
+// Sounds a British non-rhotic r can follow at the end of a word.
+bool endsInRVowel(View said) {
+    if (said.empty())
+        return false;
+    const char16_t last = said.back();
+    // eɪ, aɪ, ɔɪ, iː, uː, i, ʊ end in sounds that never had an r after them
+    // (André, padre).
+    return rules::classifySound(last) == rules::SoundClass::Vowel &&
+           View(u"IiJHu").find(last) == View::npos;
+}
+
+bool Phrase::linksWithR(std::size_t i) const {
+    const Slot &slot = slots_[i];
+    const View word = slot.word;
+    const View said = slot.said;
+    const bool endsInR = !word.empty() && folded(word.back()) == u'r';
+    if (settings_.american) {
+        // General American says every written final r already and adds
+        // none where the spelling has none.
+        return endsInR && endsInRVowel(said);
+    }
+    const bool spelledWithR = endsInR || endsWithFolded(word, u"re");
+    if (spelledWithR && endsInRVowel(said))
+        return true;
+    // The r of RP after ə, ɪə, eə, ʊə and ɔː, written or not ("idea of").
+    return said == u"fq" || said == u"L" || endsWith(said, u"eq") || endsWith(said, u"Iq") ||
+           endsWith(said, u"uq");
+}
+
+void Phrase::render(bool adjust, std::u16string &out) const {
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (i != 0)
+            out += u' ';
+        const Slot &slot = slots_[i];
+        if (isUntranscribed(slot.said)) {
+            out.append(slot.said);
+            continue;
+        }
+        // In running speech a pause breaks the link: "here, and" has no r.
+        const bool link =
+            adjust && i + 1 < slots_.size() && !(settings_.weakForms && slot.pauseAfter) &&
+            !isUntranscribed(slots_[i + 1].said) &&
+            rules::classifySound(firstSound(slots_[i + 1].said)) == rules::SoundClass::Vowel &&
+            slot.piece != u"DJ" && slot.piece != u"tu" && linksWithR(i);
+        rules::appendIpa(slot.said, out);
+        if (link && (slot.said.empty() || slot.said.back() != u'r'))
+            out += u'r';
+    }
+}
+
+} // namespace
+
+bool marksPause(char16_t c) {
+    switch (c) {
+    case u',':
+    case u';':
+    case u':':
+    case u'.':
+    case u'!':
+    case u'?':
+    case u'(':
+    case u')':
+    case u'[':
+    case u']':
+    case u'\u2013': // en dash
+    case u'\u2014': // em dash
+    case u'\u2026': // ellipsis
+        return true;
+    default:
+        return false;
+    }
+}
+
+void appendConnectedSpeech(const PhraseSettings &settings, std::u16string_view sentence,
+                           std::u16string_view code, const PauseMarks &pauses,
+                           std::u16string &out) {
+    thread_local std::vector<Slot> slots;
+    slots.clear();
+    std::size_t wordStart = 0;
+    bool wordsLeft = true;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = pieceEnd(code, start);
+        Slot slot;
+        slot.piece = slot.said = code.substr(start, end - start);
+        if (wordsLeft) {
+            const std::size_t wordEnd = pieceEnd(sentence, wordStart);
+            slot.word = sentence.substr(wordStart, wordEnd - wordStart);
+            const std::size_t index = slots.size();
+            slot.pauseAfter = index < pauses.size() && pauses[index];
+            wordsLeft = wordEnd < sentence.size();
+            wordStart = wordEnd + 1;
+        }
+        slots.push_back(slot);
+        if (end == code.size())
+            break;
+        start = end + 1;
+    }
+    // Very short transcriptions keep "the", "to" and final sounds as they
+    // are.
+    const bool adjust = code.size() > 4;
+    Phrase phrase(settings, slots);
+    phrase.readHomographs();
+    phrase.chooseForms(adjust);
+    phrase.render(adjust, out);
+}
+
+} // namespace orvanta
