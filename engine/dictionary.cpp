@@ -1,5 +1,7 @@
 #include "engine/dictionary.h"
 
+#include "engine/internal/separator_scan.h"
+
 #include <algorithm>
 #include <bit>
 #include <cerrno>
@@ -8,12 +10,12 @@
 #include <system_error>
 #include <utility>
 
-#if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
-#define ORVANTA_DICTIONARY_SSE2 1
-#include <emmintrin.h>
-#endif
-
 namespace orvanta {
+
+using detail::scanBlock;
+using detail::SeparatorMasks;
+using detail::separatorsIn;
+using detail::separatorsInPortable;
 
 namespace {
 
@@ -72,36 +74,6 @@ template <bool fold> std::uint64_t hashKey(char *key, std::size_t length) {
     }
     hash *= 0xBF58476D1CE4E5B9ULL;
     return hash ^ (hash >> 29);
-}
-
-// The TABs and line feeds among 64 bytes, one bit per byte (bit i: byte i).
-struct SeparatorMasks {
-    std::uint64_t tabs = 0;
-    std::uint64_t lineFeeds = 0;
-};
-
-constexpr std::size_t scanBlock = 64;
-
-SeparatorMasks separatorsIn(const char *bytes) {
-    SeparatorMasks masks;
-#if defined(ORVANTA_DICTIONARY_SSE2)
-    const __m128i tab = _mm_set1_epi8('\t');
-    const __m128i lineFeed = _mm_set1_epi8('\n');
-    for (std::size_t i = 0; i < scanBlock; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + i));
-        const auto tabBits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, tab)));
-        const auto lineFeedBits =
-            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lineFeed)));
-        masks.tabs |= std::uint64_t{tabBits} << i;
-        masks.lineFeeds |= std::uint64_t{lineFeedBits} << i;
-    }
-#else
-    for (std::size_t i = 0; i < scanBlock; ++i) {
-        masks.tabs |= std::uint64_t{bytes[i] == '\t'} << i;
-        masks.lineFeeds |= std::uint64_t{bytes[i] == '\n'} << i;
-    }
-#endif
-    return masks;
 }
 
 void prefetch([[maybe_unused]] const void *address) {
@@ -347,12 +319,7 @@ private:
             readBlock(scanned, separatorsIn(data + scanned));
         if (toEnd) {
             if (scanned < end) {
-                SeparatorMasks masks;
-                for (std::size_t i = 0; scanned + i < end; ++i) {
-                    masks.tabs |= std::uint64_t{data[scanned + i] == '\t'} << i;
-                    masks.lineFeeds |= std::uint64_t{data[scanned + i] == '\n'} << i;
-                }
-                readBlock(scanned, masks);
+                readBlock(scanned, separatorsInPortable(data + scanned, end - scanned));
                 scanned = end;
             }
             if (complete)
