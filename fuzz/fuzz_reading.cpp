@@ -8,7 +8,7 @@
 #include "engine/dictionary.h"
 #include "engine/reading.h"
 #include "engine/reading_text.h"
-#include "engine/sentence_end.h"
+#include "engine/sentence_boundary.h"
 #include "engine/transcription_engine.h"
 #include "oracle.h"
 
@@ -151,8 +151,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::size_t stop = next;
         while (stop < input.size() && stop - next < 64 && !isSpace(input[stop]))
             ++stop;
-        (void)orvanta::endsSentenceAt(std::u16string_view(input).substr(from, i + 1 - from),
-                                      std::u16string_view(input).substr(next, stop - next));
+        (void)orvanta::endsSentence(std::u16string_view(input).substr(from, i + 1 - from),
+                                    std::u16string_view(input).substr(next, stop - next));
     }
     return 0;
 }

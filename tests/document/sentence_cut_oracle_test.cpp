@@ -40,10 +40,17 @@ QStringList regexCut(const QString &text) {
     return sentences;
 }
 
-// The engine's cutter fed `text` in pieces of the given sizes.
+// The regular expression cut at every mark; the engine's rule keeps some
+// marks inside (titles, initials), which its own tests cover.
+bool everyMarkEnds(std::u16string_view, std::u16string_view) {
+    return true;
+}
+
+// The engine's cutter, every mark ending a sentence, fed `text` in pieces of
+// the given sizes.
 QStringList cutInPieces(const QString &text, const std::vector<std::size_t> &sizes) {
     const std::u16string whole = text.toStdU16String();
-    orvanta::SentenceCutter cutter;
+    orvanta::SentenceCutter cutter(everyMarkEnds);
     std::vector<std::u16string> pieces;
     std::size_t at = 0;
     for (const std::size_t size : sizes) {
@@ -90,7 +97,7 @@ TEST(SentenceCutOracle, AgreesOnAwkwardTextsInEveryChunking) {
     for (const char16_t *raw : texts) {
         const QString text = QString::fromUtf16(raw);
         const QStringList expected = regexCut(text);
-        ASSERT_EQ(orvanta::cutSentences(text), expected) << qPrintable(text);
+        ASSERT_EQ(cutInPieces(text, {}), expected) << qPrintable(text);
         for (std::size_t at = 0; at <= std::size_t(text.size()); ++at)
             ASSERT_EQ(cutInPieces(text, {at}), expected) << "split at " << at;
         for (const std::size_t step : {1, 2, 3}) {
@@ -124,7 +131,7 @@ TEST(SentenceCutOracle, AgreesOnRandomTextsAndChunkings) {
             covered += qsizetype(sizes.back());
         }
         const QStringList expected = regexCut(text);
-        ASSERT_EQ(orvanta::cutSentences(text), expected) << qPrintable(text);
+        ASSERT_EQ(cutInPieces(text, {}), expected) << qPrintable(text);
         ASSERT_EQ(cutInPieces(text, sizes), expected) << qPrintable(text);
     }
 }

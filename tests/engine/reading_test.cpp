@@ -1,6 +1,6 @@
 // The reading stage: what is written -> what is said.
 #include "engine/reading.h"
-#include "engine/sentence_end.h"
+#include "engine/sentence_boundary.h"
 
 #include <gtest/gtest.h>
 
@@ -234,7 +234,7 @@ TEST(SentenceEndTest, AbbreviationsInitialsAndRealEnds) {
         {"after a number", u"in 1990.", u"He", true},
     };
     for (const Boundary &row : cases)
-        EXPECT_EQ(endsSentenceAt(row.before, row.after), row.ends) << row.name;
+        EXPECT_EQ(endsSentence(row.before, row.after), row.ends) << row.name;
 }
 
 } // namespace
