@@ -35,8 +35,8 @@
         <translation>Американский</translation>
     </message>
     <message>
-        <source>Weak forms</source>
-        <translation>Слабые формы</translation>
+        <source>&amp;Weak forms</source>
+        <translation>&amp;Слабые формы</translation>
     </message>
     <message>
         <source>Say function words (and, of, to, can...) as in running speech</source>
