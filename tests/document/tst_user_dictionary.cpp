@@ -1,5 +1,6 @@
 // The user dictionary file: keys, typed IPA, and edits that survive a save.
 #include "document/user_dictionary.h"
+#include "qt_support.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -13,17 +14,15 @@ class UserDictionaryTest : public QObject {
 
     QTemporaryDir dir;
 
+    // The path of a new file `name` in the test's folder.
     QString writeFile(const QString &name, const QByteArray &bytes) {
         const QString path = dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!orvanta::test_support::writeFile(path, bytes))
             qFatal("cannot write %s", qPrintable(path));
-        file.write(bytes);
         return path;
     }
     static QByteArray readFile(const QString &path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return orvanta::test_support::readFile(path);
     }
 
 private slots:
@@ -142,10 +141,8 @@ private slots:
         QFETCH(QByteArray, after);
         const QString path =
             dir.filePath(QStringLiteral("sub/%1.txt").arg(QTest::currentDataTag()));
-        if (!before.isNull()) {
-            QDir().mkpath(QFileInfo(path).path());
+        if (!before.isNull())
             writeFile(QStringLiteral("sub/%1.txt").arg(QTest::currentDataTag()), before);
-        }
         UserDictionary dictionary;
         QVERIFY(dictionary.load(path));
         dictionary.set(QStringLiteral("zoe"), QStringLiteral("zqui"));

@@ -1,6 +1,7 @@
 // Files in and out of the window, and the work that must not be lost on the
 // way: open, drop, recent files, save as HTML/ODT/PDF/text, the questions
 // before an edited result goes, remembered settings, the command line.
+#include "qt_support.h"
 #include "temporary_settings.h"
 #include "test_window.h"
 
@@ -23,6 +24,9 @@
 
 #include <memory>
 
+using orvanta::test_support::readFile;
+using orvanta::test_support::writeFile;
+
 class FilesTest : public QObject {
     Q_OBJECT
 
@@ -32,25 +36,12 @@ class FilesTest : public QObject {
     std::unique_ptr<TestWindow> window;
 
     template <typename T> T *child(const char *name) {
-        T *widget = window->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
+        return orvanta::test_support::child<T>(window.get(), name);
     }
     QTextEdit *result() { return child<QTextEdit>("textEdit"); }
     QPlainTextEdit *input() { return child<QPlainTextEdit>("plainTextEdit"); }
     QString notice() { return child<QLabel>("fileNotice")->text(); }
     QString path(const QString &name) { return workDir.filePath(name); }
-    static void writeFile(const QString &path, const QByteArray &bytes) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static QByteArray readFile(const QString &path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     void transcribe(const QString &text) {
         input()->setPlainText(text);
         QTest::mouseClick(child<QPushButton>("btnVocanize"), Qt::LeftButton);
@@ -80,8 +71,8 @@ class FilesTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(workDir.isValid());
-        writeFile(path("data/velmor_eng_transcription.txt"), "1\tcat\tkxt\n2\tdog\tdPg\n");
-        writeFile(path("data/american_transcription-abridged.txt"), "1\tcat\tkRt\n2\tdog\tdOg\n");
+        QVERIFY(orvanta::test_support::writeDictionaries(
+            workDir.path(), "1\tcat\tkxt\n2\tdog\tdPg\n", "1\tcat\tkRt\n2\tdog\tdOg\n"));
         QVERIFY(QDir::setCurrent(workDir.path()));
     }
     void cleanupTestCase() { QDir::setCurrent(startDir); }
@@ -108,7 +99,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, legacy);
         const QString file = path("notes.txt");
-        writeFile(file, bytes);
+        QVERIFY(writeFile(file, bytes));
         QVERIFY(window->openFile(file));
         QCOMPARE(input()->toPlainText(), text);
         QCOMPARE(notice().contains("Windows-1252"), legacy);
@@ -128,7 +119,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         if (!bytes.isEmpty())
-            writeFile(path(name), bytes);
+            QVERIFY(writeFile(path(name), bytes));
         input()->setPlainText("my words");
         QVERIFY(!window->openFile(path(name)));
         QCOMPARE(window->questions.size(), 1);
@@ -138,7 +129,7 @@ private slots:
     }
 
     void openingKeepsTheTypedTextOneUndoAway() {
-        writeFile(path("a.txt"), "From the file.");
+        QVERIFY(writeFile(path("a.txt"), "From the file."));
         input()->setPlainText("Typed by hand.");
         QVERIFY(window->openFile(path("a.txt")));
         input()->undo();
@@ -146,7 +137,7 @@ private slots:
     }
 
     void openActionAsksForAFileAndRemembersItsFolder() {
-        writeFile(path("sub/b.txt"), "Bee.");
+        QVERIFY(writeFile(path("sub/b.txt"), "Bee."));
         window->fileToOpen = path("sub/b.txt");
         child<QAction>("actionOpen")->trigger();
         QCOMPARE(window->openDialogs, 1);
@@ -159,7 +150,7 @@ private slots:
     }
 
     void droppedFileOpensInTheInputPane() {
-        writeFile(path("dropped.txt"), "Dropped text.");
+        QVERIFY(writeFile(path("dropped.txt"), "Dropped text."));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path("dropped.txt"))});
         QWidget *target = input()->viewport();
@@ -173,7 +164,7 @@ private slots:
 
     void recentFilesKeepTheNewestEight() {
         for (int i = 1; i <= 10; ++i) {
-            writeFile(path(QString("r%1.txt").arg(i)), QByteArray::number(i));
+            QVERIFY(writeFile(path(QString("r%1.txt").arg(i)), QByteArray::number(i)));
             QVERIFY(window->openFile(path(QString("r%1.txt").arg(i))));
         }
         QVERIFY(window->openFile(path("r5.txt")));
@@ -252,7 +243,7 @@ private slots:
     }
 
     void saveActionSuggestsANameBesideTheOpenedFile() {
-        writeFile(path("lesson.txt"), "Cat.");
+        QVERIFY(writeFile(path("lesson.txt"), "Cat."));
         QVERIFY(window->openFile(path("lesson.txt")));
         window->resultFile = path("lesson.odt");
         child<QAction>("actionSave_Result_As")->trigger();
@@ -331,7 +322,7 @@ private slots:
     void newAsksBeforeDroppingAnEditedResult() {
         QFETCH(int, answer);
         QFETCH(bool, cleared);
-        writeFile(path("c.txt"), "Cat.");
+        QVERIFY(writeFile(path("c.txt"), "Cat."));
         QVERIFY(window->openFile(path("c.txt")));
         transcribe("Cat.");
         editResult();
@@ -344,14 +335,11 @@ private slots:
     }
 
     void settingsSurviveARestart() {
-        writeFile(path("remembered.txt"), "Cat.");
+        QVERIFY(writeFile(path("remembered.txt"), "Cat."));
         QVERIFY(window->openFile(path("remembered.txt")));
         child<QRadioButton>("rdbBritish")->setChecked(true);
         child<QCheckBox>("chkTransliterate")->setChecked(true);
-        if (auto *weak = window->findChild<QCheckBox *>("chkWeakForms"))
-            weak->setChecked(!weak->isChecked());
-        const bool weakForms = window->findChild<QCheckBox *>("chkWeakForms") &&
-                               window->findChild<QCheckBox *>("chkWeakForms")->isChecked();
+        child<QCheckBox>("chkWeakForms")->setChecked(true);
         const int zoomed = result()->font().pointSize() + 2;
         child<QAction>("actionZoom_In")->trigger();
         child<QAction>("actionZoom_In")->trigger();
@@ -364,8 +352,7 @@ private slots:
         newWindow();
         QVERIFY(child<QRadioButton>("rdbBritish")->isChecked());
         QVERIFY(child<QCheckBox>("chkTransliterate")->isChecked());
-        if (auto *weak = window->findChild<QCheckBox *>("chkWeakForms"))
-            QCOMPARE(weak->isChecked(), weakForms);
+        QVERIFY(child<QCheckBox>("chkWeakForms")->isChecked());
         QCOMPARE(result()->font().pointSize(), zoomed);
         QCOMPARE(window->size(), size);
         QCOMPARE(child<QSplitter>("splitter")->sizes(), sizes);
@@ -377,6 +364,7 @@ private slots:
     void firstStartHasTheDefaults() {
         QVERIFY(child<QRadioButton>("rdbAmerican")->isChecked());
         QVERIFY(!child<QCheckBox>("chkTransliterate")->isChecked());
+        QVERIFY(!child<QCheckBox>("chkWeakForms")->isChecked());
         QVERIFY(recentEntries().isEmpty());
         QVERIFY(!child<QMenu>("menuOpen_Recent")->isEnabled());
     }

@@ -2,6 +2,7 @@
 // refusing IPA the program cannot write, listing and deleting them, and the
 // run that prefers them to the shipped dictionary.
 #include "document/user_dictionary.h"
+#include "qt_support.h"
 #include "ui/mainwindow.h"
 #include "ui/pronunciationdialog.h"
 #include "ui/userdictionarydialog.h"
@@ -27,6 +28,9 @@
 #include <memory>
 
 using orvanta::Variant;
+using orvanta::test_support::child;
+using orvanta::test_support::readFile;
+using orvanta::test_support::writeFile;
 
 class PronunciationTest : public QObject {
     Q_OBJECT
@@ -35,23 +39,6 @@ class PronunciationTest : public QObject {
     QTemporaryDir workDir;
     QString startDir = QDir::currentPath();
 
-    template <typename T> static T *child(QObject *parent, const char *name) {
-        T *object = parent->findChild<T *>(QLatin1String(name));
-        if (!object)
-            qFatal("no object %s", name);
-        return object;
-    }
-    static void writeFile(const QString &path, const QByteArray &bytes) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write %s", qPrintable(path));
-        file.write(bytes);
-    }
-    static QByteArray readFile(const QString &path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     QString transcribe(const QString &text, bool british) {
         child<QPlainTextEdit>(window.get(), "plainTextEdit")->setPlainText(text);
         child<QRadioButton>(window.get(), british ? "rdbBritish" : "rdbAmerican")->setChecked(true);
@@ -83,10 +70,9 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(workDir.isValid());
-        writeFile(workDir.filePath("data/velmor_eng_transcription.txt"),
-                  "1\tcat\tkxt\n2\tdog\tdPg\n3\tzoe\tzoI\n");
-        writeFile(workDir.filePath("data/american_transcription-abridged.txt"),
-                  "1\tcat\tkRt\n2\tdog\tdOg\n");
+        QVERIFY(orvanta::test_support::writeDictionaries(workDir.path(),
+                                                         "1\tcat\tkxt\n2\tdog\tdPg\n3\tzoe\tzoI\n",
+                                                         "1\tcat\tkRt\n2\tdog\tdOg\n"));
         QVERIFY(QDir::setCurrent(workDir.path()));
     }
     void cleanupTestCase() { QDir::setCurrent(startDir); }
@@ -166,7 +152,7 @@ private slots:
         QFETCH(QString, own);
         QVERIFY(transcribe("cat", british).contains(shipped));
         const Variant variant = british ? Variant::British : Variant::American;
-        writeFile(orvanta::userDictionaryPath(variant), "1\tcat\t'kPt\n");
+        QVERIFY(writeFile(orvanta::userDictionaryPath(variant), "1\tcat\t'kPt\n"));
         // The suffix rules build on it as on a shipped entry.
         QVERIFY(transcribe("Cat cats", british).contains(own));
         // The other variant's file is not read.
@@ -240,9 +226,9 @@ private slots:
     }
 
     void dictionaryDialogListsEditsAndDeletes() {
-        writeFile(orvanta::userDictionaryPath(Variant::American),
-                  "# my words\n1\tbob\tbPb\n2\tzoe\tzqui\n");
-        writeFile(orvanta::userDictionaryPath(Variant::British), "1\tann\txn\n");
+        QVERIFY(writeFile(orvanta::userDictionaryPath(Variant::American),
+                          "# my words\n1\tbob\tbPb\n2\tzoe\tzqui\n"));
+        QVERIFY(writeFile(orvanta::userDictionaryPath(Variant::British), "1\tann\txn\n"));
         child<QRadioButton>(window.get(), "rdbAmerican")->setChecked(true);
         child<QAction>(window.get(), "actionUser_Dictionary")->trigger();
         auto *dialog = window->findChild<UserDictionaryDialog *>();
