@@ -22,42 +22,47 @@ QString decodeInChunks(const std::string &bytes, std::size_t step, bool *hadErro
 
 TEST(Utf8Decoder, ReplacesEachIllFormedPartWithOneReplacementCharacter) {
     struct Case {
+        const char *name;
         std::string bytes;
         const char16_t *expected;
         bool error;
     };
     const Case cases[] = {
-        {"", u"", false},
-        {"plain ascii", u"plain ascii", false},
-        {"\xC3\xA9t\xC3\xA9", u"\u00E9t\u00E9", false},
-        {"\xE2\x82\xAC \xF0\x9F\x98\x80", u"\u20AC \U0001F600", false},
-        {"\xEF\xBF\xBD", u"\uFFFD", false}, // a real U+FFFD is no error
-        {"\xEF\xBB\xBF"
+        {"empty", "", u"", false},
+        {"ASCII", "plain ascii", u"plain ascii", false},
+        {"two-byte sequences", "\xC3\xA9t\xC3\xA9", u"\u00E9t\u00E9", false},
+        {"three- and four-byte sequences", "\xE2\x82\xAC \xF0\x9F\x98\x80", u"\u20AC \U0001F600",
+         false},
+        {"a real U+FFFD is no error", "\xEF\xBF\xBD", u"\uFFFD", false},
+        {"leading byte order mark dropped",
+         "\xEF\xBB\xBF"
          "bom",
          u"bom", false},
-        {"x\xEF\xBB\xBF", u"x\uFEFF", false}, // only a leading mark is dropped
-        {"a\xFF"
+        {"only a leading mark is dropped", "x\xEF\xBB\xBF", u"x\uFEFF", false},
+        {"byte that never starts a sequence",
+         "a\xFF"
          "b",
          u"a\uFFFDb", true},
-        {"\x80\x80", u"\uFFFD\uFFFD", true},
-        {"\xC0\xAF", u"\uFFFD\uFFFD", true},                     // overlong
-        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD", true},           // overlong
-        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD", true},           // surrogate
-        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD", true}, // beyond U+10FFFF
-        {"\xE2\x82"
+        {"lone continuation bytes", "\x80\x80", u"\uFFFD\uFFFD", true},
+        {"overlong two-byte", "\xC0\xAF", u"\uFFFD\uFFFD", true},
+        {"overlong three-byte", "\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD", true},
+        {"surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD", true},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD", true},
+        {"cut short: one for both",
+         "\xE2\x82"
          "x",
-         u"\uFFFDx", true},                // cut short: one for both
-        {"\xF0\x9F\x98", u"\uFFFD", true}, // cut short by the end
-        {"\xC3", u"\uFFFD", true},
-        {"ok \xF0\x9F", u"ok \uFFFD", true},
+         u"\uFFFDx", true},
+        {"cut short by the end", "\xF0\x9F\x98", u"\uFFFD", true},
+        {"lead byte alone at the end", "\xC3", u"\uFFFD", true},
+        {"text, then a cut sequence", "ok \xF0\x9F", u"ok \uFFFD", true},
     };
     for (const Case &c : cases) {
         const QString expected = QString::fromUtf16(c.expected);
+        SCOPED_TRACE(c.name);
         for (std::size_t step = 1; step <= c.bytes.size() + 1; ++step) {
             bool hadError = false;
-            EXPECT_EQ(decodeInChunks(c.bytes, step, &hadError), expected)
-                << "chunks of " << step << " of case " << qPrintable(expected);
-            EXPECT_EQ(hadError, c.error) << qPrintable(expected);
+            EXPECT_EQ(decodeInChunks(c.bytes, step, &hadError), expected) << "chunks of " << step;
+            EXPECT_EQ(hadError, c.error) << "chunks of " << step;
         }
     }
 }

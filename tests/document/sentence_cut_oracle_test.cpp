@@ -96,6 +96,7 @@ TEST(SentenceCutOracle, AgreesOnAwkwardTextsInEveryChunking) {
     };
     for (const char16_t *raw : texts) {
         const QString text = QString::fromUtf16(raw);
+        SCOPED_TRACE(text.toStdString());
         const QStringList expected = regexCut(text);
         ASSERT_EQ(cutInPieces(text, {}), expected) << qPrintable(text);
         for (std::size_t at = 0; at <= std::size_t(text.size()); ++at)

@@ -7,22 +7,27 @@ namespace {
 
 TEST(Cyrillic, TransliteratesRenderedIpa) {
     const struct {
+        const char *name;
         std::u16string ipa, cyrillic;
     } cases[] = {
-        {u"[\u00F0\u0259 \u02C8b\u0252ks]", u"[\u0417\u0417\u044D \u02C8\u0431\u043E\u043A\u0441]"},
-        {u"[t\u0283\u025C\u02D0t\u0283]", u"[\u0447\u044D:\u0447]"},
-        {u"[\u03B8\u026A\u014Bk]", u"[\u0421\u0421\u0438\u043D\u0433\u043A]"},
-        {u"[\u02C8h\u00E6pi]", u"[\u02C8\u0445\u042D\u043F\u0438]"},
-        {u"(Xyz)", u"(\u0437)"},
-        {u"(don't)", u"(\u0434\u043E\u043D'\u0442)"},
-        {u"\u02A7\u02A4g\u0261:\u02D0;,\u02CCwu\u028A", u"\u0447\u0434\u0436\u0433\u0433::;,\u02CC"
-                                                        u"\u0443\u0443\u0443"},
-        {u"-0.9qxcyA\u00E9", u""},
-        {u"[]", u"[]"},
-        {u"", u""},
+        {"the box: doubled letters for the th sounds", u"[\u00F0\u0259 \u02C8b\u0252ks]",
+         u"[\u0417\u0417\u044D \u02C8\u0431\u043E\u043A\u0441]"},
+        {"church: one letter for tsh", u"[t\u0283\u025C\u02D0t\u0283]", u"[\u0447\u044D:\u0447]"},
+        {"thing: ng as two letters", u"[\u03B8\u026A\u014Bk]",
+         u"[\u0421\u0421\u0438\u043D\u0433\u043A]"},
+        {"happy: stress mark kept", u"[\u02C8h\u00E6pi]", u"[\u02C8\u0445\u042D\u043F\u0438]"},
+        {"untranscribed word: letters without a sound dropped", u"(Xyz)", u"(\u0437)"},
+        {"untranscribed word: apostrophe kept", u"(don't)", u"(\u0434\u043E\u043D'\u0442)"},
+        {"ligatures, both g, length marks and punctuation",
+         u"\u02A7\u02A4g\u0261:\u02D0;,\u02CCwu\u028A",
+         u"\u0447\u0434\u0436\u0433\u0433::;,\u02CC"
+         u"\u0443\u0443\u0443"},
+        {"characters without a letter", u"-0.9qxcyA\u00E9", u""},
+        {"sentence without words", u"[]", u"[]"},
+        {"empty", u"", u""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(transliterateToCyrillic(c.ipa), c.cyrillic);
+        EXPECT_EQ(transliterateToCyrillic(c.ipa), c.cyrillic) << c.name;
 }
 
 TEST(Cyrillic, KnowsExactlyFiftyOneCharacters) {

@@ -13,22 +13,24 @@ const TranscriptionEngine engine(noWords);
 
 TEST(RenderIpa, RendersCodeSymbolBySymbol) {
     const struct {
+        const char *name;
         std::u16string code, ipa;
     } cases[] = {
-        {u"'DJ", u"\u02C8\u00F0i\u02D0"},
-        {u"'Cek", u"\u02C8t\u0283ek"},
-        {u"E:", u"\u025C\u02D0"},
-        {u"Ji:", u"i\u02D0i\u02D0"},
-        {u"eIIq", u"e\u026A\u026A\u0259"},
-        {u"\"GRNTSZgxPAuLHO", u"\u02CCd\u0292\u0251\u02D0\u014B\u03B8\u0283\u0292\u0261\u00E6"
-                              u"\u0252\u028C\u028A\u0254\u02D0u\u02D0\u0254"},
-        {u"(Box)", u"(o\u00E6)"},
-        {u"0123456789QWFV.!?BKMUXYcy\uFF80\u00E6", u""},
-        {u" [],;-", u" [],;-"},
-        {u"", u""},
+        {"stress mark and a long vowel", u"'DJ", u"\u02C8\u00F0i\u02D0"},
+        {"one code letter for tsh", u"'Cek", u"\u02C8t\u0283ek"},
+        {"colon as length mark", u"E:", u"\u025C\u02D0"},
+        {"J and i: alike", u"Ji:", u"i\u02D0i\u02D0"},
+        {"short vowels in a row", u"eIIq", u"e\u026A\u026A\u0259"},
+        {"secondary stress and the other letters", u"\"GRNTSZgxPAuLHO",
+         u"\u02CCd\u0292\u0251\u02D0\u014B\u03B8\u0283\u0292\u0261\u00E6"
+         u"\u0252\u028C\u028A\u0254\u02D0u\u02D0\u0254"},
+        {"untranscribed word rendered as code too", u"(Box)", u"(o\u00E6)"},
+        {"characters that are no symbol", u"0123456789QWFV.!?BKMUXYcy\uFF80\u00E6", u""},
+        {"spaces, brackets and punctuation kept", u" [],;-", u" [],;-"},
+        {"empty", u"", u""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(engine.renderIpa(c.code), c.ipa);
+        EXPECT_EQ(engine.renderIpa(c.code), c.ipa) << c.name;
 }
 
 TEST(RenderIpa, KnowsExactlyFiftyOneSymbols) {
@@ -66,10 +68,11 @@ TEST(SoundClasses, EndingsFollowTheLastSound) {
         {u')', u"", u""},    {u'\'', u"", u""},   {u']', u"", u""},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(rules::edEnding(c.last), c.ed) << static_cast<char>(c.last);
+        SCOPED_TRACE(std::string("after ") + static_cast<char>(c.last));
+        EXPECT_EQ(rules::edEnding(c.last), c.ed);
         EXPECT_EQ(rules::inflectionEnding(c.last, u"ed"), c.ed);
         EXPECT_EQ(rules::inflectionEnding(c.last, u"d"), c.ed);
-        EXPECT_EQ(rules::sEnding(c.last), c.s) << static_cast<char>(c.last);
+        EXPECT_EQ(rules::sEnding(c.last), c.s);
         EXPECT_EQ(rules::inflectionEnding(c.last, u"es"), c.s);
         // The remaining suffixes never depend on the stem.
         EXPECT_EQ(rules::inflectionEnding(c.last, u"ing"), u"IN");

@@ -16,23 +16,25 @@ using test_support::dictionaryOf;
 
 TEST(Normalisation, KeepsLettersDigitsApostrophesAndSingleSpaces) {
     const struct {
+        const char *name;
         std::u16string sentence, normalised;
     } cases[] = {
-        {u"Hello world.", u"Hello world"},
-        {u"  Don't  stop - now!\n", u"Don't stop now"},
-        {u"It is 7 a.m.", u"It is 7 eyem"},
-        {u"It is 7 A.M. or p.m.", u"It is 7 AM or pm"},
-        {u"xa.m.a.m.y", u"xeyemeyemy"},
-        {u"one\ttwo", u"one two"},
-        {u"Mr.\u00A0Smith\u3000and\u2009co\fend", u"Mr Smith and co end"},
-        {u"one\r\ntwo", u"one two"},
-        {u"well-known U.S.A \u2019caf\u00E9\u2019", u"wellknown USA caf"},
-        {u"?!", u""},
-        {u" \n", u""},
-        {u"42", u"42"},
+        {"final mark dropped", u"Hello world.", u"Hello world"},
+        {"spaces collapsed, dash dropped", u"  Don't  stop - now!\n", u"Don't stop now"},
+        {"a.m. respelled", u"It is 7 a.m.", u"It is 7 eyem"},
+        {"only lower-case a.m. respelled", u"It is 7 A.M. or p.m.", u"It is 7 AM or pm"},
+        {"a.m. inside a word", u"xa.m.a.m.y", u"xeyemeyemy"},
+        {"tab", u"one\ttwo", u"one two"},
+        {"other white space", u"Mr.\u00A0Smith\u3000and\u2009co\fend", u"Mr Smith and co end"},
+        {"CRLF", u"one\r\ntwo", u"one two"},
+        {"hyphen, dots and non-ASCII letters dropped", u"well-known U.S.A \u2019caf\u00E9\u2019",
+         u"wellknown USA caf"},
+        {"marks only", u"?!", u""},
+        {"white space only", u" \n", u""},
+        {"digits kept", u"42", u"42"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(normalizeSentence(c.sentence), c.normalised);
+        EXPECT_EQ(normalizeSentence(c.sentence), c.normalised) << c.name;
     EXPECT_EQ(normalizeSentence(u"a" + std::u16string(1 << 20, u' ') + u"b!"), u"a b");
 }
 
@@ -41,45 +43,58 @@ TEST(SentenceTranscription, TranscribesWordByWordInBrackets) {
         dictionaryOf({{"the", "DJ"}, {"box", "bPks"}, {"apple", "'xpl"}});
     const TranscriptionEngine engine(dictionary);
     const struct {
+        const char *name;
         std::u16string sentence, transcription;
     } cases[] = {
-        {u"The box.", u"[\u00F0\u0259 b\u0252ks]"},
-        {u"the apple!\n", u"[\u00F0i\u02D0 \u02C8\u00E6pl]"},
-        {u"The Xbox-box?", u"[\u00F0\u0259 (Xboxbox)]"},
-        {u"?!", u"[()]"},
+        {"the before a consonant", u"The box.", u"[\u00F0\u0259 b\u0252ks]"},
+        {"the before a vowel", u"the apple!\n", u"[\u00F0i\u02D0 \u02C8\u00E6pl]"},
+        {"unknown word in parentheses", u"The Xbox-box?", u"[\u00F0\u0259 (Xboxbox)]"},
+        {"no word at all", u"?!", u"[()]"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(engine.transcribeSentence(c.sentence), c.transcription);
+        EXPECT_EQ(engine.transcribeSentence(c.sentence), c.transcription) << c.name;
 }
 
 TEST(PhraseAdjustment, WeakFormsAndLinkingR) {
     using Words = std::vector<std::u16string>;
     const struct {
+        const char *name;
         Words words;
         std::u16string code, ipa;
     } cases[] = {
-        {{u"the", u"box"}, u"DJ 'bPks", u"\u00F0\u0259 \u02C8b\u0252ks"},
-        {{u"the", u"apple"}, u"DJ 'xpl", u"\u00F0i\u02D0 \u02C8\u00E6pl"},
-        {{u"to", u"show"}, u"tu \"SqU", u"t\u0259 \u02CC\u0283\u0259"},
-        {{u"go", u"to"}, u"gqU tu", u"\u0261\u0259 tu\u02D0"},
-        {{u"far", u"off"}, u"fR Pf", u"f\u0251\u02D0r \u0252f"},
-        {{u"far", u"down"}, u"fR daUn", u"f\u0251\u02D0 dan"},
-        {{u"far", u"off"}, u"fRr Pf", u"f\u0251\u02D0r \u0252f"},
-        {{u"FAR", u"off"}, u"fR Pf", u"f\u0251\u02D0r \u0252f"},
-        {{u"for", u"a", u"law", u"in"}, u"fq q L In", u"f\u0259r \u0259 \u0254\u02D0r \u026An"},
-        {{u"idea", u"a", u"x"}, u"aIdIq q Ix", u"a\u026Ad\u026A\u0259r \u0259 \u026A\u00E6"},
-        {{u"a", u"apple", u"a"}, u"q 'xpl q", u"\u0259 \u02C8\u00E6pl \u0259"},
-        {{u"Box", u"the", u"Ox"}, u"(Box) DJ (Ox)", u"(Box) \u00F0i\u02D0 (Ox)"},
-        {{u"far", u"Ox"}, u"fR (Ox)", u"f\u0251\u02D0 (Ox)"},
-        {{u"to", u"be"}, u"tu b", u"t\u028A b"},
-        {{u"a", u"", u"b"}, u"pq  b", u"p\u0259  b"},
+        {"the before a consonant", {u"the", u"box"}, u"DJ 'bPks", u"\u00F0\u0259 \u02C8b\u0252ks"},
+        {"the before a vowel", {u"the", u"apple"}, u"DJ 'xpl", u"\u00F0i\u02D0 \u02C8\u00E6pl"},
+        {"to before a consonant", {u"to", u"show"}, u"tu \"SqU", u"t\u0259 \u02CC\u0283\u0259"},
+        {"to at the end", {u"go", u"to"}, u"gqU tu", u"\u0261\u0259 tu\u02D0"},
+        {"linking r before a vowel", {u"far", u"off"}, u"fR Pf", u"f\u0251\u02D0r \u0252f"},
+        {"no r before a consonant", {u"far", u"down"}, u"fR daUn", u"f\u0251\u02D0 dan"},
+        {"r already in the code", {u"far", u"off"}, u"fRr Pf", u"f\u0251\u02D0r \u0252f"},
+        {"capital R in the spelling", {u"FAR", u"off"}, u"fR Pf", u"f\u0251\u02D0r \u0252f"},
+        {"linking r, and intrusive r after law",
+         {u"for", u"a", u"law", u"in"},
+         u"fq q L In",
+         u"f\u0259r \u0259 \u0254\u02D0r \u026An"},
+        {"intrusive r after a schwa",
+         {u"idea", u"a", u"x"},
+         u"aIdIq q Ix",
+         u"a\u026Ad\u026A\u0259r \u0259 \u026A\u00E6"},
+        {"no r after the article a",
+         {u"a", u"apple", u"a"},
+         u"q 'xpl q",
+         u"\u0259 \u02C8\u00E6pl \u0259"},
+        {"the before an untranscribed word with a vowel letter",
+         {u"Box", u"the", u"Ox"},
+         u"(Box) DJ (Ox)",
+         u"(Box) \u00F0i\u02D0 (Ox)"},
+        {"no r before an untranscribed word", {u"far", u"Ox"}, u"fR (Ox)", u"f\u0251\u02D0 (Ox)"},
+        {"to before a one-letter piece stays as coded", {u"to", u"be"}, u"tu b", u"t\u028A b"},
+        {"empty word between", {u"a", u"", u"b"}, u"pq  b", u"p\u0259  b"},
         // More pieces than words: the extra pieces have no written r.
-        {{u"air"}, u"eq Iq Iz", u"e\u0259r \u026A\u0259r \u026Az"},
-        {{}, u"DJ bPks", u"\u00F0\u0259 b\u0252ks"},
+        {"more pieces than words", {u"air"}, u"eq Iq Iz", u"e\u0259r \u026A\u0259r \u026Az"},
+        {"no words", {}, u"DJ bPks", u"\u00F0\u0259 b\u0252ks"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(rules::adjustPhrase(c.words, c.code), c.ipa)
-            << "code: " << std::string(c.code.begin(), c.code.end());
+        EXPECT_EQ(rules::adjustPhrase(c.words, c.code), c.ipa) << c.name;
 }
 
 // The sentence loop's fast paths must give exactly what the named

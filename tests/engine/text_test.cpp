@@ -1,11 +1,15 @@
 #include "engine/text.h"
 
+#include "support.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace orvanta {
 namespace {
+
+using test_support::narrow;
 
 TEST(SplitOnChar, KeepsEveryEmptyPiece) {
     const struct {
@@ -48,13 +52,14 @@ TEST(ReplaceAll, MatchesRescanningOnRandomText) {
     };
     std::mt19937 random(20240611);
     for (const auto &pair : pairs) {
+        SCOPED_TRACE("replacing " + narrow(pair.pattern) + " with " + narrow(pair.replacement));
         for (int round = 0; round < 3000; ++round) {
             std::u16string text(random() % 12, u' ');
             for (char16_t &c : text)
                 c = pair.alphabet[random() % pair.alphabet.size()];
             ASSERT_EQ(replaceAll(text, pair.pattern, pair.replacement),
                       rescanReference(text, pair.pattern, pair.replacement))
-                << "text: " << std::string(text.begin(), text.end());
+                << "text: " << narrow(text);
         }
     }
 }

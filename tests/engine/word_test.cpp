@@ -16,12 +16,16 @@ struct WordCase {
     const char16_t *code;
 };
 
+// Each row is named by its word and dictionary, which tell the rows apart.
 void expectTranscriptions(std::initializer_list<WordCase> cases) {
     for (const WordCase &c : cases) {
+        std::string name = "\"" + test_support::narrow(c.word) + "\" with {";
+        for (const auto &[word, code] : c.dictionary)
+            name += std::string(" ") + word + ":" + code;
+        SCOPED_TRACE(name + " }");
         const PronunciationDictionary dictionary = dictionaryOf(c.dictionary);
         const TranscriptionEngine engine(dictionary);
-        EXPECT_EQ(engine.transcribeWord(c.word), c.code)
-            << "word: " << ::testing::PrintToString(std::u16string(c.word));
+        EXPECT_EQ(engine.transcribeWord(c.word), c.code);
     }
 }
 
