@@ -1,5 +1,6 @@
 // Where shipped files are looked for, checked with files placed in each folder.
 #include "document/data_location.h"
+#include "qt_support.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,10 +58,7 @@ protected:
     void place(Place where) {
         const QString path =
             where == Place::Current ? QDir(work.path()).filePath(testFile) : expectedPath(where);
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("1\ta\tq\n");
+        ASSERT_TRUE(orvanta::test_support::writeFile(path, "1\ta\tq\n"));
         placed << path;
     }
 

@@ -1,26 +1,14 @@
 #include "document/document.h"
 #include "engine/dictionary.h"
 #include "engine/transcription_engine.h"
+#include "qt_support.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using orvanta::cutSentences;
-
-const QString header = QStringLiteral("<html>\n<header><style type=\"text/css\">\n"
-                                      ".transcr {\n"
-                                      "    font-family: Lucida Sans Unicode;\n"
-                                      "    font-size: smaller;\n"
-                                      "    color: #666666;\n"
-                                      "  }\n"
-                                      "</style>\n</header>\n<body>\n");
-const QString footer = QStringLiteral("</body>\n</html>");
-
-QString paragraph(const QString &original, const QString &rendering) {
-    return "<p><span class=\"original\">" + original + "</span><br>\n<span class=\"transcr\">" +
-           rendering + "</span></p>\n\n";
-}
+using orvanta::test_support::htmlDocument;
 
 constexpr char dictionaryText[] = "1\tthe\tDJ\n"
                                   "2\tbox\tbPks\n"
@@ -69,18 +57,17 @@ TEST(SentenceCut, CutsAtMarksFollowedBySpaceAndAtLineFeeds) {
 }
 
 TEST_F(DocumentTest, EmptyTextGivesTheFrameOnly) {
-    EXPECT_EQ(buildDocument(QString(), false), header + footer);
+    EXPECT_EQ(buildDocument(QString(), false), htmlDocument({}));
 }
 
 TEST_F(DocumentTest, EverySentenceIsFollowedByItsTranscription) {
     EXPECT_EQ(buildDocument("The box. The cat\n", false),
-              header + paragraph("The box.", QString::fromUtf8("[ðə bɒks]")) +
-                  paragraph("The cat\n", QString::fromUtf8("[ðə kæt]")) + footer);
+              htmlDocument({{"The box.", u"[ðə bɒks]"_qs}, {"The cat\n", u"[ðə kæt]"_qs}}));
 }
 
 TEST_F(DocumentTest, UntranscribedWordsKeepTheirSpelling) {
     EXPECT_EQ(buildDocument("The gizmo!", false),
-              header + paragraph("The gizmo!", QString::fromUtf8("[ðə (gizmo)]")) + footer);
+              htmlDocument({{"The gizmo!", u"[ðə (gizmo)]"_qs}}));
 }
 
 TEST_F(DocumentTest, MarkupInTheTextIsShownNotInterpreted) {
@@ -92,7 +79,7 @@ TEST_F(DocumentTest, MarkupInTheTextIsShownNotInterpreted) {
 
 TEST_F(DocumentTest, CyrillicChangesOnlyTheTranscription) {
     EXPECT_EQ(buildDocument("The church.", true),
-              header + paragraph("The church.", QString::fromUtf8("[ЗЗэ чэ:ч]")) + footer);
+              htmlDocument({{"The church.", u"[ЗЗэ чэ:ч]"_qs}}));
     EXPECT_EQ(orvanta::renderSentence(engine, "the box", true), QString::fromUtf8("[ЗЗэ бокс]"));
 }
 
@@ -100,7 +87,7 @@ TEST_F(DocumentTest, CyrillicChangesOnlyTheTranscription) {
 TEST(ProcessWideDocument, ReadsTheLoadedDictionary) {
     orvanta::loadDictionaryFromBytes(dictionaryText);
     EXPECT_EQ(orvanta::buildDocument("The box.", false),
-              header + paragraph("The box.", QString::fromUtf8("[ðə bɒks]")) + footer);
+              htmlDocument({{"The box.", u"[ðə bɒks]"_qs}}));
     EXPECT_EQ(orvanta::renderSentence("the cat", false), QString::fromUtf8("[ðə kæt]"));
     orvanta::loadDictionaryFromBytes("");
     EXPECT_EQ(orvanta::renderSentence("the cat", false), "[(the) (cat)]");
@@ -114,23 +101,21 @@ TEST_F(DocumentTest, SameInputGivesSameDocument) {
 struct ReadCase {
     const char *name;
     const char *text;
+    const char *shown; // the text as the document holds it
     const char *rendering;
 };
 
 TEST_F(DocumentTest, ReadDocumentTranscribesWhatIsSaidAndShowsWhatIsWritten) {
     const ReadCase cases[] = {
-        {"sign read as a word", "x & y", "[eks (and) waɪ]"},
-        {"acronym spelled", "the XY", "[ðiː eks waɪ]"},
-        {"no word at all", "* * *", "[]"},
-        {"other script in parentheses", "the \xD0\xB4\xD0\xB0", "[ðiː (\xD0\xB4\xD0\xB0)]"},
+        {"sign read as a word", "x & y", "x &amp; y", "[eks (and) waɪ]"},
+        {"acronym spelled", "the XY", "the XY", "[ðiː eks waɪ]"},
+        {"no word at all", "* * *", "* * *", "[]"},
+        {"other script in parentheses", "the \xD0\xB4\xD0\xB0", "the \xD0\xB4\xD0\xB0",
+         "[ðiː (\xD0\xB4\xD0\xB0)]"},
     };
     for (const ReadCase &row : cases) {
-        const QString text = QString::fromUtf8(row.text);
-        EXPECT_EQ(orvanta::buildReadDocument(engine, text, false),
-                  header +
-                      paragraph(text.toHtmlEscaped().replace("&quot;", "\""),
-                                QString::fromUtf8(row.rendering)) +
-                      footer)
+        EXPECT_EQ(orvanta::buildReadDocument(engine, QString::fromUtf8(row.text), false),
+                  htmlDocument({{QString::fromUtf8(row.shown), QString::fromUtf8(row.rendering)}}))
             << row.name;
     }
 }
