@@ -1013,10 +1013,7 @@ void MainWindow::readSettings() {
     else if (variant == QLatin1String("american"))
         ui->rdbAmerican->setChecked(true);
     ui->chkTransliterate->setChecked(settings.value(key::cyrillic, false).toBool());
-    // The option arrives with its own branch of work; until then there is
-    // nothing to restore.
-    if (auto *weakForms = findChild<QCheckBox *>(QStringLiteral("chkWeakForms")))
-        weakForms->setChecked(settings.value(key::weakForms, weakForms->isChecked()).toBool());
+    ui->chkWeakForms->setChecked(settings.value(key::weakForms, false).toBool());
     // Qt keeps a restored window on the screen; only the form's own size
     // needs fitting.
     if (!restoreGeometry(settings.value(key::geometry).toByteArray()))
@@ -1033,8 +1030,7 @@ void MainWindow::writeSettings() const {
     settings.setValue(key::variant, ui->rdbBritish->isChecked() ? QStringLiteral("british")
                                                                 : QStringLiteral("american"));
     settings.setValue(key::cyrillic, ui->chkTransliterate->isChecked());
-    if (const auto *weakForms = findChild<QCheckBox *>(QStringLiteral("chkWeakForms")))
-        settings.setValue(key::weakForms, weakForms->isChecked());
+    settings.setValue(key::weakForms, ui->chkWeakForms->isChecked());
     settings.setValue(key::geometry, saveGeometry());
     settings.setValue(key::splitter, ui->splitter->saveState());
     settings.setValue(key::zoom, ui->textEdit->font().pointSize() - resultBaseSize);
