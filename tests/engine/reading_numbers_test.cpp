@@ -1,4 +1,5 @@
 #include "engine/reading_numbers.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +19,7 @@ struct Row {
     std::u16string rest;
 };
 
-std::string narrow(const std::u16string &s) {
-    std::string r;
-    for (const char16_t c : s)
-        r += c < 128 ? static_cast<char>(c) : '?';
-    return r;
-}
+using test_support::narrow;
 
 void check(const Row &row) {
     SCOPED_TRACE(row.name);

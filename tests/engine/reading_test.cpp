@@ -1,6 +1,7 @@
 // The reading stage: what is written -> what is said.
 #include "engine/reading.h"
 #include "engine/sentence_boundary.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
@@ -28,12 +29,7 @@ std::u16string read(std::u16string_view text, Variant variant = Variant::America
     return readText(text, context);
 }
 
-std::string narrow(const std::u16string &text) {
-    std::string result;
-    for (const char16_t c : text)
-        result += c < 0x80 ? static_cast<char>(c) : '?';
-    return result;
-}
+using test_support::narrow;
 
 struct Case {
     const char *name;

@@ -1,5 +1,4 @@
 #include "engine/text.h"
-
 #include "support.h"
 
 #include <gtest/gtest.h>
