@@ -290,22 +290,6 @@ bool isNumberedHeading(std::uint64_t packed) {
     return std::binary_search(headings.begin(), headings.end(), packed);
 }
 
-bool isMonthName(std::uint64_t packed) {
-    static constexpr std::array<std::uint64_t, 23> months = [] {
-        std::array<std::uint64_t, 23> table{
-            key("january"),  key("february"), key("march"),  key("april"),     key("may"),
-            key("june"),     key("july"),     key("august"), key("september"), key("october"),
-            key("november"), key("december"), key("jan"),    key("feb"),       key("mar"),
-            key("apr"),      key("jun"),      key("jul"),    key("aug"),       key("sep"),
-            key("sept"),     key("oct"),      key("nov")};
-        std::sort(table.begin(), table.end());
-        return table;
-    }();
-    // "september" has nine letters: packedKey gives 0 for it, so it is read
-    // by its abbreviations only; December and the rest fit.
-    return packed != 0 && std::binary_search(months.begin(), months.end(), packed);
-}
-
 constexpr std::array<std::u16string_view, 10> digitNames = {
     u"zero", u"one", u"two", u"three", u"four", u"five", u"six", u"seven", u"eight", u"nine"};
 
@@ -928,7 +912,7 @@ private:
 
         // A month name may open a date.
         if (!token.dots && !token.hyphen && isAsciiUpper(s_[start]) &&
-            (isMonthName(packedKey(token.text)) || equalsLower(token.text, u"september"))) {
+            monthNumber(token.text) != 0) {
             std::u16string words;
             const std::size_t used = readNumericAt(s_, start, context_.variant, words);
             if (used > 0) {

@@ -334,6 +334,20 @@ constexpr std::array<Month, 12> months = {{{u"january", u"jan"},
                                            {u"november", u"nov"},
                                            {u"december", u"dec"}}};
 
+} // namespace
+
+int monthNumber(View word) {
+    for (std::size_t m = 0; m < months.size(); ++m) {
+        if (equalsIgnoreCase(word, months[m].name) ||
+            (!months[m].abbreviation.empty() && equalsIgnoreCase(word, months[m].abbreviation)) ||
+            (m == 8 && equalsIgnoreCase(word, u"sept")))
+            return static_cast<int>(m) + 1;
+    }
+    return 0;
+}
+
+namespace {
+
 // A month name at i, capitalised as a name is ("June", "JUNE", "Sept."):
 // returns its number (1-12) and sets `end` past it and its full stop.
 int monthAt(View text, std::size_t i, std::size_t &end) {
@@ -342,21 +356,15 @@ int monthAt(View text, std::size_t i, std::size_t &end) {
     std::size_t j = i;
     while (j < text.size() && isLetter(text[j]))
         ++j;
-    const View word = text.substr(i, j - i);
-    for (std::size_t m = 0; m < months.size(); ++m) {
-        const bool full = equalsIgnoreCase(word, months[m].name);
-        const bool abbreviated =
-            !full &&
-            ((!months[m].abbreviation.empty() && equalsIgnoreCase(word, months[m].abbreviation)) ||
-             (m == 8 && equalsIgnoreCase(word, u"sept")));
-        if (!full && !abbreviated)
-            continue;
-        end = j;
-        if (abbreviated && j < text.size() && text[j] == u'.')
-            ++end;
-        return static_cast<int>(m) + 1;
-    }
-    return 0;
+    const int month = monthNumber(text.substr(i, j - i));
+    if (month == 0)
+        return 0;
+    end = j;
+    // Only an abbreviation owns the full stop after it.
+    if (j - i < months[static_cast<std::size_t>(month - 1)].name.size() && j < text.size() &&
+        text[j] == u'.')
+        ++end;
+    return month;
 }
 
 struct Unit {
@@ -623,14 +631,7 @@ bool isYearCue(View word) {
                           u"c",    u"ca",     u"year",   u"born",   u"died",   u"b",
                           u"d",    u"spring", u"summer", u"autumn", u"winter", u"early",
                           u"late", u"mid",    u"ad",     u"season", u"class",  u"fl"}) ||
-           [&] {
-               for (const Month &m : months) {
-                   if (equalsIgnoreCase(word, m.name) ||
-                       (!m.abbreviation.empty() && equalsIgnoreCase(word, m.abbreviation)))
-                       return true;
-               }
-               return false;
-           }();
+           monthNumber(word) != 0;
 }
 
 // Words before a number that make it a plain count or label. "p" and "pp"

@@ -19,4 +19,8 @@ namespace orvanta {
 std::size_t readNumericAt(std::u16string_view text, std::size_t pos, Variant variant,
                           std::u16string &out);
 
+// The number (1-12) of the month that `word` names, in any case, by its name
+// or its usual abbreviation (Jan, Sept, Dec); 0 when it names none.
+int monthNumber(std::u16string_view word);
+
 } // namespace orvanta

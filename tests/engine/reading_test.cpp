@@ -71,6 +71,14 @@ TEST(ReadingTest, TitlesAndAbbreviationsByPosition) {
         {"dotted state after a place", u"Albany, N.Y.", u"Albany, new york", {}},
         {"state in capitals-only text", u"NEWS ROOM, IND.", u"NEWS ROOM, indiana", {}},
         {"quote typed as an apostrophe", u"'Mrs. Smith'", u"missus Smith'", {}},
+        // Every month abbreviation opens a date, December's as much as the rest.
+        {"abbreviated December opens a date",
+         u"on Dec 3, 2013 it",
+         u"on december third twenty thirteen it",
+         {}},
+        {"abbreviated March opens a date", u"on Mar. 3 it", u"on march third it",
+         u"on march third it"},
+        {"a month abbreviation without a number", u"the Dec report", u"the Dec report", {}},
     };
     for (const Case &row : cases)
         check(row);
