@@ -12,8 +12,8 @@
 #include "engine/sentence_cutter.h"
 #include "engine/transcription_engine.h"
 #include "oracle.h"
+#include "regex_cut.h"
 
-#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <cstddef>
@@ -34,38 +34,15 @@ struct Cut {
     QString joined;            // the sentences less their given-back marks
 };
 
-// The cut as the regular expression it was first written as: a mark
-// followed by white space (Unicode's, as PCRE2 knows it), or a line feed.
+// The cut as the regular expression it was first written as.
 Cut referenceCut(const QString &text) {
-    static const QRegularExpression delimiter(QStringLiteral("([\\.\\?!]\\s+|\n)"),
-                                              QRegularExpression::UseUnicodePropertiesOption);
-    // PCRE2 matches nothing in invalid UTF-16: match on a copy with each
-    // lone surrogate replaced one for one, which keeps every position.
-    QString matchable = text;
-    for (qsizetype i = 0; i < matchable.size(); ++i) {
-        if (matchable.at(i).isHighSurrogate() && i + 1 < matchable.size() &&
-            matchable.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (matchable.at(i).isSurrogate())
-            matchable[i] = QChar::ReplacementCharacter;
-    }
     Cut cut;
-    qsizetype start = 0;
-    for (auto it = delimiter.globalMatch(matchable); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        const qsizetype end = match.capturedStart();
-        const QString piece = text.mid(start, end - start);
-        cut.withoutDelimiters += piece;
-        if (!piece.isEmpty()) {
-            cut.sentences.append(piece + text.at(end));
-            cut.joined += piece;
+    for (const orvanta::test::RegexCutPiece &piece : orvanta::test::regexCutPieces(text)) {
+        cut.withoutDelimiters += piece.text;
+        if (!piece.text.isEmpty()) {
+            cut.sentences.append(piece.mark.isNull() ? piece.text : piece.text + piece.mark);
+            cut.joined += piece.text;
         }
-        start = match.capturedEnd();
-    }
-    if (start < text.size()) {
-        cut.sentences.append(text.mid(start));
-        cut.joined += text.mid(start);
-        cut.withoutDelimiters += text.mid(start);
     }
     return cut;
 }

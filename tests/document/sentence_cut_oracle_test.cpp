@@ -1,9 +1,8 @@
-// The sentence cut against the regular expression it was first written as,
-// kept here as the definition: split at "([.?!]\s+|\n)" (white space as
-// Unicode has it), give each piece a delimiter follows the delimiter's first
-// character, drop empty pieces.
+// The engine's sentence cut against the regular expression it was first
+// written as (regex_cut.h), in every way of feeding it.
 #include "document/document.h"
 #include "engine/sentence_cutter.h"
+#include "regex_cut.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -13,32 +12,7 @@
 
 namespace {
 
-QStringList regexCut(const QString &text) {
-    static const QRegularExpression delimiter(QStringLiteral("([\\.\\?!]\\s+|\n)"),
-                                              QRegularExpression::UseUnicodePropertiesOption);
-    // PCRE2 matches nothing in a subject that is not valid UTF-16: match on
-    // a copy with each lone surrogate replaced one for one.
-    QString matchable = text;
-    for (qsizetype i = 0; i < matchable.size(); ++i) {
-        if (matchable.at(i).isHighSurrogate() && i + 1 < matchable.size() &&
-            matchable.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (matchable.at(i).isSurrogate())
-            matchable[i] = QChar::ReplacementCharacter;
-    }
-    QStringList sentences;
-    qsizetype start = 0;
-    for (auto it = delimiter.globalMatch(matchable); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        const qsizetype end = match.capturedStart();
-        if (end > start)
-            sentences.append(text.mid(start, end - start) + text.at(end));
-        start = match.capturedEnd();
-    }
-    if (start < text.size())
-        sentences.append(text.mid(start));
-    return sentences;
-}
+using orvanta::test::regexCut;
 
 // The regular expression cut at every mark; the engine's rule keeps some
 // marks inside (titles, initials), which its own tests cover.
