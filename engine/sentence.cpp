@@ -1,6 +1,7 @@
 #include "engine/connected_speech.h"
 #include "engine/internal/rules.h"
 #include "engine/reading.h"
+#include "engine/sentence_cutter.h"
 #include "engine/text.h"
 #include "engine/transcription_engine.h"
 
@@ -30,30 +31,6 @@ bool isAllowed(char16_t c) {
     return c < allowedByCode.size() && allowedByCode[c];
 }
 
-// Line breaks, tabs and the other white space of Unicode (the no-break space
-// of web pages, the ideographic space) part words just as the space does:
-// dropping them would fuse the words on either side into one unknown word.
-bool separatesWords(char16_t c) {
-    switch (c) {
-    case u'\t':
-    case u'\n':
-    case u'\v':
-    case u'\f':
-    case u'\r':
-    case u'\u0085':
-    case u'\u00A0':
-    case u'\u1680':
-    case u'\u2028':
-    case u'\u2029':
-    case u'\u202F':
-    case u'\u205F':
-    case u'\u3000':
-        return true;
-    default:
-        return c >= u'\u2000' && c <= u'\u200A';
-    }
-}
-
 // The library's search for a pattern costs more than this scan, and almost
 // no sentence holds the pattern.
 bool holdsAm(std::u16string_view sentence) {
@@ -71,7 +48,7 @@ bool pausesHere(std::u16string_view sentence, std::size_t i) {
     const char16_t c = sentence[i];
     if (c == u'-') {
         const auto spaceAt = [&](std::size_t at) {
-            return at < sentence.size() && (sentence[at] == u' ' || separatesWords(sentence[at]));
+            return at < sentence.size() && isCutSpace(sentence[at]);
         };
         return (i > 0 && spaceAt(i - 1)) || spaceAt(i + 1);
     }
@@ -106,7 +83,11 @@ std::u16string normalizeMarkingPauses(std::u16string sentence, PauseMarks *pause
         const char16_t c = begin[i];
         if (c != u' ' && isAllowed(c)) {
             *kept++ = c;
-        } else if ((c == u' ' || separatesWords(c)) && kept != begin && kept[-1] != u' ') {
+        } else if (isCutSpace(c) && kept != begin && kept[-1] != u' ') {
+            // Line breaks, tabs and the other white space of Unicode (the
+            // no-break space of web pages, the ideographic space) part words
+            // as the space does: dropping them would fuse the words on
+            // either side into one unknown word.
             *kept++ = u' ';
             ++spaces;
         } else if (pauses != nullptr && kept != begin && pausesHere(sentence, i)) {

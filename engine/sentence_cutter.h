@@ -9,8 +9,9 @@
 
 namespace orvanta {
 
-// The white space of the cut: what \s matches in a regular expression with
-// Unicode properties (PCRE2's list, U+180E included).
+// White space, both where a sentence is cut and where words part: what \s
+// matches in a regular expression with Unicode properties (PCRE2's list,
+// U+180E included).
 bool isCutSpace(char16_t c);
 
 // Cuts text into sentences: after a full stop, question or exclamation mark

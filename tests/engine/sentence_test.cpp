@@ -27,6 +27,7 @@ TEST(Normalisation, KeepsLettersDigitsApostrophesAndSingleSpaces) {
         {"tab", u"one\ttwo", u"one two"},
         {"other white space", u"Mr.\u00A0Smith\u3000and\u2009co\fend", u"Mr Smith and co end"},
         {"CRLF", u"one\r\ntwo", u"one two"},
+        {"white space as the cut has it", u"one\u180Etwo\u0085three", u"one two three"},
         {"hyphen, dots and non-ASCII letters dropped", u"well-known U.S.A \u2019caf\u00E9\u2019",
          u"wellknown USA caf"},
         {"marks only", u"?!", u""},
