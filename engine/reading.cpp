@@ -290,6 +290,20 @@ bool isNumberedHeading(std::uint64_t packed) {
     return std::binary_search(headings.begin(), headings.end(), packed);
 }
 
+// A written form and what it is said as.
+using WrittenSaid = std::pair<std::u16string_view, std::u16string_view>;
+
+// What `written` is said as in `table`, or nothing.
+template <std::size_t size>
+std::u16string_view saidAs(const std::array<WrittenSaid, size> &table,
+                           std::u16string_view written) {
+    for (const auto &[form, said] : table) {
+        if (form == written)
+            return said;
+    }
+    return {};
+}
+
 constexpr std::array<std::u16string_view, 10> digitNames = {
     u"zero", u"one", u"two", u"three", u"four", u"five", u"six", u"seven", u"eight", u"nine"};
 
@@ -1292,37 +1306,31 @@ private:
             if (c != u'.')
                 letters += lowerAscii(c);
         }
-        static constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 6>
-            phrases = {{{u"eg", u"for example"},
-                        {u"ie", u"that is"},
-                        {u"aka", u"also known as"},
-                        {u"etc", u"et cetera"},
-                        {u"ps", u"p s"},
-                        {u"viz", u"namely"}}};
-        for (const auto &[written, said] : phrases) {
-            if (letters == written) {
-                emit(said);
-                setPrevious(false, false, false);
-                return true;
-            }
+        static constexpr std::array<WrittenSaid, 6> phrases = {{{u"eg", u"for example"},
+                                                                {u"ie", u"that is"},
+                                                                {u"aka", u"also known as"},
+                                                                {u"etc", u"et cetera"},
+                                                                {u"ps", u"p s"},
+                                                                {u"viz", u"namely"}}};
+        if (const std::u16string_view said = saidAs(phrases, letters); !said.empty()) {
+            emit(said);
+            setPrevious(false, false, false);
+            return true;
         }
         // "Albany, N.Y.": a state after a place and a comma.
         if (afterNameComma_) {
-            static constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 8>
-                states = {{{u"ny", u"new york"},
-                           {u"nj", u"new jersey"},
-                           {u"nh", u"new hampshire"},
-                           {u"nc", u"north carolina"},
-                           {u"nd", u"north dakota"},
-                           {u"sc", u"south carolina"},
-                           {u"sd", u"south dakota"},
-                           {u"ri", u"rhode island"}}};
-            for (const auto &[written, said] : states) {
-                if (letters == written) {
-                    emit(said);
-                    setPrevious(false, false, false);
-                    return token.fullStop;
-                }
+            static constexpr std::array<WrittenSaid, 8> states = {{{u"ny", u"new york"},
+                                                                   {u"nj", u"new jersey"},
+                                                                   {u"nh", u"new hampshire"},
+                                                                   {u"nc", u"north carolina"},
+                                                                   {u"nd", u"north dakota"},
+                                                                   {u"sc", u"south carolina"},
+                                                                   {u"sd", u"south dakota"},
+                                                                   {u"ri", u"rhode island"}}};
+            if (const std::u16string_view said = saidAs(states, letters); !said.empty()) {
+                emit(said);
+                setPrevious(false, false, false);
+                return token.fullStop;
             }
         }
         // Initials and letter abbreviations (U.S., a.m., Ph.D.) are spelled.
