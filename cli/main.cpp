@@ -43,6 +43,9 @@ struct Options {
     QStringList inputs; // empty: standard input; "-" also means it
 };
 
+// QCommandLineParser parses the options, but the help is written here:
+// its generated text names the program by the path it was started with and
+// cannot show that --british and --american exclude each other.
 const char usageText[] =
     "Usage: orvanta-transcribe [-b|--british | -a|--american] [-d|--dictionary FILE]\n"
     "                          [--user-dictionary FILE] [-c|--cyrillic] [--literal]\n"
