@@ -1,6 +1,5 @@
 // The command line's contract, checked by running the real program against
 // transcriptions written out by hand.
-#include "document/data_location.h"
 #include "document/document.h"
 #include "engine/dictionary.h"
 #include "engine/transcription_engine.h"
