@@ -68,6 +68,18 @@ bool isDeterminer(View w) {
                        u"no",  u"every", u"each", u"any",  u"some", u"another"});
 }
 
+// Words that count what follows: "nine lives", "many records".
+bool isCountWord(View w) {
+    return isAnyOf(w, {u"two", u"three", u"four", u"five", u"six", u"seven", u"eight", u"nine",
+                       u"ten", u"many", u"few", u"several", u"both", u"all", u"various",
+                       u"countless", u"other", u"such"});
+}
+
+// A name written with its capital inside the sentence ("Smith lives").
+bool isNameInside(View w, bool sentenceStart) {
+    return !sentenceStart && !w.empty() && w[0] >= u'A' && w[0] <= u'Z';
+}
+
 bool isPreposition(View w) {
     return isAnyOf(w, {u"of", u"in", u"on", u"at", u"for", u"from", u"with", u"by", u"about",
                        u"into", u"onto", u"without", u"under", u"over", u"through", u"against",
@@ -343,8 +355,15 @@ std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entr
             return first({WordRole::Adjective});
         if (takesPlainVerb(before))
             return first({WordRole::Verb});
-        if (isDeterminer(before) || isPreposition(before))
+        if (isDeterminer(before) || isPreposition(before) || isCountWord(before) ||
+            endsWithFolded(before, u"'s") || endsWithFolded(before, u"s'"))
             return first({WordRole::Noun, WordRole::Adjective});
+        // A word in -s after a name or "who" is the name's verb: "Smith
+        // records", "who lives"; a capitalised one is part of a name itself.
+        const View word = slots_[i].word;
+        if (!word.empty() && folded(word.back()) == u's' && !isNameInside(word, false) &&
+            (is(before, u"who") || isNameInside(before, i == 1)))
+            return first({WordRole::Verb});
         if (isAnyOf(before, {u"he", u"she", u"it"}))
             return first({WordRole::Past, WordRole::Verb});
         if (isSubjectPronoun(before)) {

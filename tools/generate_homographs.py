@@ -102,7 +102,19 @@ HOMOGRAPHS = {
     'elaborate': {ADJECTIVE: 'is {}', VERB: 'to {}'},
     'intimate': {ADJECTIVE: 'is {}', VERB: 'to {}'},
     'alternate': {ADJECTIVE: 'is {}', VERB: 'to {}'},
+    'lives': {NOUN: 'the {}', VERB: 'he {}'},
 }
+# Plurals that are also a verb's third person: the noun after a determiner, the verb after
+# he, she or it or before its object. Left out: those espeak-ng reads alike in both roles
+# (advocates, associates, decreases, insults, transports), where its one reading would
+# replace the dictionary's better one.
+PLURAL_VERB = {NOUN: 'the {}', VERB: 'he {}'}
+for _word in ('records', 'presents', 'objects', 'permits', 'projects', 'conducts', 'conflicts',
+              'contracts', 'contrasts', 'converts', 'convicts', 'increases', 'exports', 'imports',
+              'protests', 'rebels', 'subjects', 'suspects', 'surveys', 'extracts', 'refunds',
+              'rejects', 'uses', 'excuses', 'tears', 'leads', 'winds', 'produces', 'refuses',
+              'estimates', 'graduates', 'digests', 'contests', 'upsets'):
+    HOMOGRAPHS[_word] = PLURAL_VERB
 
 
 def phrase_words(engine, text):

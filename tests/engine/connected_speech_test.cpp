@@ -48,6 +48,9 @@ const test_support::Entries britishWords = {
     {"know", "nqu"},
     {"law", "lL"},
     {"live", "laIv"},
+    {"lives", "laIvz"},
+    {"nine", "naIn"},
+    {"noah's", "'nquqz"},
     {"long", "lPN"},
     {"man", "mxn"},
     {"me", "mJ"},
@@ -126,6 +129,8 @@ const test_support::Entries americanWords = {
     {"who", "hH"},
     {"will", "wIl"},
     {"wind", "waInd"},
+    {"lives", "lIvz"},
+    {"nine", "naIn"},
     {"yesterday", "'jestqrdeI"},
     {"you", "jH"},
     {"i", "aI"},
@@ -137,10 +142,12 @@ const char britishHomographs[] = "read\tverb\trJd\nread\tpast\tred\n"
                                  "wind\tnoun\twInd\nwind\tverb\twaInd\n"
                                  "record\tnoun\t'rekLd\nrecord\tverb\trI'kLd\n"
                                  "used\tpast\tjHzd\nused\tbefore-to\tjHst\n"
-                                 "close\tverb\tklquz\nclose\tadjective\tklqus\n";
+                                 "close\tverb\tklquz\nclose\tadjective\tklqus\n"
+                                 "lives\tnoun\tlaIvz\nlives\tverb\tlIvz\n";
 const char americanHomographs[] = "read\tverb\trJd\nread\tpast\tred\n"
                                   "wind\tnoun\twInd\nwind\tverb\twaInd\n"
-                                  "record\tnoun\t'rekqrd\nrecord\tverb\trI'kLrd\n";
+                                  "record\tnoun\t'rekqrd\nrecord\tverb\trI'kLrd\n"
+                                  "lives\tnoun\tlaIvz\nlives\tverb\tlIvz\n";
 
 std::string utf8(std::u16string_view text) {
     std::string out;
@@ -307,6 +314,16 @@ TEST(Homographs, ReadByTheirNeighbours) {
         {"close, verb before an object", Accent::British, u"close the door", "kləʊz ðə dɔː"},
         {"close, adjective", Accent::British, u"very close", "ˈveri kləʊs"},
         {"a pause cuts the context", Accent::British, u"the, live", "ðə laɪv"},
+        {"lives, verb after he", Accent::British, u"he lives here", "hiː lɪvz hɪə"},
+        {"lives, verb after a name", Accent::British, u"then Noah lives here",
+         "ðen ˈnəʊə lɪvz hɪə"},
+        {"lives, verb after who", Accent::British, u"the man who lives here",
+         "ðə mæn huː lɪvz hɪə"},
+        {"lives, noun after a possessive", Accent::British, u"then Noah's lives",
+         "ðen ˈnəʊəz laɪvz"},
+        {"lives, noun after a count", Accent::American, u"nine lives", "naɪn laɪvz"},
+        {"lives, a sentence's first word is no name", Accent::British, u"Noah lives",
+         "ˈnəʊə laɪvz"},
     };
     checkAll(rows, false);
 }
