@@ -6,6 +6,7 @@
 // Dictionary cases run in a child process each, so that each one's peak
 // memory can be told apart.
 #include "document/document.h"
+#include "document/utf16.h"
 #include "engine/cyrillic.h"
 #include "engine/dictionary.h"
 #include "engine/internal/rules.h"
@@ -78,7 +79,7 @@ void runText(const TextCase &c, double megabytes) {
            millisecondsOf([&] { sink += engine.renderIpa(text).size(); }));
     report(c.name, "replaceAll rr->r", megabytes,
            millisecondsOf([&] { sink += orvanta::replaceAll(text, u"rr", u"r").size(); }));
-    const QString qtext = QString::fromStdU16String(text);
+    const QString qtext = orvanta::toQString(text);
     report(c.name, "cutSentences", megabytes,
            millisecondsOf([&] { sink += orvanta::cutSentences(qtext).size(); }));
     report(c.name, "buildDocument", megabytes,

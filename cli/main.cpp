@@ -3,6 +3,7 @@
 #include "document/data_location.h"
 #include "document/document.h"
 #include "document/user_dictionary.h"
+#include "document/utf16.h"
 #include "engine/cyrillic.h"
 #include "engine/dictionary.h"
 #include "engine/sentence_cutter.h"
@@ -258,14 +259,14 @@ public:
                               : m_engine.transcribeReadSentence(sentence, m_options.british);
         if (m_options.cyrillic)
             rendering = transliterateToCyrillic(std::move(rendering));
-        const QString renderingText = QString::fromStdU16String(rendering);
+        const QString renderingText = toQString(rendering);
         switch (m_options.format) {
         case Format::Lines:
             append(renderingText);
             m_buffer += '\n';
             break;
         case Format::Html:
-            append(documentParagraph(QString::fromStdU16String(sentence), renderingText));
+            append(documentParagraph(toQString(sentence), renderingText));
             break;
         case Format::Tsv:
             appendEscaped(sentence);

@@ -1,4 +1,5 @@
 #include "document/document.h"
+#include "document/utf16.h"
 
 #include "engine/cyrillic.h"
 #include "engine/sentence_cutter.h"
@@ -46,7 +47,7 @@ std::u16string_view viewOf(const QString &text) {
 QStringList cutSentences(const QString &text) {
     QStringList sentences;
     for (const std::u16string &sentence : cutSentences(viewOf(text)))
-        sentences.append(QString::fromStdU16String(sentence));
+        sentences.append(toQString(sentence));
     return sentences;
 }
 
@@ -76,7 +77,7 @@ QString renderSentence(const TranscriptionEngine &engine, const QString &sentenc
     std::u16string rendering = engine.transcribeSentence(sentence.toStdU16String());
     if (cyrillic)
         rendering = transliterateToCyrillic(std::move(rendering));
-    return QString::fromStdU16String(rendering);
+    return toQString(rendering);
 }
 
 QString renderReadSentence(const TranscriptionEngine &engine, const QString &sentence,
@@ -85,7 +86,7 @@ QString renderReadSentence(const TranscriptionEngine &engine, const QString &sen
         viewOf(sentence), engine.options().variant == Variant::British);
     if (cyrillic)
         rendering = transliterateToCyrillic(std::move(rendering));
-    return QString::fromStdU16String(rendering);
+    return toQString(rendering);
 }
 
 namespace {

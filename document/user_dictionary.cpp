@@ -1,4 +1,5 @@
 #include "document/user_dictionary.h"
+#include "document/utf16.h"
 
 #include "engine/ipa.h"
 
@@ -117,18 +118,17 @@ QString pronunciationFromIpa(const QString &ipa, QString *error) {
     QString code;
     const IpaParse parse = parseIpa(text.toStdU16String());
     if (!parse.ok()) {
-        const QString symbol = QString::fromStdU16String(parse.refusedSymbol);
+        const QString symbol = toQString(parse.refusedSymbol);
         failure = QCoreApplication::translate("UserDictionary",
                                               "%1 has no equivalent in Orvanta's transcription.")
                       .arg(describeSymbol(symbol));
         if (!parse.suggestion.empty()) {
-            failure +=
-                QLatin1Char(' ') +
-                QCoreApplication::translate("UserDictionary", "Write \u201C%1\u201D instead.")
-                    .arg(QString::fromStdU16String(std::u16string(parse.suggestion)));
+            failure += QLatin1Char(' ') + QCoreApplication::translate(
+                                              "UserDictionary", "Write \u201C%1\u201D instead.")
+                                              .arg(toQString(parse.suggestion));
         }
     } else {
-        code = QString::fromStdU16String(parse.code);
+        code = toQString(parse.code);
         // Parentheses mark a word left untranscribed and brackets a
         // sentence; inside a word's transcription they would be misread.
         for (const QChar c : std::as_const(code)) {

@@ -8,6 +8,7 @@
 // character of the input other than white space, in order; each rendering is
 // bracketed.
 #include "document/document.h"
+#include "document/utf16.h"
 #include "engine/dictionary.h"
 #include "engine/sentence_cutter.h"
 #include "engine/transcription_engine.h"
@@ -62,7 +63,7 @@ QStringList cutInPieces(const QString &text, std::uint8_t seed, bool everyMark) 
     cutter.finish(pieces);
     QStringList sentences;
     for (const std::u16string &piece : pieces)
-        sentences.append(QString::fromStdU16String(piece));
+        sentences.append(orvanta::toQString(piece));
     return sentences;
 }
 
@@ -99,7 +100,7 @@ QString textFrom(const std::uint8_t *data, std::size_t size) {
         return QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
                                  static_cast<qsizetype>(size - 1));
     case 1:
-        return QString::fromStdU16String(orvanta::fuzz::toUtf16(data, size));
+        return orvanta::toQString(orvanta::fuzz::toUtf16(data, size));
     default: {
         // Dense in delimiters, markup characters and odd white space.
         static const std::u16string_view alphabet =

@@ -6,6 +6,7 @@
 // (paragraph and frame marks) may turn into line breaks, but no typed
 // character is swallowed as markup or dropped.
 #include "document/document.h"
+#include "document/utf16.h"
 #include "engine/dictionary.h"
 #include "engine/transcription_engine.h"
 #include "oracle.h"
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         orvanta::PronunciationDictionary::fromBytes(
             "1\tthe\tDJ\n1\tcat\tkxt\n1\tsat\tsxt\n1\tfar\tfR\n");
     static const orvanta::TranscriptionEngine engine(dictionary);
-    const QString text = QString::fromStdU16String(orvanta::fuzz::toUtf16(data, size));
+    const QString text = orvanta::toQString(orvanta::fuzz::toUtf16(data, size));
     const bool cyrillic = size > 0 && (data[0] & 2);
 
     QString expected;

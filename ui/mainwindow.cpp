@@ -5,6 +5,7 @@
 #include "document/data_location.h"
 #include "document/document.h"
 #include "document/text_file.h"
+#include "document/utf16.h"
 #include "engine/cyrillic.h"
 #include "engine/dictionary.h"
 #include "engine/transcription_engine.h"
@@ -288,7 +289,7 @@ MainWindow::~MainWindow() {
 }
 
 QString MainWindow::transliterateToCyrillic(const QString &ipa) {
-    return QString::fromStdU16String(orvanta::transliterateToCyrillic(ipa.toStdU16String()));
+    return orvanta::toQString(orvanta::transliterateToCyrillic(ipa.toStdU16String()));
 }
 
 void MainWindow::changeEvent(QEvent *e) {
@@ -497,7 +498,7 @@ PronunciationDialog::Transcriber MainWindow::transcriberFor(orvanta::Variant var
         const std::u16string code = engine.transcribeWord(key.toStdU16String());
         if (code.empty() || code.front() == u'(')
             return QString();
-        return QString::fromStdU16String(engine.renderIpa(code));
+        return orvanta::toQString(engine.renderIpa(code));
     };
 }
 

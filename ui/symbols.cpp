@@ -1,5 +1,7 @@
 #include "ui/symbols.h"
 
+#include "document/utf16.h"
+
 #include <QCoreApplication>
 
 #include <string_view>
@@ -67,7 +69,7 @@ const SymbolInfo *find(const QString &symbol) {
 }
 
 QString view(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+    return orvanta::toQString(text);
 }
 
 } // namespace

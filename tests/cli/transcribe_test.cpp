@@ -168,6 +168,12 @@ void TranscribeTest::formats_data() {
         << u"caf\u00E9\u00A0the cat.\u3000\U0001F600 \u0434\u0430"_qs << false
         << QStringList{u"caf\u00E9\u00A0the cat."_qs, u"\U0001F600 \u0434\u0430"_qs}
         << QStringList{u"[kæˈfeɪ ðə kæt]"_qs, u"[(\u0434\u0430)]"_qs};
+    // What a careless conversion takes for a byte order mark, dropping it
+    // or byte-swapping the whole sentence after it.
+    QTest::newRow("sentences opening with U+FFFE and U+FEFF")
+        << u"The cat.\n\uFFFEthe cat. \uFEFFhello world"_qs << false
+        << QStringList{"The cat.", u"\uFFFEthe cat."_qs, u"\uFEFFhello world"_qs}
+        << QStringList{u"[ðə kæt]"_qs, u"[ðə kæt]"_qs, u"[həˈləʊ wɜːld]"_qs};
 }
 
 void TranscribeTest::formats() {

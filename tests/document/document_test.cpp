@@ -51,6 +51,13 @@ TEST(SentenceCut, CutsAtMarksFollowedBySpaceAndAtLineFeeds) {
         {"no-break space is white space", QString("One.") + QChar(0x00A0) + "Two", {"One.", "Two"}},
         {"carriage return is white space", "One.\r\nTwo", {"One.", "Two"}},
         {"tab before line feed stays", "One\t\nTwo", {"One\t\n", "Two"}},
+        // U+FEFF and U+FFFE look like byte order marks to some conversions.
+        {"zero-width no-break space opening a sentence stays",
+         "One.\n" + QString(QChar(0xFEFF)) + "Two",
+         {"One.", QChar(0xFEFF) + QString("Two")}},
+        {"noncharacter U+FFFE opening a sentence stays",
+         "One. " + QString(QChar(0xFFFE)) + "Two",
+         {"One.", QChar(0xFFFE) + QString("Two")}},
     };
     for (const CutCase &c : cases)
         EXPECT_EQ(cutSentences(c.text), c.sentences) << c.name;

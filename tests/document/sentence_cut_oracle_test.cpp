@@ -1,6 +1,7 @@
 // The engine's sentence cut against the regular expression it was first
 // written as (regex_cut.h), in every way of feeding it.
 #include "document/document.h"
+#include "document/utf16.h"
 #include "engine/sentence_cutter.h"
 #include "regex_cut.h"
 
@@ -36,7 +37,7 @@ QStringList cutInPieces(const QString &text, const std::vector<std::size_t> &siz
     cutter.finish(pieces);
     QStringList sentences;
     for (const std::u16string &piece : pieces)
-        sentences.append(QString::fromStdU16String(piece));
+        sentences.append(orvanta::toQString(piece));
     return sentences;
 }
 

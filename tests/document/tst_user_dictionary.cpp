@@ -101,6 +101,10 @@ private slots:
                                             << "U+0028";
         QTest::newRow("innerBracketRefused") << u"kæ]t"_qs << ""
                                              << "U+005D";
+        QTest::newRow("zeroWidthNoBreakSpaceNamed") << u"k\uFEFFt"_qs << ""
+                                                    << "U+FEFF";
+        QTest::newRow("noncharacterFffeNamed") << u"k\uFFFEt"_qs << ""
+                                               << "U+FFFE";
         QTest::newRow("stressOnly") << u"ˈ"_qs << ""
                                     << "IPA";
         QTest::newRow("empty") << ""
