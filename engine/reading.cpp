@@ -121,6 +121,10 @@ bool isOtherScriptLetter(char16_t c) {
         return false; // surrogates, private use
     if (c >= 0xFE00 && c < 0xFE70)
         return false;
+    // Closes the Arabic forms' block but is the invisible byte order mark:
+    // as a letter it would glue itself to the word after it.
+    if (c == 0xFEFF)
+        return false;
     if (c >= 0xFF00 && c < 0xFF66)
         return false; // full-width ASCII is read as ASCII before this
     return c < 0xFFF0;

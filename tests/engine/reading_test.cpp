@@ -190,6 +190,8 @@ TEST(ReadingTest, TextHygiene) {
         {"lone quote", u"\"", u"", {}},
         {"code-page dash", u"on\u0097or", u"on, or", {}},
         {"full-width letters", u"\uFF28\uFF49", u"Hi", {}},
+        {"byte order mark is no letter", u"\uFEFFit is\uFEFF here", u"it is here", {}},
+        {"Arabic letter forms are", u"\uFEF5 it", u"\uFEF5 it", {}},
     };
     for (const Case &row : cases)
         check(row);
