@@ -81,13 +81,32 @@ std::u16string_view cyrillicOf(char16_t c) {
 
 } // namespace
 
+// A word the dictionary does not know stands in parentheses as it was
+// written: it is spelling, not sounds, so it is copied as it is. Spelled
+// through the table its capitals, its c, q, x and y and any other script
+// would vanish ("(Xbox)" would be "(бо)", "(да)" would be "()").
 std::u16string transliterateToCyrillic(std::u16string ipa) {
     std::u16string result;
     result.reserve(ipa.size() + ipa.size() / 4);
-    for (const char16_t c : ipa)
-        result.append(cyrillicOf(c));
-    // IPA writes the affricate as t + ʃ.
-    return replaceAll(result, u"\u0442\u0448", u"\u0447");
+    std::u16string sounds;
+    const auto flushSounds = [&] {
+        // IPA writes the affricate as t + ʃ.
+        result += replaceAll(sounds, u"\u0442\u0448", u"\u0447");
+        sounds.clear();
+    };
+    for (std::size_t i = 0; i < ipa.size(); ++i) {
+        if (ipa[i] == u'(') {
+            flushSounds();
+            const std::size_t close = ipa.find(u')', i);
+            const std::size_t end = close == std::u16string::npos ? ipa.size() : close + 1;
+            result.append(ipa, i, end - i);
+            i = end - 1;
+        } else {
+            sounds.append(cyrillicOf(ipa[i]));
+        }
+    }
+    flushSounds();
+    return result;
 }
 
 } // namespace orvanta

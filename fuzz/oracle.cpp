@@ -115,23 +115,36 @@ std::u16string referenceCyrillic(std::u16string_view ipa) {
         {u'ˈ', u"ˈ"}, {u'ˌ', u"ˌ"}, {u' ', u" "},  {u'[', u"["},  {u']', u"]"},  {u',', u","},
         {u';', u";"}, {u'(', u"("}, {u')', u")"},
     };
-    std::u16string converted;
-    for (const char16_t c : ipa) {
-        const auto entry = table.find(c);
-        if (entry != table.end())
-            converted += entry->second;
-    }
     // "ч" is neither half of the pair, so merging never makes a new pair.
-    std::u16string merged;
-    for (std::size_t i = 0; i < converted.size(); ++i) {
-        if (converted[i] == u'т' && i + 1 < converted.size() && converted[i + 1] == u'ш') {
-            merged += u'ч';
-            ++i;
-        } else {
-            merged += converted[i];
+    const auto merge = [](const std::u16string &converted) {
+        std::u16string merged;
+        for (std::size_t i = 0; i < converted.size(); ++i) {
+            if (converted[i] == u'т' && i + 1 < converted.size() && converted[i + 1] == u'ш') {
+                merged += u'ч';
+                ++i;
+            } else {
+                merged += converted[i];
+            }
+        }
+        return merged;
+    };
+    // Parenthesised words are copied as written, up to their ")" or the end.
+    std::u16string result, converted;
+    bool inWord = false;
+    for (const char16_t c : ipa) {
+        if (inWord) {
+            result += c;
+            inWord = c != u')';
+        } else if (c == u'(') {
+            result += merge(converted);
+            converted.clear();
+            result += c;
+            inWord = true;
+        } else if (const auto entry = table.find(c); entry != table.end()) {
+            converted += entry->second;
         }
     }
-    return merged;
+    return result + merge(converted);
 }
 
 } // namespace orvanta::fuzz

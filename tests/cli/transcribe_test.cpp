@@ -163,7 +163,7 @@ void TranscribeTest::formats_data() {
                                           << QStringList{"[(a)]", "[]", "[(b)]", u"[laɪn tuː]"_qs};
     QTest::newRow("blank lines and CRLF, Cyrillic")
         << u"a\n \nb\r\nline two\n\n"_qs << true << QStringList{"a\n", " \n", "b\r\n", "line two\n"}
-        << QStringList{u"[(а)]"_qs, "[]", u"[(б)]"_qs, u"[лаин ту:]"_qs};
+        << QStringList{"[(a)]", "[]", "[(b)]", u"[лаин ту:]"_qs};
     QTest::newRow("other spaces and scripts")
         << u"caf\u00E9\u00A0the cat.\u3000\U0001F600 \u0434\u0430"_qs << false
         << QStringList{u"caf\u00E9\u00A0the cat."_qs, u"\U0001F600 \u0434\u0430"_qs}

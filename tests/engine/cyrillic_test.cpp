@@ -16,8 +16,11 @@ TEST(Cyrillic, TransliteratesRenderedIpa) {
         {"thing: ng as two letters", u"[\u03B8\u026A\u014Bk]",
          u"[\u0421\u0421\u0438\u043D\u0433\u043A]"},
         {"happy: stress mark kept", u"[\u02C8h\u00E6pi]", u"[\u02C8\u0445\u042D\u043F\u0438]"},
-        {"untranscribed word: letters without a sound dropped", u"(Xyz)", u"(\u0437)"},
-        {"untranscribed word: apostrophe kept", u"(don't)", u"(\u0434\u043E\u043D'\u0442)"},
+        {"untranscribed words kept as written", u"[(Xyz) \u00F0\u0259 (don't) (\u0434\u0430)]",
+         u"[(Xyz) \u0417\u0417\u044D (don't) (\u0434\u0430)]"},
+        {"a pair is merged only among sounds", u"t(\u0442\u0448)\u0283 t\u0283",
+         u"\u0442(\u0442\u0448)\u0448 \u0447"},
+        {"an unclosed parenthesis keeps the rest", u"t\u0283 (abc", u"\u0447 (abc"},
         {"ligatures, both g, length marks and punctuation",
          u"\u02A7\u02A4g\u0261:\u02D0;,\u02CCwu\u028A",
          u"\u0447\u0434\u0436\u0433\u0433::;,\u02CC"
