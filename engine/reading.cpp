@@ -670,11 +670,14 @@ private:
             out_ += u' ';
         out_ += word;
         hasWord_ = true;
+        pauseSinceWord_ = 0;
     }
 
     void emitPause(char16_t mark) {
         if (mark == u',')
             afterNameComma_ = previousName_ || previousPlace_;
+        if (pauseSinceWord_ == 0)
+            pauseSinceWord_ = mark;
         if (context_.pauseMarks && !out_.empty() && out_.back() != u' ' &&
             !isPauseMark(out_.back()))
             out_ += mark;
@@ -731,11 +734,16 @@ private:
             return false;
         if (i == 0 || (!isSpace(s_[i - 1]) && s_[i - 1] != u'.'))
             return false;
+        // Only a full stop may stand between them ("VII.'s"), whether or not
+        // the output shows its marks.
+        if (pauseSinceWord_ != 0 && pauseSinceWord_ != u'.')
+            return false;
         if (!out_.empty() && out_.back() == u'.')
             out_.pop_back();
         if (out_.empty() || !(isAsciiLetter(out_.back()) || out_.back() >= 0x80))
             return false;
         out_ += u"'s";
+        pauseSinceWord_ = 0;
         return true;
     }
 
@@ -1205,6 +1213,7 @@ private:
                             : std::u16string(1, lowerAscii(letters[k]));
                 out_ += ending;
                 hasWord_ = true;
+                pauseSinceWord_ = 0;
             } else {
                 emitLetter(letters[k]);
             }
@@ -1537,6 +1546,8 @@ private:
     bool previousHeading_ = false;
     bool previousHeadingCapital_ = false;
     bool afterNameComma_ = false;
+    // The first pause mark read since the last word, 0 if none.
+    char16_t pauseSinceWord_ = 0;
     // The word before was "letter" (LETTER XII, but the letter X), or a word
     // in capitals-only text that may be a place (FORT WAYNE, IND.).
     bool previousLetterHeading_ = false;
