@@ -6,7 +6,8 @@
 // paragraph per sentence; every "original" span, unescaped, is its sentence,
 // and carries no raw markup character; the spans joined give back every
 // character of the input other than white space, in order; each rendering is
-// bracketed.
+// bracketed. The first byte picks the text's form (its value modulo 3), bit 2
+// Cyrillic and bit 3 weak forms.
 #include "document/document.h"
 #include "document/utf16.h"
 #include "engine/dictionary.h"
@@ -113,13 +114,14 @@ QString textFrom(const std::uint8_t *data, std::size_t size) {
     }
 }
 
-const orvanta::TranscriptionEngine &engine() {
+const orvanta::TranscriptionEngine &engineFor(bool weakForms) {
     static const orvanta::PronunciationDictionary dictionary =
         orvanta::PronunciationDictionary::fromBytes(
             "1\tthe\tDJ\n1\tcat\tkxt\n1\tsat\tsxt\n1\tfar\tfR\n"
             "1\ta\tq\n1\tb\tbJ\n1\tam\txm\n");
-    static const orvanta::TranscriptionEngine engine(dictionary);
-    return engine;
+    static const orvanta::TranscriptionEngine plain(dictionary);
+    static const orvanta::TranscriptionEngine weak(dictionary, {orvanta::Variant::British, true});
+    return weakForms ? weak : plain;
 }
 
 } // namespace
@@ -127,6 +129,7 @@ const orvanta::TranscriptionEngine &engine() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const QString text = textFrom(data, size);
     const bool cyrillic = size > 0 && (data[0] & 4);
+    const orvanta::TranscriptionEngine &engine = engineFor(size > 0 && (data[0] & 8));
 
     const std::uint8_t seed = size > 1 ? data[1] : 0;
     const Cut expected = referenceCut(text);
@@ -137,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const QString &sentence : sentences)
         require(!sentence.isEmpty(), "empty sentence", u16(text));
 
-    const QString document = orvanta::buildDocument(engine(), text, cyrillic);
+    const QString document = orvanta::buildDocument(engine, text, cyrillic);
     const QString opening = orvanta::documentOpening();
     const QString closing = orvanta::documentClosing();
     require(document.startsWith(opening) && document.endsWith(closing), "frame broken", u16(text));
@@ -176,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const QString rendering = document.mid(at, close - at);
         require(rendering.startsWith(u'[') && rendering.endsWith(u']'), "rendering not bracketed",
                 u16(rendering));
-        require(rendering == orvanta::renderSentence(engine(), sentence, cyrillic),
+        require(rendering == orvanta::renderSentence(engine, sentence, cyrillic),
                 "rendering differs", u16(sentence));
         at = close + spanClose.size();
     }

@@ -4,7 +4,9 @@
 // white-space separated piece of the input that holds a letter or digit is
 // read as at least one word on its own; letters of other scripts reach the
 // output unchanged; two calls agree; the transcription of a sentence is "[]"
-// exactly when nothing was read.
+// exactly when nothing was read, with weak forms too, which changes no
+// word's place. The first byte's bit 7 reads as a British speaker, bit 6
+// turns weak forms on.
 #include "engine/dictionary.h"
 #include "engine/reading.h"
 #include "engine/reading_text.h"
@@ -30,7 +32,16 @@ constexpr std::string_view dictionaryText = "1\tthe\tDJ\n"
                                             "1\tdrawing\t'drO:IN\n"
                                             "1\troom\trHm\n"
                                             "1\texample\tIg'zRmpl\n"
-                                            "1\tb\tbJ\n";
+                                            "1\tb\tbJ\n"
+                                            // Function words with a weak form.
+                                            "1\tand\txnd\n"
+                                            "1\thave\thxv\n"
+                                            "1\ther\thE:\n"
+                                            "1\tthat\tDxt\n"
+                                            "1\tthere\tDeq\n"
+                                            "1\tto\ttu\n"
+                                            "1\tof\tPv\n"
+                                            "1\tyou\tju:\n";
 
 const orvanta::PronunciationDictionary &dictionary() {
     static const orvanta::PronunciationDictionary loaded =
@@ -130,15 +141,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     require(!anyLetter || !output.empty(), "letters read as nothing", input);
 
-    const orvanta::TranscriptionEngine engine(dictionary());
-    const std::u16string transcription =
-        engine.transcribeReadSentence(input, variant == orvanta::Variant::British);
+    const bool british = variant == orvanta::Variant::British;
+    const bool weakForms = size > 0 && (data[0] & 0x40) != 0;
+    const orvanta::TranscriptionEngine engine(dictionary(), {variant, weakForms});
+    const std::u16string transcription = engine.transcribeReadSentence(input, british);
     require(transcription.size() >= 2 && transcription.front() == u'[' &&
                 transcription.back() == u']',
             "not bracketed", transcription);
     require((transcription == u"[]") ==
                 (output.find_first_not_of(u" ,;:.!?") == std::u16string::npos),
             "empty brackets do not mean an empty reading", input);
+    if (weakForms) {
+        // The engine notes the pauses and drops their marks here; the words
+        // must be the very ones read without them.
+        const std::u16string plain = orvanta::TranscriptionEngine(dictionary(), {variant, false})
+                                         .transcribeReadSentence(input, british);
+        require(std::count(transcription.begin(), transcription.end(), u' ') ==
+                    std::count(plain.begin(), plain.end(), u' '),
+                "weak forms change the words", input);
+    }
 
     // The sentence-end decision at every full stop followed by a space.
     for (std::size_t i = 0; i + 1 < input.size(); ++i) {

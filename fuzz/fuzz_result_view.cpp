@@ -4,7 +4,8 @@
 // plain text, in order; white space may collapse, as HTML collapses it, and
 // the few code units the rich-text document reserves for its own structure
 // (paragraph and frame marks) may turn into line breaks, but no typed
-// character is swallowed as markup or dropped.
+// character is swallowed as markup or dropped. The first byte picks the
+// text's form (bit 0), Cyrillic (bit 1) and weak forms (bit 7).
 #include "document/document.h"
 #include "document/utf16.h"
 #include "engine/dictionary.h"
@@ -48,7 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const orvanta::PronunciationDictionary dictionary =
         orvanta::PronunciationDictionary::fromBytes(
             "1\tthe\tDJ\n1\tcat\tkxt\n1\tsat\tsxt\n1\tfar\tfR\n");
-    static const orvanta::TranscriptionEngine engine(dictionary);
+    static const orvanta::TranscriptionEngine plain(dictionary);
+    static const orvanta::TranscriptionEngine weak(dictionary, {orvanta::Variant::British, true});
+    const orvanta::TranscriptionEngine &engine = size > 0 && (data[0] & 0x80) ? weak : plain;
     const QString text = orvanta::toQString(orvanta::fuzz::toUtf16(data, size));
     const bool cyrillic = size > 0 && (data[0] & 2);
 

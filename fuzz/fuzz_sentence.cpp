@@ -4,6 +4,9 @@
 // only of symbols that rendering produces, built from a dictionary entry
 // that the word starts with; normalisation agrees with a reference; two
 // calls agree. Rendering and word transcription also get the raw input.
+// The first byte's bit 1 turns weak forms on and bit 2 reads as an American
+// speaker; with weak forms, only the function words' pieces may differ from
+// the plain transcription, the other words' at most by a linking r.
 #include "engine/dictionary.h"
 #include "engine/internal/rules.h"
 #include "engine/transcription_engine.h"
@@ -56,7 +59,37 @@ constexpr std::string_view dictionaryText = "1\tthe\tDJ\n"
                                             "1\tchurch\tCE:C\n"
                                             "1\tjudge\tGAG\n"
                                             "1\tthink\tTINk\n"
-                                            "1\tgone\t\n";
+                                            "1\tgone\t\n"
+                                            // Function words with a weak form.
+                                            "1\tand\txnd\n"
+                                            "1\tcan\tkxn\n"
+                                            "1\thave\thxv\n"
+                                            "1\thas\thxz\n"
+                                            "1\ther\thE:\n"
+                                            "1\thim\thIm\n"
+                                            "1\this\thIz\n"
+                                            "1\tthat\tDxt\n"
+                                            "1\tthere\tDeq\n"
+                                            "1\tsome\tsAm\n"
+                                            "1\tus\tAs\n"
+                                            "1\tof\tPv\n"
+                                            "1\tyou\tju:\n"
+                                            "1\tare\tR\n"
+                                            "1\twas\twPz\n";
+
+// The words that have a weak form, as the engine's table lists them.
+bool hasWeakForm(std::u16string_view lowerWord) {
+    static constexpr std::u16string_view words[] = {
+        u"a",     u"an",  u"and",  u"as",    u"at",    u"but",  u"can",    u"could", u"do",
+        u"does",  u"for", u"from", u"had",   u"has",   u"have", u"he",     u"her",   u"him",
+        u"his",   u"me",  u"must", u"of",    u"shall", u"she",  u"should", u"some",  u"than",
+        u"that",  u"the", u"them", u"there", u"to",    u"us",   u"was",    u"we",    u"were",
+        u"would", u"you", u"your", u"am",    u"are",   u"be",   u"been"};
+    for (const std::u16string_view word : words)
+        if (word == lowerWord)
+            return true;
+    return false;
+}
 
 bool isFallback(std::u16string_view piece) {
     return !piece.empty() && piece.front() == u'(';
@@ -93,7 +126,15 @@ bool startsFromEntry(const std::u16string &lowerWord) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     static const orvanta::PronunciationDictionary dictionary =
         orvanta::PronunciationDictionary::fromBytes(dictionaryText);
-    static const orvanta::TranscriptionEngine engine(dictionary);
+    // Plain and with weak forms, British and American.
+    static const orvanta::TranscriptionEngine engines[2][2] = {
+        {orvanta::TranscriptionEngine(dictionary, {orvanta::Variant::British, false}),
+         orvanta::TranscriptionEngine(dictionary, {orvanta::Variant::British, true})},
+        {orvanta::TranscriptionEngine(dictionary, {orvanta::Variant::American, false}),
+         orvanta::TranscriptionEngine(dictionary, {orvanta::Variant::American, true})}};
+    const bool weakForms = size > 0 && (data[0] & 2);
+    const bool american = size > 0 && (data[0] & 4);
+    const orvanta::TranscriptionEngine &engine = engines[american][weakForms];
     const std::u16string input = toUtf16(data, size);
 
     const std::u16string normalized = orvanta::rules::normalizeSentence(input);
@@ -128,6 +169,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 : lower.substr(first, lower.find_last_not_of(u'\'') + 1 - first);
         require(startsFromEntry(lower) || startsFromEntry(unquoted),
                 "transcription without a dictionary stem", words[i]);
+    }
+
+    if (weakForms) {
+        const std::u16string plain = engines[american][false].transcribeSentence(input);
+        const std::vector<std::u16string> plainPieces =
+            splitSpaces(std::u16string_view(plain).substr(1, plain.size() - 2));
+        require(plainPieces.size() == pieces.size(), "weak forms change the words", result);
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            const std::u16string lower = lowerAscii(words[i]);
+            // The plain reading shortens "the" and "to" by their code, so a
+            // quoted one as well.
+            const std::u16string code = engine.transcribeWord(words[i]);
+            if (hasWeakForm(lower) || code == u"DJ" || code == u"tu")
+                continue;
+            const std::u16string &a = pieces[i];
+            const std::u16string &b = plainPieces[i];
+            require(a == b || a == b + u"r" || b == a + u"r",
+                    "weak forms change a word without one", words[i]);
+        }
     }
 
     // Raw input, not normalised: must not fail whatever it holds.
