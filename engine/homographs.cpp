@@ -81,11 +81,18 @@ void HomographTable::loadFromBytes(std::string_view bytes) {
         }
         entry->readings[static_cast<std::size_t>(*role)] = std::u16string(code.begin(), code.end());
     }
+    // In order, so that a lookup walks only the words of its initial.
+    std::sort(entries_.begin(), entries_.end(),
+              [](const Entry &a, const Entry &b) { return a.word < b.word; });
+    for (std::size_t i = entries_.size(); i-- > 0;)
+        firstOfInitial_[static_cast<std::size_t>(entries_[i].word[0] - u'a')] =
+            static_cast<std::uint32_t>(i);
 }
 
 void HomographTable::clear() {
     entries_.clear();
     lengthsByInitial_ = {};
+    firstOfInitial_ = {};
 }
 
 const HomographTable::Entry *HomographTable::find(std::u16string_view word) const {
@@ -95,7 +102,9 @@ const HomographTable::Entry *HomographTable::find(std::u16string_view word) cons
     if (initial < u'a' || initial > u'z' ||
         !(lengthsByInitial_[static_cast<std::size_t>(initial - u'a')] & (1u << word.size())))
         return nullptr;
-    for (const Entry &entry : entries_) {
+    for (std::size_t i = firstOfInitial_[static_cast<std::size_t>(initial - u'a')];
+         i < entries_.size() && entries_[i].word[0] == initial; ++i) {
+        const Entry &entry = entries_[i];
         if (entry.word.size() == word.size() &&
             std::equal(word.begin(), word.end(), entry.word.begin(),
                        [](char16_t a, char16_t b) { return folded(a) == b; }))

@@ -52,6 +52,9 @@ private:
     // Bit n of lengthsByInitial_[c - 'a'] is set when some entry starts with
     // c and has n letters: almost every word of a text is turned away here.
     std::array<std::uint32_t, 26> lengthsByInitial_{};
+    // Entries are sorted; the index of the first with each initial (only
+    // read for initials that have one).
+    std::array<std::uint32_t, 26> firstOfInitial_{};
 };
 
 // The table file that belongs to the dictionary at `dictionaryPath`: the
