@@ -81,20 +81,30 @@ void BM_TranscribeSentence(benchmark::State &state) {
 BENCHMARK(BM_TranscribeSentence)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The same with the reading stage in front, as the window and the command
-// line run it.
+// line run it; the second argument turns the weak forms on.
 void BM_ReadAndTranscribeSentence(benchmark::State &state) {
     const bool british = state.range(0) != 0;
+    const bool weakForms = state.range(1) != 0;
     const orvanta::PronunciationDictionary dictionary = loadVariant(state, british);
-    const TranscriptionEngine engine(dictionary);
+    const TranscriptionEngine engine(
+        dictionary,
+        orvanta::EngineOptions{british ? orvanta::Variant::British : orvanta::Variant::American,
+                               weakForms});
     for (auto _ : state) {
         for (const std::u16string &sentence : sentences)
             benchmark::DoNotOptimize(engine.transcribeReadSentence(sentence, british));
     }
     state.counters["words/s"] =
         benchmark::Counter(wordCount, benchmark::Counter::kIsIterationInvariantRate);
-    state.SetLabel(british ? "british" : "american");
+    state.SetLabel(std::string(british ? "british" : "american") +
+                   (weakForms ? ", weak forms" : ""));
 }
-BENCHMARK(BM_ReadAndTranscribeSentence)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAndTranscribeSentence)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // What one press of "Transcribe!" costs before any widget is touched.
 void BM_BuildDocumentWithLoad(benchmark::State &state) {
