@@ -561,6 +561,12 @@ void MainWindow::on_actionUser_Dictionary_triggered() {
 }
 
 void MainWindow::showResult(const QString &document) {
+    // Qt's HTML reader turns the blank line after each paragraph into a
+    // space at the end of the transcription's line, which would follow
+    // every copy and every text file of the result. The HTML tab still
+    // shows the document as built.
+    QString shown = document;
+    shown.replace(QLatin1String("</p>\n\n"), QLatin1String("</p>"));
     QTextDocument *result = ui->textEdit->document();
     settingRunResult = true;
     const auto done = qScopeGuard([this] { settingRunResult = false; });
@@ -570,7 +576,7 @@ void MainWindow::showResult(const QString &document) {
         QTextDocument fresh;
         fresh.setDefaultFont(result->defaultFont());
         fresh.setDefaultStyleSheet(result->defaultStyleSheet());
-        fresh.setHtml(document);
+        fresh.setHtml(shown);
         QTextCursor cursor(result);
         cursor.beginEditBlock();
         cursor.select(QTextCursor::Document);
@@ -580,7 +586,7 @@ void MainWindow::showResult(const QString &document) {
         statusBar()->showMessage(
             tr("The edited result was replaced; Edit > Undo in the result brings it back."), 10000);
     } else {
-        ui->textEdit->setHtml(document);
+        ui->textEdit->setHtml(shown);
     }
     result->setModified(false);
     pendingRunDocument = document;
