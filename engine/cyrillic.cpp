@@ -1,7 +1,5 @@
 #include "engine/cyrillic.h"
 
-#include "engine/text.h"
-
 #include <algorithm>
 #include <iterator>
 #include <string_view>
@@ -88,24 +86,27 @@ std::u16string_view cyrillicOf(char16_t c) {
 std::u16string transliterateToCyrillic(std::u16string ipa) {
     std::u16string result;
     result.reserve(ipa.size() + ipa.size() / 4);
-    std::u16string sounds;
-    const auto flushSounds = [&] {
-        // IPA writes the affricate as t + ʃ.
-        result += replaceAll(sounds, u"\u0442\u0448", u"\u0447");
-        sounds.clear();
-    };
+    // Where the sounds written since the last kept word begin: a pair is
+    // merged only among them.
+    std::size_t soundsStart = 0;
     for (std::size_t i = 0; i < ipa.size(); ++i) {
         if (ipa[i] == u'(') {
-            flushSounds();
             const std::size_t close = ipa.find(u')', i);
             const std::size_t end = close == std::u16string::npos ? ipa.size() : close + 1;
             result.append(ipa, i, end - i);
+            soundsStart = result.size();
             i = end - 1;
-        } else {
-            sounds.append(cyrillicOf(ipa[i]));
+            continue;
+        }
+        for (const char16_t letter : cyrillicOf(ipa[i])) {
+            // IPA writes the affricate as t + ʃ. "ч" is neither half of
+            // the pair, so merging never makes a new one.
+            if (letter == u'\u0448' && result.size() > soundsStart && result.back() == u'\u0442')
+                result.back() = u'\u0447';
+            else
+                result += letter;
         }
     }
-    flushSounds();
     return result;
 }
 
