@@ -367,9 +367,11 @@ std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entr
         if (isAnyOf(before, {u"he", u"she", u"it"}))
             return first({WordRole::Past, WordRole::Verb});
         if (isSubjectPronoun(before)) {
-            // "I read" is either tense; only the time of the sentence tells.
-            if (has(WordRole::Past))
-                return sentenceHas(isPastTimeWord) ? std::optional(WordRole::Past) : std::nullopt;
+            // "I read" is either tense; only the time of the sentence tells,
+            // and without one the present is the likelier ("I read a lot"),
+            // whatever the dictionary's entry.
+            if (has(WordRole::Past) && sentenceHas(isPastTimeWord))
+                return WordRole::Past;
             return first({WordRole::Verb});
         }
     }

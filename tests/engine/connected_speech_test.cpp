@@ -305,6 +305,7 @@ TEST(Homographs, ReadByTheirNeighbours) {
          "aɪ red ɪt ˈjestədeɪ"},
         {"read after have", Accent::British, u"I have read it", "aɪ hæv red ɪt"},
         {"read, undecided", Accent::British, u"I read it", "aɪ riːd ɪt"},
+        {"read, undecided, American too", Accent::American, u"you read it", "juː riːd ɪt"},
         {"wind, noun", Accent::American, u"the wind", "ðə wɪnd"},
         {"wind, verb", Accent::American, u"to wind it", "tə waɪnd ɪt"},
         {"record, noun", Accent::American, u"a record", "ə ˈrekərd"},
