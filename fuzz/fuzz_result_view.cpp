@@ -1,5 +1,6 @@
-// What the user finally sees: the document of arbitrary text, taken in by
-// the rich-text document the result editor shows. Checked: every
+// What the user finally sees: the document of arbitrary text, read as it
+// is spoken as the window does and taken literally, taken in by the
+// rich-text document the result editor shows. Checked, for both: every
 // character of every sentence and of every rendering reaches the editor's
 // plain text, in order; white space may collapse, as HTML collapses it, and
 // the few code units the rich-text document reserves for its own structure
@@ -14,6 +15,7 @@
 
 #include <QGuiApplication>
 #include <QString>
+#include <QStringList>
 #include <QTextDocument>
 #include <cstddef>
 #include <cstdint>
@@ -55,14 +57,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString text = orvanta::toQString(orvanta::fuzz::toUtf16(data, size));
     const bool cyrillic = size > 0 && (data[0] & 2);
 
-    QString expected;
-    for (const QString &sentence : orvanta::cutSentences(text))
-        expected += kept(sentence) + kept(orvanta::renderSentence(engine, sentence, cyrillic));
-
-    QTextDocument view;
-    view.setHtml(orvanta::buildDocument(engine, text, cyrillic));
-    const QString shown = kept(view.toPlainText());
-    require(shown == expected, "the result editor does not show what was typed",
-            shown.toStdU16String());
+    const QStringList sentences = orvanta::cutSentences(text);
+    for (const bool read : {true, false}) {
+        QString expected;
+        for (const QString &sentence : sentences)
+            expected +=
+                kept(sentence) + kept(read ? orvanta::renderReadSentence(engine, sentence, cyrillic)
+                                           : orvanta::renderSentence(engine, sentence, cyrillic));
+        QTextDocument view;
+        view.setHtml(read ? orvanta::buildReadDocument(engine, text, cyrillic)
+                          : orvanta::buildDocument(engine, text, cyrillic));
+        const QString shown = kept(view.toPlainText());
+        require(shown == expected, "the result editor does not show what was typed",
+                shown.toStdU16String());
+    }
     return 0;
 }
