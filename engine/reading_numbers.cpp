@@ -337,6 +337,10 @@ constexpr std::array<Month, 12> months = {{{u"january", u"jan"},
 } // namespace
 
 int monthNumber(View word) {
+    // Every capitalised word of a text is asked: most are turned away by
+    // their length or their initial.
+    if (word.size() < 3 || word.size() > 9 || View(u"JjFfMmAaSsOoNnDd").find(word[0]) == View::npos)
+        return 0;
     for (std::size_t m = 0; m < months.size(); ++m) {
         if (equalsIgnoreCase(word, months[m].name) ||
             (!months[m].abbreviation.empty() && equalsIgnoreCase(word, months[m].abbreviation)) ||

@@ -133,7 +133,9 @@ std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view s
         char16_t *const begin = words.data();
         char16_t *kept = begin;
         for (const char16_t c : words) {
-            if (c == u' ') {
+            if (c >= u'a' && c <= u'z') { // the common case, no pause mark
+                *kept++ = c;
+            } else if (c == u' ') {
                 if (kept != begin && kept[-1] != u' ') {
                     *kept++ = c;
                     ++spaces;
