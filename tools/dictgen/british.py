@@ -273,10 +273,18 @@ def weak_ature(word, phones):
     return phones
 
 
+def re_contraction(word, phones):
+    """A pronoun's 're is no syllable of its own: they're is ðeə (the voice says ˈðeɪə)."""
+    if word.endswith("'re") and len(phones) > 2 and phones[-2][0] == 'eI' \
+            and phones[-1] == ('q', 0):
+        return phones[:-2] + [('eq', phones[-2][1])]
+    return phones
+
+
 CORRECTIONS = [nasal_before_stress, voiceless_past, weak_goose, final_foot, weak_strut,
                one_strut, weak_initial_dress, ion_glide, spelled_kit,
                internal_happy, dance_bath, thought_al, shire, weak_men, velar_trap,
-               weak_ature]
+               weak_ature, re_contraction]
 
 
 def compound_happy(lexicon):

@@ -171,6 +171,8 @@ class BritishMapping(unittest.TestCase):
             (british.internal_happy, 'anybody', 'e 1 n i b P 2 d i', "'enI\"bPdi"),
             (british.velar_trap, 'sanction', 's R 1 N k S q n', "'sxNkSqn"),
             (british.weak_ature, 'literature', 'l I 1 t r I C q', "'lItrqCq"),
+            (british.re_contraction, "they're", 'D eI 1 q', 'Deq'),
+            (british.re_contraction, 'player', 'p l eI 1 q', "'pleIq"),      # no 're: kept
         ]
         for rule, word, spec, code in cases:
             with self.subTest(rule=rule.__name__, word=word):
