@@ -2,6 +2,7 @@
 
 #include "engine/dictionary.h"
 #include "engine/internal/rules.h"
+#include "engine/text.h"
 
 #include <algorithm>
 #include <array>
@@ -14,31 +15,6 @@ namespace orvanta {
 namespace {
 
 using View = std::u16string_view;
-
-char16_t folded(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-// `word` in any case equals the lower-case `lower`.
-bool is(View word, View lower) {
-    return word.size() == lower.size() &&
-           std::equal(word.begin(), word.end(), lower.begin(),
-                      [](char16_t a, char16_t b) { return folded(a) == b; });
-}
-
-bool isAnyOf(View word, std::initializer_list<View> lowers) {
-    return std::any_of(lowers.begin(), lowers.end(),
-                       [word](View lower) { return is(word, lower); });
-}
-
-bool endsWithFolded(View word, View lowerSuffix) {
-    return word.size() >= lowerSuffix.size() &&
-           is(word.substr(word.size() - lowerSuffix.size()), lowerSuffix);
-}
-
-bool endsWith(View text, View suffix) {
-    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
 
 bool isUntranscribed(View piece) {
     return !piece.empty() && piece[0] == u'(';
@@ -59,20 +35,20 @@ std::size_t pieceEnd(View text, std::size_t start) {
 // ---- Word classes the rules look at -------------------------------------
 
 bool isSubjectPronoun(View w) {
-    return isAnyOf(w, {u"i", u"you", u"we", u"they", u"he", u"she", u"it"});
+    return isAnyOfFolded(w, {u"i", u"you", u"we", u"they", u"he", u"she", u"it"});
 }
 
 bool isDeterminer(View w) {
-    return isAnyOf(w, {u"the", u"a",     u"an",   u"this", u"that", u"these",  u"those",
-                       u"my",  u"your",  u"his",  u"her",  u"its",  u"our",    u"their",
-                       u"no",  u"every", u"each", u"any",  u"some", u"another"});
+    return isAnyOfFolded(w, {u"the", u"a",     u"an",   u"this", u"that", u"these",  u"those",
+                             u"my",  u"your",  u"his",  u"her",  u"its",  u"our",    u"their",
+                             u"no",  u"every", u"each", u"any",  u"some", u"another"});
 }
 
 // Words that count what follows: "nine lives", "many records".
 bool isCountWord(View w) {
-    return isAnyOf(w, {u"two", u"three", u"four", u"five", u"six", u"seven", u"eight", u"nine",
-                       u"ten", u"many", u"few", u"several", u"both", u"all", u"various",
-                       u"countless", u"other", u"such"});
+    return isAnyOfFolded(w, {u"two", u"three", u"four", u"five", u"six", u"seven", u"eight",
+                             u"nine", u"ten", u"many", u"few", u"several", u"both", u"all",
+                             u"various", u"countless", u"other", u"such"});
 }
 
 // A name written with its capital inside the sentence ("Smith lives").
@@ -81,66 +57,69 @@ bool isNameInside(View w, bool sentenceStart) {
 }
 
 bool isPreposition(View w) {
-    return isAnyOf(w, {u"of", u"in", u"on", u"at", u"for", u"from", u"with", u"by", u"about",
-                       u"into", u"onto", u"without", u"under", u"over", u"through", u"against",
-                       u"between", u"among", u"upon"});
+    return isAnyOfFolded(w, {u"of", u"in", u"on", u"at", u"for", u"from", u"with", u"by", u"about",
+                             u"into", u"onto", u"without", u"under", u"over", u"through",
+                             u"against", u"between", u"among", u"upon"});
 }
 
 // Words after which a verb comes in its plain form.
 bool takesPlainVerb(View w) {
-    return isAnyOf(w, {u"to",     u"will",   u"would",    u"can",       u"could",   u"shall",
-                       u"should", u"may",    u"might",    u"must",      u"do",      u"does",
-                       u"did",    u"don't",  u"doesn't",  u"didn't",    u"won't",   u"wouldn't",
-                       u"can't",  u"cannot", u"couldn't", u"shouldn't", u"mustn't", u"let's",
-                       u"please", u"not"}) ||
+    return isAnyOfFolded(w,
+                         {u"to",     u"will",   u"would",    u"can",       u"could",   u"shall",
+                          u"should", u"may",    u"might",    u"must",      u"do",      u"does",
+                          u"did",    u"don't",  u"doesn't",  u"didn't",    u"won't",   u"wouldn't",
+                          u"can't",  u"cannot", u"couldn't", u"shouldn't", u"mustn't", u"let's",
+                          u"please", u"not"}) ||
            endsWithFolded(w, u"'ll");
 }
 
 bool isHaveForm(View w) {
-    return isAnyOf(w, {u"have", u"has", u"had", u"having", u"haven't", u"hasn't", u"hadn't"}) ||
+    return isAnyOfFolded(w,
+                         {u"have", u"has", u"had", u"having", u"haven't", u"hasn't", u"hadn't"}) ||
            endsWithFolded(w, u"'ve");
 }
 
 bool isBeForm(View w) {
-    return isAnyOf(w, {u"is", u"are", u"was", u"were", u"be", u"been", u"being", u"am", u"isn't",
-                       u"aren't", u"wasn't", u"weren't"}) ||
+    return isAnyOfFolded(w, {u"is", u"are", u"was", u"were", u"be", u"been", u"being", u"am",
+                             u"isn't", u"aren't", u"wasn't", u"weren't"}) ||
            endsWithFolded(w, u"'re") || endsWithFolded(w, u"'m");
 }
 
 bool isDegreeWord(View w) {
-    return isAnyOf(w, {u"very", u"so", u"too", u"quite", u"more", u"most", u"less", u"least",
-                       u"rather", u"really", u"fairly", u"extremely"});
+    return isAnyOfFolded(w, {u"very", u"so", u"too", u"quite", u"more", u"most", u"less", u"least",
+                             u"rather", u"really", u"fairly", u"extremely"});
 }
 
 // Words that open an object: the word before them is a verb.
 bool opensObject(View w) {
-    return isAnyOf(w, {u"the",  u"a",   u"an",  u"this", u"that", u"these", u"those", u"my",
-                       u"your", u"his", u"her", u"its",  u"our",  u"their", u"him",   u"them",
-                       u"me",   u"us",  u"it",  u"some", u"any",  u"every"});
+    return isAnyOfFolded(w, {u"the",  u"a",   u"an",  u"this", u"that", u"these", u"those", u"my",
+                             u"your", u"his", u"her", u"its",  u"our",  u"their", u"him",   u"them",
+                             u"me",   u"us",  u"it",  u"some", u"any",  u"every"});
 }
 
 bool isPastTimeWord(View w) {
-    return isAnyOf(w, {u"yesterday", u"ago", u"last", u"earlier", u"previously", u"already"});
+    return isAnyOfFolded(w, {u"yesterday", u"ago", u"last", u"earlier", u"previously", u"already"});
 }
 
 bool isWhWord(View w) {
-    return isAnyOf(
+    return isAnyOfFolded(
         w, {u"what", u"where", u"when", u"why", u"how", u"who", u"whom", u"which", u"whose"});
 }
 
 bool isModal(View w) {
-    return isAnyOf(w, {u"will", u"would", u"can", u"could", u"shall", u"should", u"may", u"might",
-                       u"must", u"to"}) ||
+    return isAnyOfFolded(w, {u"will", u"would", u"can", u"could", u"shall", u"should", u"may",
+                             u"might", u"must", u"to"}) ||
            endsWithFolded(w, u"'ll") || endsWithFolded(w, u"'d");
 }
 
 bool isNumber(View w) {
     return (!w.empty() && w[0] >= u'0' && w[0] <= u'9') ||
-           isAnyOf(w, {u"one",       u"two",     u"three",    u"four",    u"five",     u"six",
-                       u"seven",     u"eight",   u"nine",     u"ten",     u"eleven",   u"twelve",
-                       u"fifteen",   u"twenty",  u"thirty",   u"forty",   u"fifty",    u"sixty",
-                       u"seventy",   u"eighty",  u"ninety",   u"hundred", u"hundreds", u"thousand",
-                       u"thousands", u"million", u"millions", u"dozen",   u"dozens"});
+           isAnyOfFolded(w, {u"one",     u"two",      u"three",    u"four",     u"five",
+                             u"six",     u"seven",    u"eight",    u"nine",     u"ten",
+                             u"eleven",  u"twelve",   u"fifteen",  u"twenty",   u"thirty",
+                             u"forty",   u"fifty",    u"sixty",    u"seventy",  u"eighty",
+                             u"ninety",  u"hundred",  u"hundreds", u"thousand", u"thousands",
+                             u"million", u"millions", u"dozen",    u"dozens"});
 }
 
 // Past participles a perfect "have" is followed by: regular ones by their
@@ -148,15 +127,15 @@ bool isNumber(View w) {
 bool looksLikeParticiple(View w) {
     return endsWithFolded(w, u"ed") || endsWithFolded(w, u"en") || endsWithFolded(w, u"wn") ||
            endsWithFolded(w, u"ught") ||
-           isAnyOf(w,
-                   {u"been",    u"done",     u"gone",       u"had",    u"made", u"said",  u"heard",
-                    u"found",   u"told",     u"sold",       u"held",   u"paid", u"laid",  u"run",
-                    u"come",    u"become",   u"begun",      u"sung",   u"swum", u"drunk", u"rung",
-                    u"won",     u"stood",    u"understood", u"read",   u"led",  u"fed",   u"met",
-                    u"sent",    u"spent",    u"lost",       u"left",   u"kept", u"slept", u"felt",
-                    u"built",   u"meant",    u"put",        u"let",    u"set",  u"got",   u"just",
-                    u"already", u"never",    u"ever",       u"always", u"not",  u"also",  u"since",
-                    u"often",   u"recently", u"only",       u"still"});
+           isAnyOfFolded(w, {u"been",    u"done",  u"gone",     u"had",    u"made",  u"said",
+                             u"heard",   u"found", u"told",     u"sold",   u"held",  u"paid",
+                             u"laid",    u"run",   u"come",     u"become", u"begun", u"sung",
+                             u"swum",    u"drunk", u"rung",     u"won",    u"stood", u"understood",
+                             u"read",    u"led",   u"fed",      u"met",    u"sent",  u"spent",
+                             u"lost",    u"left",  u"kept",     u"slept",  u"felt",  u"built",
+                             u"meant",   u"put",   u"let",      u"set",    u"got",   u"just",
+                             u"already", u"never", u"ever",     u"always", u"not",   u"also",
+                             u"since",   u"often", u"recently", u"only",   u"still"});
 }
 
 // ---- Weak forms -----------------------------------------------------------
@@ -255,13 +234,13 @@ constexpr WeakFormIndex weakFormIndex = [] {
 const WeakForm *weakFormOf(View word) {
     if (word.empty() || word.size() > longestWeakWord)
         return nullptr;
-    const char16_t initial = folded(word[0]);
+    const char16_t initial = lowerAscii(word[0]);
     if (initial < u'a' || initial > u'z')
         return nullptr;
     const auto letter = static_cast<std::size_t>(initial - u'a');
     for (std::size_t k = 0; k < weakFormIndex.count[letter]; ++k) {
         const WeakForm &form = weakForms[weakFormIndex.forms[letter][k]];
-        if (is(word, form.word))
+        if (equalsFolded(word, form.word))
             return &form;
     }
     return nullptr;
@@ -282,7 +261,7 @@ struct Slot {
 // letter: the spelling is all there is to go on.
 Onset onsetOf(View said) {
     if (isUntranscribed(said)) {
-        const char16_t c = said.size() > 1 ? folded(said[1]) : u'\0';
+        const char16_t c = said.size() > 1 ? lowerAscii(said[1]) : u'\0';
         if (c == u'a' || c == u'e' || c == u'i' || c == u'o' || c == u'u' || c == u'8')
             return Onset::Vowel;
         if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'))
@@ -344,7 +323,7 @@ std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entr
     const View before = previous(i);
     const View after = next(i);
 
-    if (is(after, u"to") && has(WordRole::BeforeTo))
+    if (equalsFolded(after, u"to") && has(WordRole::BeforeTo))
         return WordRole::BeforeTo;
     if (!before.empty()) {
         if (isHaveForm(before))
@@ -361,10 +340,10 @@ std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entr
         // A word in -s after a name or "who" is the name's verb: "Smith
         // records", "who lives"; a capitalised one is part of a name itself.
         const View word = slots_[i].word;
-        if (!word.empty() && folded(word.back()) == u's' && !isNameInside(word, false) &&
-            (is(before, u"who") || isNameInside(before, i == 1)))
+        if (!word.empty() && lowerAscii(word.back()) == u's' && !isNameInside(word, false) &&
+            (equalsFolded(before, u"who") || isNameInside(before, i == 1)))
             return first({WordRole::Verb});
-        if (isAnyOf(before, {u"he", u"she", u"it"}))
+        if (isAnyOfFolded(before, {u"he", u"she", u"it"}))
             return first({WordRole::Past, WordRole::Verb});
         if (isSubjectPronoun(before)) {
             // "I read" is either tense; only the time of the sentence tells,
@@ -375,7 +354,7 @@ std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entr
             return first({WordRole::Verb});
         }
     }
-    if (is(after, u"to"))
+    if (equalsFolded(after, u"to"))
         return first({WordRole::Adjective});
     if (!after.empty() && opensObject(after))
         return first({WordRole::Verb});
@@ -428,7 +407,7 @@ bool Phrase::keepsStrongForm(std::size_t i, const WeakForm &form) const {
                  (isSubjectPronoun(after) || isDeterminer(after)));
     case WeakUse::Have:
         // The perfect's auxiliary, not "have a car" or "have to".
-        if (isModal(before) && !is(before, u"to"))
+        if (isModal(before) && !equalsFolded(before, u"to"))
             return false;
         if (before.empty() || isWhWord(before))
             return !(isSubjectPronoun(after) || isDeterminer(after) || looksLikeParticiple(after));
@@ -441,19 +420,19 @@ bool Phrase::keepsStrongForm(std::size_t i, const WeakForm &form) const {
         // A conjunction or relative introduces a clause; a demonstrative
         // points at a thing ("that book", "that is").
         const bool opensClause =
-            isSubjectPronoun(after) || isDeterminer(after) || is(after, u"there") ||
-            (!after.empty() && after[0] >= u'A' && after[0] <= u'Z' && !is(after, u"i"));
-        const bool afterConjunction = isAnyOf(before, {u"so", u"such", u"now", u"given"});
+            isSubjectPronoun(after) || isDeterminer(after) || equalsFolded(after, u"there") ||
+            (!after.empty() && after[0] >= u'A' && after[0] <= u'Z' && !equalsFolded(after, u"i"));
+        const bool afterConjunction = isAnyOfFolded(before, {u"so", u"such", u"now", u"given"});
         const bool relative = !before.empty() && !isPreposition(before) && !isDeterminer(before) &&
                               (isModal(after) || isBeForm(after) || isHaveForm(after));
         return !(opensClause || afterConjunction || relative);
     }
     case WeakUse::Some:
-        return isNumber(after) || is(after, u"of");
+        return isNumber(after) || equalsFolded(after, u"of");
     case WeakUse::There:
         return !(isBeForm(after) || isModal(after) || isHaveForm(after) ||
-                 isAnyOf(after, {u"seems", u"seem", u"seemed", u"appears", u"appear", u"appeared",
-                                 u"used"}) ||
+                 isAnyOfFolded(after, {u"seems", u"seem", u"seemed", u"appears", u"appear",
+                                       u"appeared", u"used"}) ||
                  (isBeForm(before) && !after.empty()));
     case WeakUse::Us:
         return isCapitalUs(word);
@@ -532,7 +511,7 @@ bool Phrase::linksWithR(std::size_t i) const {
     const Slot &slot = slots_[i];
     const View word = slot.word;
     const View said = slot.said;
-    const bool endsInR = !word.empty() && folded(word.back()) == u'r';
+    const bool endsInR = !word.empty() && lowerAscii(word.back()) == u'r';
     if (settings_.american) {
         // General American says every written final r already and adds
         // none where the spelling has none.
@@ -542,8 +521,8 @@ bool Phrase::linksWithR(std::size_t i) const {
     if (spelledWithR && endsInRVowel(said))
         return true;
     // The r of RP after ə, ɪə, eə, ʊə and ɔː, written or not ("idea of").
-    return said == u"fq" || said == u"L" || endsWith(said, u"eq") || endsWith(said, u"Iq") ||
-           endsWith(said, u"uq");
+    return said == u"fq" || said == u"L" || said.ends_with(u"eq") || said.ends_with(u"Iq") ||
+           said.ends_with(u"uq");
 }
 
 void Phrase::render(bool adjust, std::u16string &out) const {

@@ -1,5 +1,7 @@
 #include "engine/homographs.h"
 
+#include "engine/text.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -30,10 +32,6 @@ bool isLowerWord(std::string_view word) {
            std::all_of(word.begin(), word.end(),
                        [](char c) { return (c >= 'a' && c <= 'z') || c == '\''; }) &&
            word[0] != '\'';
-}
-
-char16_t folded(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
 } // namespace
@@ -98,7 +96,7 @@ void HomographTable::clear() {
 const HomographTable::Entry *HomographTable::find(std::u16string_view word) const {
     if (word.empty() || word.size() > maxWordLength)
         return nullptr;
-    const char16_t initial = folded(word[0]);
+    const char16_t initial = lowerAscii(word[0]);
     if (initial < u'a' || initial > u'z' ||
         !(lengthsByInitial_[static_cast<std::size_t>(initial - u'a')] & (1u << word.size())))
         return nullptr;
@@ -107,7 +105,7 @@ const HomographTable::Entry *HomographTable::find(std::u16string_view word) cons
         const Entry &entry = entries_[i];
         if (entry.word.size() == word.size() &&
             std::equal(word.begin(), word.end(), entry.word.begin(),
-                       [](char16_t a, char16_t b) { return folded(a) == b; }))
+                       [](char16_t a, char16_t b) { return lowerAscii(a) == b; }))
             return &entry;
     }
     return nullptr;

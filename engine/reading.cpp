@@ -541,16 +541,6 @@ std::u16string_view greekLetterName(char16_t c) {
     return {};
 }
 
-bool equalsLower(std::u16string_view text, std::u16string_view lower) {
-    if (text.size() != lower.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (lowerAscii(text[i]) != lower[i])
-            return false;
-    }
-    return true;
-}
-
 // ------------------------------------------------------------------- reader
 
 struct Token {
@@ -1069,8 +1059,8 @@ private:
         setPrevious(capitalised,
                     packed != 0
                         ? isNumberedHeading(packed)
-                        : equalsLower(text, u"corollary") || equalsLower(text, u"proposition") ||
-                              equalsLower(text, u"paragraph"),
+                        : equalsFolded(text, u"corollary") || equalsFolded(text, u"proposition") ||
+                              equalsFolded(text, u"paragraph"),
                     false);
         previousHeadingCapital_ = previousHeading_ && capitalised;
         previousLetterHeading_ = letterHeading;

@@ -1,5 +1,7 @@
 #include "engine/reading_numbers.h"
 
+#include "engine/text.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -23,10 +25,6 @@ bool isAlnum(char16_t c) {
     return isDigit(c) || isLetter(c);
 }
 
-char16_t lower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
-}
-
 // The spaces that may stand between a number and what belongs to it
 // ("5 kg", "$ 5"): the ordinary, the no-break and the thin ones.
 bool isInlineSpace(char16_t c) {
@@ -40,16 +38,6 @@ bool isApostrophe(char16_t c) {
 // Dashes that join the two ends of a range.
 bool isRangeDash(char16_t c) {
     return c == u'-' || c == u'\u2013' || c == u'\u2014' || c == u'\u2012';
-}
-
-bool equalsIgnoreCase(View text, View lowerWord) {
-    if (text.size() != lowerWord.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (lower(text[i]) != lowerWord[i])
-            return false;
-    }
-    return true;
 }
 
 bool startsWithAt(View text, std::size_t i, View prefix) {
@@ -99,14 +87,6 @@ View wordAfter(View text, std::size_t pos) {
     while (end < text.size() && isLetter(text[end]))
         ++end;
     return text.substr(begin, end - begin);
-}
-
-bool isAnyOf(View word, std::initializer_list<View> lowerWords) {
-    for (const View w : lowerWords) {
-        if (equalsIgnoreCase(word, w))
-            return true;
-    }
-    return false;
 }
 
 // ---------------------------------------------------------------------------
@@ -342,9 +322,9 @@ int monthNumber(View word) {
     if (word.size() < 3 || word.size() > 9 || View(u"JjFfMmAaSsOoNnDd").find(word[0]) == View::npos)
         return 0;
     for (std::size_t m = 0; m < months.size(); ++m) {
-        if (equalsIgnoreCase(word, months[m].name) ||
-            (!months[m].abbreviation.empty() && equalsIgnoreCase(word, months[m].abbreviation)) ||
-            (m == 8 && equalsIgnoreCase(word, u"sept")))
+        if (equalsFolded(word, months[m].name) ||
+            (!months[m].abbreviation.empty() && equalsFolded(word, months[m].abbreviation)) ||
+            (m == 8 && equalsFolded(word, u"sept")))
             return static_cast<int>(m) + 1;
     }
     return 0;
@@ -581,7 +561,7 @@ const Multiplier *multiplierAt(View text, std::size_t i, bool money, std::size_t
     const std::size_t spaced = skipSpaces(text, i);
     for (const Multiplier &m : multipliers) {
         const std::size_t at = m.word || (money && spaced <= i + 1) ? spaced : i;
-        if (m.word ? !equalsIgnoreCase(text.substr(at, m.written.size()), m.written)
+        if (m.word ? !equalsFolded(text.substr(at, m.written.size()), m.written)
                    : !startsWithAt(text, at, m.written))
             continue;
         const std::size_t e = at + m.written.size();
@@ -604,7 +584,7 @@ std::size_t meridiemAt(View text, std::size_t i, bool &pm) {
     std::size_t j = i < text.size() && isInlineSpace(text[i]) ? i + 1 : i;
     if (j >= text.size())
         return npos;
-    const char16_t first = lower(text[j]);
+    const char16_t first = lowerAscii(text[j]);
     if (first != u'a' && first != u'p')
         return npos;
     ++j;
@@ -615,7 +595,7 @@ std::size_t meridiemAt(View text, std::size_t i, bool &pm) {
         if (j < text.size() && text[j] == u' ')
             ++j;
     }
-    if (j >= text.size() || lower(text[j]) != u'm')
+    if (j >= text.size() || lowerAscii(text[j]) != u'm')
         return npos;
     ++j;
     if (dotted) {
@@ -631,10 +611,10 @@ std::size_t meridiemAt(View text, std::size_t i, bool &pm) {
 
 // Words before a four-digit number that make it a year.
 bool isYearCue(View word) {
-    return isAnyOf(word, {u"in",   u"since",  u"until",  u"till",   u"during", u"circa",
-                          u"c",    u"ca",     u"year",   u"born",   u"died",   u"b",
-                          u"d",    u"spring", u"summer", u"autumn", u"winter", u"early",
-                          u"late", u"mid",    u"ad",     u"season", u"class",  u"fl"}) ||
+    return isAnyOfFolded(word, {u"in",   u"since",  u"until",  u"till",   u"during", u"circa",
+                                u"c",    u"ca",     u"year",   u"born",   u"died",   u"b",
+                                u"d",    u"spring", u"summer", u"autumn", u"winter", u"early",
+                                u"late", u"mid",    u"ad",     u"season", u"class",  u"fl"}) ||
            monthNumber(word) != 0;
 }
 
@@ -642,34 +622,34 @@ bool isYearCue(View word) {
 // count only as the abbreviations "p." and "pp.", not as an initial.
 bool isCardinalCue(View text, std::size_t pos) {
     const View word = wordBefore(text, pos);
-    if (isAnyOf(word, {u"p", u"pp"})) {
+    if (isAnyOfFolded(word, {u"p", u"pp"})) {
         const std::size_t after = static_cast<std::size_t>(word.data() - text.data()) + word.size();
         return after < text.size() && text[after] == u'.';
     }
-    return isAnyOf(word, {u"page",    u"pages",    u"number",  u"room",  u"flight", u"route",
-                          u"highway", u"platform", u"episode", u"issue", u"vol",    u"volume",
-                          u"chapter", u"section",  u"hymn",    u"psalm", u"op",     u"opus",
-                          u"model",   u"exit",     u"channel", u"total"});
+    return isAnyOfFolded(word, {u"page",    u"pages",    u"number",  u"room",  u"flight", u"route",
+                                u"highway", u"platform", u"episode", u"issue", u"vol",    u"volume",
+                                u"chapter", u"section",  u"hymn",    u"psalm", u"op",     u"opus",
+                                u"model",   u"exit",     u"channel", u"total"});
 }
 
 // Counted things after a number that make it a count rather than a year.
 bool isCountNoun(View word) {
-    return isAnyOf(word, {u"years",       u"people",     u"persons",    u"men",       u"women",
-                          u"children",    u"soldiers",   u"troops",     u"students",  u"members",
-                          u"copies",      u"votes",      u"households", u"families",  u"residents",
-                          u"inhabitants", u"employees",  u"workers",    u"miles",     u"feet",
-                          u"yards",       u"metres",     u"meters",     u"acres",     u"hectares",
-                          u"pounds",      u"dollars",    u"euros",      u"tons",      u"tonnes",
-                          u"times",       u"units",      u"words",      u"pages",     u"points",
-                          u"houses",      u"homes",      u"cars",       u"vehicles",  u"ships",
-                          u"aircraft",    u"animals",    u"species",    u"cases",     u"deaths",
-                          u"prisoners",   u"casualties", u"hours",      u"days",      u"minutes",
-                          u"seconds",     u"weeks",      u"months",     u"horses",    u"guns",
-                          u"spectators",  u"fans",       u"seats",      u"rooms",     u"beds",
-                          u"pupils",      u"teachers",   u"voters",     u"villages",  u"sheep",
-                          u"kilometres",  u"kilometers", u"visitors",   u"officers",  u"sailors",
-                          u"ducats",      u"francs",     u"crowns",     u"shillings", u"guineas",
-                          u"head",        u"strong",     u"more",       u"less",      u"others"});
+    return isAnyOfFolded(
+        word,
+        {u"years",      u"people",     u"persons",   u"men",         u"women",      u"children",
+         u"soldiers",   u"troops",     u"students",  u"members",     u"copies",     u"votes",
+         u"households", u"families",   u"residents", u"inhabitants", u"employees",  u"workers",
+         u"miles",      u"feet",       u"yards",     u"metres",      u"meters",     u"acres",
+         u"hectares",   u"pounds",     u"dollars",   u"euros",       u"tons",       u"tonnes",
+         u"times",      u"units",      u"words",     u"pages",       u"points",     u"houses",
+         u"homes",      u"cars",       u"vehicles",  u"ships",       u"aircraft",   u"animals",
+         u"species",    u"cases",      u"deaths",    u"prisoners",   u"casualties", u"hours",
+         u"days",       u"minutes",    u"seconds",   u"weeks",       u"months",     u"horses",
+         u"guns",       u"spectators", u"fans",      u"seats",       u"rooms",      u"beds",
+         u"pupils",     u"teachers",   u"voters",    u"villages",    u"sheep",      u"kilometres",
+         u"kilometers", u"visitors",   u"officers",  u"sailors",     u"ducats",     u"francs",
+         u"crowns",     u"shillings",  u"guineas",   u"head",        u"strong",     u"more",
+         u"less",       u"others"});
 }
 
 // ---------------------------------------------------------------------------
@@ -874,7 +854,7 @@ private:
         if (isCardinalCue(text_, n.begin) || countFollows(n.begin, after))
             return false;
         return n.value >= 1100 ||
-               isAnyOf(before, {u"by", u"of", u"from", u"to", u"after", u"before", u"and"});
+               isAnyOfFolded(before, {u"by", u"of", u"from", u"to", u"after", u"before", u"and"});
     }
 
     // "1700 pupils", "a crew of 1234 sailors", but "the 1990 elections".
@@ -886,16 +866,17 @@ private:
             return false;
         const char16_t beforeS = next[next.size() - 2];
         if (beforeS == u's' || beforeS == u'u' || beforeS == u'i' ||
-            isAnyOf(next, {u"does",    u"goes",         u"sees",    u"marks",      u"makes",
-                           u"takes",   u"gives",        u"comes",   u"becomes",    u"brings",
-                           u"sets",    u"perhaps",      u"always",  u"afterwards", u"towards",
-                           u"besides", u"sometimes",    u"whereas", u"unless",     u"onwards",
-                           u"upwards", u"nevertheless", u"seems",   u"remains",    u"begins",
-                           u"ends",    u"opens",        u"closes",  u"sees"}))
+            isAnyOfFolded(next, {u"does",    u"goes",         u"sees",    u"marks",      u"makes",
+                                 u"takes",   u"gives",        u"comes",   u"becomes",    u"brings",
+                                 u"sets",    u"perhaps",      u"always",  u"afterwards", u"towards",
+                                 u"besides", u"sometimes",    u"whereas", u"unless",     u"onwards",
+                                 u"upwards", u"nevertheless", u"seems",   u"remains",    u"begins",
+                                 u"ends",    u"opens",        u"closes",  u"sees"}))
             return false;
-        return !isAnyOf(wordBefore(text_, begin),
-                        {u"the", u"a", u"an", u"this", u"that", u"his", u"her", u"its", u"their",
-                         u"our", u"my", u"your", u"whose", u"each", u"every", u"in", u"of"});
+        return !isAnyOfFolded(wordBefore(text_, begin),
+                              {u"the", u"a", u"an", u"this", u"that", u"his", u"her", u"its",
+                               u"their", u"our", u"my", u"your", u"whose", u"each", u"every", u"in",
+                               u"of"});
     }
 
     // "612 B.C.", "AD 1016", "150 BCE": an era makes any number a year.
@@ -1142,8 +1123,8 @@ private:
 
     // Reference numbers, read digit by digit: "ISBN 978-1-23-456789-0".
     std::size_t readReferenceNumber(std::size_t pos) {
-        if (!isAnyOf(wordBefore(text_, pos), {u"isbn", u"issn", u"tel", u"telephone", u"phone",
-                                              u"fax", u"mobile", u"dial", u"call"}))
+        if (!isAnyOfFolded(wordBefore(text_, pos), {u"isbn", u"issn", u"tel", u"telephone",
+                                                    u"phone", u"fax", u"mobile", u"dial", u"call"}))
             return npos;
         std::size_t end = pos;
         while (end < text_.size() &&
@@ -1157,15 +1138,15 @@ private:
     }
 
     bool isTimeContext(std::size_t pos) const {
-        return isAnyOf(wordBefore(text_, pos),
-                       {u"at", u"by", u"from", u"to", u"until", u"till", u"before", u"after",
-                        u"between", u"and", u"around", u"about", u"since", u"past"}) ||
+        return isAnyOfFolded(wordBefore(text_, pos),
+                             {u"at", u"by", u"from", u"to", u"until", u"till", u"before", u"after",
+                              u"between", u"and", u"around", u"about", u"since", u"past"}) ||
                pos == 0;
     }
 
     void sayClock(unsigned hour, unsigned minute, bool withMeridiem, std::size_t end) {
         if (minute == 0 && (hour == 0 || hour == 24) && !withMeridiem &&
-            !isAnyOf(wordAfter(text_, end), {u"hours", u"hrs", u"midnight"})) {
+            !isAnyOfFolded(wordAfter(text_, end), {u"hours", u"hrs", u"midnight"})) {
             speech_.say(u"midnight");
             return;
         }
@@ -1174,10 +1155,10 @@ private:
             if (withMeridiem)
                 return;
             const View next = wordAfter(text_, end);
-            if (isAnyOf(next, {u"noon", u"midnight", u"o"}))
+            if (isAnyOfFolded(next, {u"noon", u"midnight", u"o"}))
                 return;
             // "eighteen hundred hours"
-            if (hour >= 1 && hour <= 12 && !isAnyOf(next, {u"hours", u"hrs"})) {
+            if (hour >= 1 && hour <= 12 && !isAnyOfFolded(next, {u"hours", u"hrs"})) {
                 speech_.say(u"o'clock");
             } else {
                 speech_.say(u"hundred");
@@ -1213,7 +1194,7 @@ private:
         const int month = monthAt(text_, i, monthEnd);
         if (!month)
             return npos;
-        if (!of && !isAnyOf(wordBefore(text_, pos), {u"the"}))
+        if (!of && !isAnyOfFolded(wordBefore(text_, pos), {u"the"}))
             speech_.say(u"the");
         speech_.cardinal(day, british_);
         speech_.ordinalizeLast();
@@ -1321,7 +1302,7 @@ private:
     std::size_t ordinalSuffixEnd(std::size_t e) const {
         if (e + 2 > text_.size())
             return npos;
-        const char16_t a = lower(text_[e]), b = lower(text_[e + 1]);
+        const char16_t a = lowerAscii(text_[e]), b = lowerAscii(text_[e + 1]);
         const bool suffix = (a == u's' && b == u't') || (a == u'n' && b == u'd') ||
                             (a == u'r' && b == u'd') || (a == u't' && b == u'h');
         if (!suffix || !boundaryAt(text_, e + 2))

@@ -2,6 +2,8 @@
 // sentence-end decision.
 #pragma once
 
+#include "engine/text.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -18,9 +20,6 @@ inline bool isAsciiLetter(char16_t c) {
 }
 inline bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
-}
-inline char16_t lowerAscii(char16_t c) {
-    return isAsciiUpper(c) ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
 // White space of any kind, including the C1 controls that text decoded with

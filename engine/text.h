@@ -1,6 +1,8 @@
 // Wide-string helpers shared by every stage of the engine.
 #pragma once
 
+#include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,5 +20,29 @@ int splitOnChar(std::vector<std::u16string> &pieces, std::u16string_view text, c
 // pattern.
 std::u16string replaceAll(std::u16string_view text, std::u16string_view pattern,
                           std::u16string_view replacement);
+
+// A-Z folded to a-z; every other code unit as it is. Word tables are
+// written in lower case and compared with text in any case this way.
+inline char16_t lowerAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+// Whether `text`, A-Z folded, is `lower` (written in lower case).
+inline bool equalsFolded(std::u16string_view text, std::u16string_view lower) {
+    return text.size() == lower.size() &&
+           std::equal(text.begin(), text.end(), lower.begin(),
+                      [](char16_t a, char16_t b) { return lowerAscii(a) == b; });
+}
+
+inline bool isAnyOfFolded(std::u16string_view text,
+                          std::initializer_list<std::u16string_view> lowers) {
+    return std::any_of(lowers.begin(), lowers.end(),
+                       [text](std::u16string_view lower) { return equalsFolded(text, lower); });
+}
+
+inline bool endsWithFolded(std::u16string_view text, std::u16string_view lowerSuffix) {
+    return text.size() >= lowerSuffix.size() &&
+           equalsFolded(text.substr(text.size() - lowerSuffix.size()), lowerSuffix);
+}
 
 } // namespace orvanta
