@@ -4,8 +4,8 @@
 // --text the standard generated text is used.
 #include "bench/long_text.h"
 #include "document/document.h"
-#include "engine/dictionary.h"
-#include "engine/internal/rules.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/speech/phrase.h"
 #include "engine/transcription_engine.h"
 
 #include <benchmark/benchmark.h>

@@ -7,10 +7,10 @@
 // memory can be told apart.
 #include "document/document.h"
 #include "document/utf16.h"
-#include "engine/cyrillic.h"
-#include "engine/dictionary.h"
-#include "engine/internal/rules.h"
-#include "engine/text.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/output/cyrillic.h"
+#include "engine/speech/phrase.h"
+#include "engine/text/text.h"
 #include "engine/transcription_engine.h"
 
 #include <QString>

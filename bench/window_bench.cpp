@@ -5,7 +5,7 @@
 //   orvanta_bench_window TEXT [RUNS]   (from the repository root, for data/)
 #include "document/data_location.h"
 #include "document/document.h"
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "engine/transcription_engine.h"
 #include "ui/mainwindow.h"
 

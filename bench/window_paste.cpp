@@ -6,7 +6,7 @@
 // text editor taking it, its HTML export, the source view) on bare widgets.
 #include "document/data_location.h"
 #include "document/document.h"
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>

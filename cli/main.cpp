@@ -4,9 +4,9 @@
 #include "document/document.h"
 #include "document/user_dictionary.h"
 #include "document/utf16.h"
-#include "engine/cyrillic.h"
-#include "engine/dictionary.h"
-#include "engine/sentence_cutter.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/output/cyrillic.h"
+#include "engine/text/sentence_cutter.h"
 #include "engine/transcription_engine.h"
 
 #include <QCommandLineParser>

@@ -1,8 +1,8 @@
 #include "document/document.h"
 #include "document/utf16.h"
 
-#include "engine/cyrillic.h"
-#include "engine/sentence_cutter.h"
+#include "engine/output/cyrillic.h"
+#include "engine/text/sentence_cutter.h"
 #include "engine/transcription_engine.h"
 
 namespace orvanta {

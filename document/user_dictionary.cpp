@@ -1,7 +1,7 @@
 #include "document/user_dictionary.h"
 #include "document/utf16.h"
 
-#include "engine/ipa.h"
+#include "engine/output/ipa.h"
 
 #include <QCoreApplication>
 #include <QDir>

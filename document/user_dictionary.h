@@ -3,7 +3,7 @@
 // code per line), consulted before the shipped dictionary.
 #pragma once
 
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "engine/transcription_engine.h"
 
 #include <QByteArray>

@@ -5,7 +5,7 @@
 // the very end. Words it cannot transcribe travel as "(word)".
 #pragma once
 
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "engine/variant.h"
 
 #include <string>

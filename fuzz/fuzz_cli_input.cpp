@@ -6,7 +6,7 @@
 // valid UTF-16; the sentence cutter gives exactly the sentences of the whole
 // text's cut, however the text is chunked.
 #include "cli/utf8_decoder.h"
-#include "engine/sentence_cutter.h"
+#include "engine/text/sentence_cutter.h"
 #include "oracle.h"
 
 #include <QString>

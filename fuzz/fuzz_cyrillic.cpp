@@ -2,7 +2,7 @@
 // table conversion; outside parenthesised words the result never keeps a
 // "тш" pair, and it never grows by more than two code units per input code
 // unit.
-#include "engine/cyrillic.h"
+#include "engine/output/cyrillic.h"
 #include "oracle.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Dictionary loading from arbitrary bytes, checked entry by entry against a
 // plain reference reading of the file format; loading the same bytes again,
 // after something else was loaded, must give the same dictionary.
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "oracle.h"
 
 #include <cstddef>

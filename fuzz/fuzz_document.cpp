@@ -10,8 +10,8 @@
 // Cyrillic and bit 3 weak forms.
 #include "document/document.h"
 #include "document/utf16.h"
-#include "engine/dictionary.h"
-#include "engine/sentence_cutter.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/text/sentence_cutter.h"
 #include "engine/transcription_engine.h"
 #include "oracle.h"
 #include "regex_cut.h"

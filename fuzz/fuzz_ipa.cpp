@@ -1,7 +1,7 @@
 // parseIpa on arbitrary UTF-16 and on rendered code: whatever it accepts
 // renders back to text it reads the same way, and what it refuses is named
 // exactly where it stands in the input.
-#include "engine/ipa.h"
+#include "engine/output/ipa.h"
 #include "oracle.h"
 
 #include <cstddef>

@@ -7,10 +7,10 @@
 // exactly when nothing was read, with weak forms too, which changes no
 // word's place. The first byte's bit 7 reads as a British speaker, bit 6
 // turns weak forms on.
-#include "engine/dictionary.h"
-#include "engine/reading.h"
-#include "engine/reading_text.h"
-#include "engine/sentence_boundary.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/reading/reading.h"
+#include "engine/reading/reading_text.h"
+#include "engine/text/sentence_boundary.h"
 #include "engine/transcription_engine.h"
 #include "oracle.h"
 

@@ -3,7 +3,7 @@
 // the output alone when it reads nothing, and otherwise appends only
 // lower-case words (and "o'clock") with single spaces between them, never
 // more than a bounded number of code units per code unit read.
-#include "engine/reading_numbers.h"
+#include "engine/reading/reading_numbers.h"
 #include "oracle.h"
 
 #include <cstddef>

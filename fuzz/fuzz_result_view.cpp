@@ -9,7 +9,7 @@
 // text's form (bit 0), Cyrillic (bit 1) and weak forms (bit 7).
 #include "document/document.h"
 #include "document/utf16.h"
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "engine/transcription_engine.h"
 #include "oracle.h"
 

@@ -7,8 +7,8 @@
 // The first byte's bit 1 turns weak forms on and bit 2 reads as an American
 // speaker; with weak forms, only the function words' pieces may differ from
 // the plain transcription, the other words' at most by a linking r.
-#include "engine/dictionary.h"
-#include "engine/internal/rules.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/speech/phrase.h"
 #include "engine/transcription_engine.h"
 #include "oracle.h"
 

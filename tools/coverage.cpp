@@ -2,8 +2,8 @@
 // word tokens of English text that transcribeWord answers without the fallback form.
 //
 //   build/tools/orvanta_coverage DICTIONARY [--show N] TEXT...
-#include "engine/dictionary.h"
-#include "engine/internal/rules.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/speech/phrase.h"
 #include "engine/transcription_engine.h"
 
 #include <algorithm>

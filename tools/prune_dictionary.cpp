@@ -14,7 +14,7 @@
 //   differently by the pruned dictionary than by the full one.
 // Dropped words are taken back until all three hold together, so their interplay
 // (one dropped word being the stem of another) is checked too.
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "engine/transcription_engine.h"
 
 #include <algorithm>

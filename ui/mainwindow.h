@@ -3,7 +3,7 @@
 // Help menus.
 #pragma once
 
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "engine/transcription_engine.h"
 #include "ui/aboutbox.h"
 

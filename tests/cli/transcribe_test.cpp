@@ -1,7 +1,7 @@
 // The command line's contract, checked by running the real program against
 // transcriptions written out by hand.
 #include "document/document.h"
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "engine/transcription_engine.h"
 #include "qt_support.h"
 

@@ -1,6 +1,6 @@
 // The two shipped dictionary files: their format, their alphabet, and hand-checked
 // transcriptions of common words and sentences through the engine.
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "engine/transcription_engine.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "document/document.h"
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "engine/transcription_engine.h"
 #include "qt_support.h"
 

@@ -2,7 +2,7 @@
 // written as (regex_cut.h), in every way of feeding it.
 #include "document/document.h"
 #include "document/utf16.h"
-#include "engine/sentence_cutter.h"
+#include "engine/text/sentence_cutter.h"
 #include "regex_cut.h"
 
 #include <QRegularExpression>

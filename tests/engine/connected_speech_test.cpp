@@ -1,6 +1,6 @@
-#include "engine/connected_speech.h"
-#include "engine/cyrillic.h"
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/output/cyrillic.h"
+#include "engine/speech/connected_speech.h"
 #include "engine/transcription_engine.h"
 #include "support.h"
 

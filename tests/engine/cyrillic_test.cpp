@@ -1,4 +1,4 @@
-#include "engine/cyrillic.h"
+#include "engine/output/cyrillic.h"
 
 #include <gtest/gtest.h>
 

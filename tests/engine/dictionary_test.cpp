@@ -1,5 +1,5 @@
-#include "engine/dictionary.h"
-#include "engine/internal/separator_scan.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/lexicon/separator_scan.h"
 #include "engine/transcription_engine.h"
 #include "support.h"
 

@@ -1,4 +1,4 @@
-#include "engine/ipa.h"
+#include "engine/output/ipa.h"
 #include "engine/transcription_engine.h"
 
 #include <gtest/gtest.h>

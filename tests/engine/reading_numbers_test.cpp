@@ -1,4 +1,4 @@
-#include "engine/reading_numbers.h"
+#include "engine/reading/reading_numbers.h"
 #include "support.h"
 
 #include <gtest/gtest.h>

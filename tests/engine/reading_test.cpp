@@ -1,6 +1,6 @@
 // The reading stage: what is written -> what is said.
-#include "engine/reading.h"
-#include "engine/sentence_boundary.h"
+#include "engine/reading/reading.h"
+#include "engine/text/sentence_boundary.h"
 #include "support.h"
 
 #include <gtest/gtest.h>

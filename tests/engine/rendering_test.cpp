@@ -1,4 +1,4 @@
-#include "engine/internal/rules.h"
+#include "engine/lexicon/word_rules.h"
 #include "engine/transcription_engine.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,10 @@
-#include "engine/internal/rules.h"
+#include "engine/lexicon/word_rules.h"
+#include "engine/output/rendering.h"
+#include "engine/speech/phrase.h"
 #include "engine/transcription_engine.h"
 #include "support.h"
 
-#include "engine/text.h"
+#include "engine/text/text.h"
 
 #include <gtest/gtest.h>
 

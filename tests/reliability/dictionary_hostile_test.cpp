@@ -1,7 +1,7 @@
 // Hostile dictionary files: garbage, huge lines, a million duplicates, paths
 // that are not plain files. Each loads what the format says, or nothing,
 // and never brings the program down.
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "support.h"
 
 #include <gtest/gtest.h>

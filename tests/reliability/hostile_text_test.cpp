@@ -3,7 +3,7 @@
 // Whatever the text, every character that is not part of a delimiter comes
 // back in the "original" spans, in order.
 #include "document/document.h"
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 #include "engine/transcription_engine.h"
 #include "qt_support.h"
 

@@ -2,7 +2,7 @@
 // wide-string conversions.
 #pragma once
 
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 
 #include <initializer_list>
 #include <string>

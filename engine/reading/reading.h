@@ -8,7 +8,7 @@
 // dashes, diacritics, words run together with hyphens or capitals).
 #pragma once
 
-#include "engine/reading_numbers.h"
+#include "engine/reading/reading_numbers.h"
 #include "engine/variant.h"
 
 #include <string>

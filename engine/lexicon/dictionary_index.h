@@ -21,7 +21,7 @@
 // A later line for the same key replaces the earlier one, as in the file.
 #pragma once
 
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 
 #include <algorithm>
 #include <bit>

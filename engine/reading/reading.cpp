@@ -1,6 +1,6 @@
-#include "engine/reading.h"
+#include "engine/reading/reading.h"
 
-#include "engine/reading_text.h"
+#include "engine/reading/reading_text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // Cutting text into sentences, all at once or as it arrives.
 #pragma once
 
-#include "engine/sentence_boundary.h"
+#include "engine/text/sentence_boundary.h"
 
 #include <string>
 #include <string_view>

@@ -1,11 +1,9 @@
-// The engine's rules one by one, for the engine's own files and its tests;
-// callers use transcription_engine.h. Everything here works in phonetic code
-// unless it says otherwise.
+// How a word's phonetic code is found or built, for the engine's own files
+// and its tests; callers use transcription_engine.h.
 #pragma once
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orvanta {
 
@@ -26,20 +24,6 @@ std::u16string inflectionEnding(char16_t lastSound, std::u16string suffix);
 std::u16string joinCode(const std::u16string &stem, std::u16string code,
                         const std::u16string &suffix);
 std::u16string ensureStressMark(const std::u16string &code);
-
-// Text normalisation before a sentence is cut into words (sentence.cpp).
-std::u16string normalizeSentence(std::u16string sentence);
-void respellSpecialWords(std::u16string &sentence);
-
-// Weak forms and linking r across word boundaries, then IPA rendering
-// (phrase.cpp): `code` is the words' transcriptions joined by spaces.
-std::u16string adjustPhrase(std::vector<std::u16string> words, std::u16string code);
-// The same appended to `out`, the words being `sentence` cut at every space.
-void appendAdjustedPhrase(std::u16string_view sentence, std::u16string_view code,
-                          std::u16string &out);
-
-// Phonetic code -> IPA appended to `out` (rendering.cpp).
-void appendIpa(std::u16string_view code, std::u16string &out);
 
 // The engine's dictionary-reading steps, exposed for tests.
 void appendWordCode(const TranscriptionEngine &engine, std::u16string_view word,

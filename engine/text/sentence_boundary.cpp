@@ -1,6 +1,6 @@
-#include "engine/sentence_boundary.h"
+#include "engine/text/sentence_boundary.h"
 
-#include "engine/reading_text.h"
+#include "engine/reading/reading_text.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "engine/connected_speech.h"
-#include "engine/internal/rules.h"
-#include "engine/reading.h"
-#include "engine/sentence_cutter.h"
-#include "engine/text.h"
+#include "engine/reading/reading.h"
+#include "engine/speech/connected_speech.h"
+#include "engine/speech/phrase.h"
+#include "engine/text/sentence_cutter.h"
+#include "engine/text/text.h"
 #include "engine/transcription_engine.h"
 
 #include <array>

@@ -1,5 +1,7 @@
-#include "engine/connected_speech.h"
-#include "engine/internal/rules.h"
+#include "engine/speech/phrase.h"
+#include "engine/lexicon/word_rules.h"
+#include "engine/output/rendering.h"
+#include "engine/speech/connected_speech.h"
 
 #include <string_view>
 

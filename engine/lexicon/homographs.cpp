@@ -1,6 +1,6 @@
-#include "engine/homographs.h"
+#include "engine/lexicon/homographs.h"
 
-#include "engine/text.h"
+#include "engine/text/text.h"
 
 #include <algorithm>
 #include <fstream>

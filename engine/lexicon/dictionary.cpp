@@ -1,6 +1,6 @@
-#include "engine/dictionary.h"
+#include "engine/lexicon/dictionary.h"
 
-#include "engine/internal/dictionary_index.h"
+#include "engine/lexicon/dictionary_index.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
-#include "engine/internal/dictionary_index.h"
+#include "engine/lexicon/dictionary_index.h"
 
-#include "engine/internal/separator_scan.h"
+#include "engine/lexicon/separator_scan.h"
 
 namespace orvanta {
 

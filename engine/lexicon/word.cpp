@@ -1,6 +1,6 @@
-#include "engine/dictionary.h"
-#include "engine/internal/rules.h"
-#include "engine/text.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/lexicon/word_rules.h"
+#include "engine/text/text.h"
 #include "engine/transcription_engine.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // vowels and consonants, and linking r. Internal to the engine.
 #pragma once
 
-#include "engine/homographs.h"
+#include "engine/lexicon/homographs.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 // sentence-end decision.
 #pragma once
 
-#include "engine/text.h"
+#include "engine/text/text.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "engine/reading_numbers.h"
+#include "engine/reading/reading_numbers.h"
 
-#include "engine/text.h"
+#include "engine/text/text.h"
 
 #include <array>
 #include <cstdint>

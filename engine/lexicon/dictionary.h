@@ -2,7 +2,7 @@
 // phonetic code.
 #pragma once
 
-#include "engine/homographs.h"
+#include "engine/lexicon/homographs.h"
 
 #include <cstddef>
 #include <cstdint>

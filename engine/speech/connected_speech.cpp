@@ -1,8 +1,9 @@
-#include "engine/connected_speech.h"
+#include "engine/speech/connected_speech.h"
 
-#include "engine/dictionary.h"
-#include "engine/internal/rules.h"
-#include "engine/text.h"
+#include "engine/lexicon/dictionary.h"
+#include "engine/lexicon/word_rules.h"
+#include "engine/output/rendering.h"
+#include "engine/text/text.h"
 
 #include <algorithm>
 #include <array>

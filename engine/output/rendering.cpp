@@ -1,5 +1,5 @@
-#include "engine/internal/rules.h"
-#include "engine/ipa.h"
+#include "engine/output/rendering.h"
+#include "engine/output/ipa.h"
 #include "engine/transcription_engine.h"
 
 #include <algorithm>

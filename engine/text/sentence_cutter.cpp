@@ -1,4 +1,4 @@
-#include "engine/sentence_cutter.h"
+#include "engine/text/sentence_cutter.h"
 
 #include <algorithm>
 
