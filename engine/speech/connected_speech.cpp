@@ -201,6 +201,7 @@ private:
     }
 
     std::optional<WordRole> roleOf(std::size_t i, const HomographTable::Entry &entry) const;
+    bool opensShortQuestion(std::size_t i) const;
     bool keepsStrongForm(std::size_t i, const WeakForm &form) const;
     View weakForm(std::size_t i, const WeakForm &form) const;
     bool linksWithR(std::size_t i) const;
@@ -280,16 +281,26 @@ bool isCapitalUs(View word) {
     return word.size() == 2 && word[0] == u'U' && word[1] == u'S';
 }
 
+// "Can you?", "Do they?", "..., has she?": an auxiliary with only its
+// subject after it stands for the whole verb and carries the stress, and
+// the pronoun after it is said in full.
+bool Phrase::opensShortQuestion(std::size_t i) const {
+    return i + 1 < slots_.size() && pauseBefore(i) && !pauseAfter(i) && pauseAfter(i + 1) &&
+           isAuxiliary(slots_[i].word) && isPronounSubject(slots_[i + 1].word);
+}
+
 bool Phrase::keepsStrongForm(std::size_t i, const WeakForm &form) const {
     const View word = slots_[i].word;
     const View before = previous(i);
     const View after = next(i);
+    if (opensShortQuestion(i))
+        return true;
     if (pauseAfter(i)) {
         // Unstressed object pronouns end sentences weak ("I told him"); said
         // on their own they are stressed.
         const bool objectPronoun =
             form.use == WeakUse::ObjectPronoun || (form.use == WeakUse::Us && !isCapitalUs(word));
-        return !objectPronoun || pauseBefore(i);
+        return !objectPronoun || pauseBefore(i) || (i > 0 && opensShortQuestion(i - 1));
     }
     switch (form.use) {
     case WeakUse::Always:

@@ -78,6 +78,15 @@ bool isModal(View w) {
            endsWithFolded(w, u"'ll") || endsWithFolded(w, u"'d");
 }
 
+bool isAuxiliary(View w) {
+    return isAnyOfFolded(w, {u"can", u"could", u"do", u"does", u"had", u"has", u"have", u"must",
+                             u"shall", u"should", u"would", u"was", u"were", u"am", u"are"});
+}
+
+bool isPronounSubject(View w) {
+    return isSubjectPronoun(w) || equalsFolded(w, u"there");
+}
+
 bool isNumber(View w) {
     return (!w.empty() && w[0] >= u'0' && w[0] <= u'9') ||
            isAnyOfFolded(w, {u"one",     u"two",      u"three",    u"four",     u"five",

@@ -25,6 +25,10 @@ bool opensObject(View w);
 bool isPastTimeWord(View w);
 bool isWhWord(View w);
 bool isModal(View w);
+// Verbs that help another and can stand for it: "Can you?", "Yes, I can."
+bool isAuxiliary(View w);
+// Personal pronouns as subjects, and the "there" of "Are there?".
+bool isPronounSubject(View w);
 bool isNumber(View w);
 // Past participles a perfect "have" is followed by: regular ones by their
 // ending, the common irregular ones by name.
