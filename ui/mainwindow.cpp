@@ -2,71 +2,37 @@
 
 #include "ui_mainwindow.h"
 
-#include "document/data_location.h"
-#include "document/document.h"
-#include "document/text_file.h"
 #include "document/utf16.h"
-#include "engine/lexicon/dictionary.h"
 #include "engine/output/cyrillic.h"
-#include "engine/transcription_engine.h"
+#include "ui/file_actions.h"
 #include "ui/pronunciationdialog.h"
-#include "ui/result_file.h"
+#include "ui/result_view.h"
 #include "ui/symbols.h"
+#include "ui/transcription.h"
 #include "ui/userdictionarydialog.h"
 #include "ui/website.h"
+#include "ui/window_settings.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QScrollBar>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
-#include <QTextCharFormat>
 #include <QTextCursor>
-#include <QTextDocumentFragment>
-#include <QToolButton>
 #include <QWheelEvent>
 
 #include <algorithm>
 
 namespace {
-
-// The font of the character before the cursor of `editor`, with the point
-// size the characters carry or else the application's default size, never the
-// size to which the editor happens to be zoomed, so that Bigger and Smaller
-// step from what the document itself says.
-QFont fontAtCursor(const QTextEdit *editor) {
-    const QTextCharFormat format = editor->textCursor().charFormat();
-    QFont font = format.font();
-    if (format.hasProperty(QTextFormat::FontPointSize))
-        return font;
-    // Text pasted from a web page is sized in pixels and has no point size;
-    // from the default size, Bigger would leave 16-pixel text as it is or
-    // even shrink it. Step from the points it is shown at instead.
-    if (font.pixelSize() > 0)
-        font.setPointSizeF(font.pixelSize() * 72.0 / editor->logicalDpiY());
-    else
-        font.setPointSizeF(QGuiApplication::font().pointSizeF());
-    return font;
-}
 
 // The English word at `cursor` (or its selection), or an empty string when
 // the cursor is on something else, such as a transcription: a word left
@@ -89,13 +55,6 @@ QString englishWordAt(QTextCursor cursor) {
     return std::all_of(word.cbegin(), word.cend(), isWordCharacter) ? word : QString();
 }
 
-// What Qt 6 puts into the head of every HTML export.
-const QLatin1String charsetDeclaration("<meta charset=\"utf-8\" />");
-
-// Larger files are not texts a person transcribes, and reading them would
-// freeze the window for a long time.
-constexpr qint64 maxOpenFileSize = 64 * 1024 * 1024;
-
 // Calls `action` with the editor as the QTextEdit or QPlainTextEdit it is.
 template <typename Action> void onEditor(QWidget *editor, Action action) {
     if (auto *rich = qobject_cast<QTextEdit *>(editor))
@@ -114,17 +73,6 @@ QString firstLocalFile(const QMimeData *data) {
     return {};
 }
 
-namespace key {
-const QString variant = QStringLiteral("options/variant");
-const QString cyrillic = QStringLiteral("options/cyrillic");
-const QString weakForms = QStringLiteral("options/weakForms");
-const QString geometry = QStringLiteral("window/geometry");
-const QString splitter = QStringLiteral("window/splitter");
-const QString zoom = QStringLiteral("result/zoom");
-const QString lastFolder = QStringLiteral("files/lastFolder");
-const QString recentFiles = QStringLiteral("files/recent");
-} // namespace key
-
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -132,6 +80,49 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     ui->mainToolBar->hide();
 
+    ui->plainTextEdit->setPlainText(tr("Enter your text here."));
+
+    // A label rather than a status message: hovering any menu entry replaces
+    // the message with the entry's (empty) status tip, and the warning would
+    // be gone before the user had read it. Ignoring its width keeps a long
+    // path from widening the window.
+    dictionaryWarning = new QLabel(statusBar());
+    dictionaryWarning->setObjectName(QStringLiteral("dictionaryWarning"));
+    dictionaryWarning->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(dictionaryWarning, 1);
+
+    fileNotice = new QLabel(statusBar());
+    fileNotice->setObjectName(QStringLiteral("fileNotice"));
+    fileNotice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(fileNotice, 1);
+
+    resultView = new ResultView(*ui, this);
+    connect(resultView, &ResultView::message, statusBar(), &QStatusBar::showMessage);
+    recentFiles = new RecentFiles(ui->menuOpen_Recent, this);
+    files = new FileActions(*this, this, ui->plainTextEdit, *resultView, *recentFiles);
+    connect(recentFiles, &RecentFiles::chosen, files, &FileActions::open);
+    connect(files, &FileActions::currentFileChanged, this, &MainWindow::setFileTitle);
+    connect(files, &FileActions::notice, this, &MainWindow::showNotice);
+    connect(files, &FileActions::message, statusBar(), &QStatusBar::showMessage);
+
+    setUpSymbolButtons();
+    setUpShortcuts();
+    setUpEditors();
+
+    WindowSettings::restore(*this, *ui, *resultView);
+    updateSymbolButtons();
+    updateEditActions();
+    setFileTitle();
+}
+
+MainWindow::~MainWindow() {
+    // Taking the widgets down moves the focus, and the application would
+    // report that to a window that is no longer all there.
+    disconnect(qApp, nullptr, this, nullptr);
+    delete ui;
+}
+
+void MainWindow::setUpSymbolButtons() {
     QPushButton *const symbolButtons[] = {
         ui->btnPhoneticSymbol_1,  ui->btnPhoneticSymbol_2,  ui->btnPhoneticSymbol_3,
         ui->btnPhoneticSymbol_4,  ui->btnPhoneticSymbol_5,  ui->btnPhoneticSymbol_6,
@@ -152,41 +143,20 @@ MainWindow::MainWindow(QWidget *parent)
         "QPushButton:focus { border: 1px dotted palette(text); }"
         "QPushButton:pressed { background-color: palette(highlight);"
         " color: palette(highlighted-text); }");
+    // 24 by 24 pixels is the smallest pointer target accessibility guidelines
+    // accept; the stress marks are hairlines in a narrow button, and hard to
+    // hit without it.
+    for (QPushButton *button : {ui->btnPhoneticSymbol_27, ui->btnPhoneticSymbol_28}) {
+        button->setMinimumSize(button->minimumSize().expandedTo(QSize(24, 24)));
+        button->setMaximumSize(button->maximumSize().expandedTo(QSize(24, 24)));
+    }
     for (QPushButton *button : symbolButtons) {
         button->setStyleSheet(symbolStyle);
         connect(button, &QPushButton::clicked, this, &MainWindow::insertPhoneticSymbol);
     }
+}
 
-    britishDictionaryPath = QString::fromLatin1(orvanta::britishDictionaryFile);
-    americanDictionaryPath = QString::fromLatin1(orvanta::americanDictionaryFile);
-
-    ui->plainTextEdit->setPlainText(tr("Enter your text here."));
-
-    // A label rather than a status message: hovering any menu entry replaces
-    // the message with the entry's (empty) status tip, and the warning would
-    // be gone before the user had read it. Ignoring its width keeps a long
-    // path from widening the window.
-    dictionaryWarning = new QLabel(statusBar());
-    dictionaryWarning->setObjectName(QStringLiteral("dictionaryWarning"));
-    dictionaryWarning->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    statusBar()->addWidget(dictionaryWarning, 1);
-
-    // The result's own menu, with "Set pronunciation…" for the word clicked.
-    ui->textEdit->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    fileNotice = new QLabel(statusBar());
-    fileNotice->setObjectName(QStringLiteral("fileNotice"));
-    fileNotice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    statusBar()->addWidget(fileNotice, 1);
-
-    // Qt's rich text does not know the relative size "smaller" that the
-    // document asks for, and would show the transcription line at full size;
-    // "small" is the nearest size it knows, and scales with the zoom.
-    ui->textEdit->document()->setDefaultStyleSheet(
-        QStringLiteral(".transcr { font-size: small; }"));
-    ui->plainTextEdit_2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    resultBaseSize = ui->textEdit->font().pointSize();
-
+void MainWindow::setUpShortcuts() {
     // Standard keys, so that each platform gets the ones its users know.
     ui->actionNew->setShortcuts(QKeySequence::New);
     ui->actionOpen->setShortcuts(QKeySequence::Open);
@@ -215,42 +185,9 @@ MainWindow::MainWindow(QWidget *parent)
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     // In no menu, so the window itself has to carry it for the shortcut.
     addAction(ui->actionTranscribe);
+}
 
-    findBar = new QWidget(ui->tab);
-    findBar->setObjectName(QStringLiteral("findBar"));
-    auto *findLayout = new QHBoxLayout(findBar);
-    findLayout->setContentsMargins(0, 0, 0, 0);
-    auto *findLabel = new QLabel(tr("F&ind:"), findBar);
-    lineFind = new QLineEdit(findBar);
-    lineFind->setObjectName(QStringLiteral("lineFind"));
-    lineFind->setClearButtonEnabled(true);
-    lineFind->installEventFilter(this);
-    findLabel->setBuddy(lineFind);
-    auto *btnFindNext = new QPushButton(tr("&Next"), findBar);
-    btnFindNext->setObjectName(QStringLiteral("btnFindNext"));
-    auto *btnFindPrevious = new QPushButton(tr("Pre&vious"), findBar);
-    btnFindPrevious->setObjectName(QStringLiteral("btnFindPrevious"));
-    auto *btnCloseFind = new QToolButton(findBar);
-    btnCloseFind->setObjectName(QStringLiteral("btnCloseFind"));
-    btnCloseFind->setText(QStringLiteral("✕"));
-    btnCloseFind->setToolTip(tr("Close the search (Esc)"));
-    btnCloseFind->setAutoRaise(true);
-    findLayout->addWidget(findLabel);
-    findLayout->addWidget(lineFind, 1);
-    findLayout->addWidget(btnFindNext);
-    findLayout->addWidget(btnFindPrevious);
-    findLayout->addWidget(btnCloseFind);
-    ui->gridLayout_2->addWidget(findBar, 1, 0);
-    findBar->hide();
-    connect(lineFind, &QLineEdit::returnPressed, this,
-            [this] { findInResult(QGuiApplication::keyboardModifiers() & Qt::ShiftModifier); });
-    connect(btnFindNext, &QPushButton::clicked, this, [this] { findInResult(false); });
-    connect(btnFindPrevious, &QPushButton::clicked, this, [this] { findInResult(true); });
-    connect(btnCloseFind, &QToolButton::clicked, this, [this] {
-        findBar->hide();
-        ui->textEdit->setFocus();
-    });
-
+void MainWindow::setUpEditors() {
     // Ctrl+Tab out of the editors, Ctrl+wheel zoom, files dropped on the input.
     for (QWidget *editor :
          {static_cast<QWidget *>(ui->plainTextEdit), static_cast<QWidget *>(ui->textEdit),
@@ -274,18 +211,6 @@ MainWindow::MainWindow(QWidget *parent)
         connect(editor, &QPlainTextEdit::redoAvailable, this, &MainWindow::updateEditActions);
         connect(editor, &QPlainTextEdit::copyAvailable, this, &MainWindow::updateEditActions);
     }
-
-    readSettings();
-    updateSymbolButtons();
-    updateEditActions();
-    setFileTitle();
-}
-
-MainWindow::~MainWindow() {
-    // Taking the widgets down moves the focus, and the application would
-    // report that to a window that is no longer all there.
-    disconnect(qApp, nullptr, this, nullptr);
-    delete ui;
 }
 
 QString MainWindow::transliterateToCyrillic(const QString &ipa) {
@@ -306,58 +231,16 @@ void MainWindow::on_btnVocanize_clicked() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
 
-    QString requested;
-    QString variant;
-    if (ui->rdbBritish->isChecked()) {
-        requested = britishDictionaryPath;
-        variant = tr("British");
-        options.variant = orvanta::Variant::British;
-    } else if (ui->rdbAmerican->isChecked()) {
-        requested = americanDictionaryPath;
-        variant = tr("American");
-        options.variant = orvanta::Variant::American;
-    }
-
-    // Read afresh on every run, so that an edited file counts at once; with
-    // no variant chosen the last run's dictionary serves again.
-    QString unreadable;
-    if (!requested.isEmpty()) {
-        const QString path = orvanta::locateDataFile(requested);
-        orvanta::DictionaryLoad load =
-            orvanta::PronunciationDictionary::load(QFile::encodeName(path).toStdString());
-        if (!load.ok())
-            unreadable = path;
-        dictionary = std::move(load.dictionary);
-    }
-    // The user's own pronunciations are read afresh too: they may have been
-    // edited since, here or in a text editor.
-    QString userError;
-    const QString userPath = orvanta::userDictionaryPath(options.variant);
-    if (!requested.isEmpty())
-        userDictionary = orvanta::loadUserLayer(userPath, &userError);
-
-    options.weakForms = ui->chkWeakForms->isChecked();
-    const orvanta::TranscriptionEngine engine(dictionary,
-                                              userDictionary ? &*userDictionary : nullptr, options);
-    const QString document = orvanta::buildReadDocument(engine, ui->plainTextEdit->toPlainText(),
-                                                        ui->chkTransliterate->isChecked());
-    showResult(document);
-
-    // Without its dictionary every word comes back in parentheses, which looks
-    // like a result unless the user is told why.
-    if (!unreadable.isEmpty()) {
-        dictionaryWarning->setText(
-            tr("Could not read the %1 dictionary \"%2\": words are shown untranscribed, in "
-               "parentheses.")
-                .arg(variant, unreadable));
-    } else if (!userError.isEmpty()) {
-        dictionaryWarning->setText(
-            tr("Could not read your own pronunciations \"%1\" (%2): the shipped dictionary "
-               "was used alone.")
-                .arg(QDir::toNativeSeparators(userPath), userError));
-    } else {
-        dictionaryWarning->clear();
-    }
+    std::optional<orvanta::Variant> variant;
+    if (ui->rdbBritish->isChecked())
+        variant = orvanta::Variant::British;
+    else if (ui->rdbAmerican->isChecked())
+        variant = orvanta::Variant::American;
+    const Transcription::Outcome outcome =
+        transcription.run(ui->plainTextEdit->toPlainText(), variant, ui->chkWeakForms->isChecked(),
+                          ui->chkTransliterate->isChecked());
+    resultView->show(outcome.document);
+    dictionaryWarning->setText(outcome.warning);
 }
 
 void MainWindow::insertPhoneticSymbol() {
@@ -368,59 +251,36 @@ void MainWindow::insertPhoneticSymbol() {
     ui->textEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::applyCharFormat(const QTextCharFormat &format) {
-    QTextCursor cursor = ui->textEdit->textCursor();
-    if (!cursor.hasSelection())
-        cursor.select(QTextCursor::WordUnderCursor);
-    cursor.mergeCharFormat(format);
-    ui->textEdit->mergeCurrentCharFormat(format);
-}
-
 void MainWindow::on_actionBold_triggered() {
-    const QFont font = fontAtCursor(ui->textEdit);
-    QTextCharFormat format;
-    format.setFontWeight(font.weight() > QFont::Normal ? QFont::Normal : QFont::Bold);
-    applyCharFormat(format);
+    resultView->toggle(ResultView::Style::Bold);
 }
 
 void MainWindow::on_actionItalic_triggered() {
-    const QFont font = fontAtCursor(ui->textEdit);
-    QTextCharFormat format;
-    format.setFontItalic(font.style() == QFont::StyleNormal);
-    applyCharFormat(format);
+    resultView->toggle(ResultView::Style::Italic);
 }
 
 void MainWindow::on_actionUnderline_triggered() {
-    const QFont font = fontAtCursor(ui->textEdit);
-    QTextCharFormat format;
-    format.setUnderlineStyle(font.underline() ? QTextCharFormat::NoUnderline
-                                              : QTextCharFormat::SingleUnderline);
-    applyCharFormat(format);
+    resultView->toggle(ResultView::Style::Underline);
 }
 
 void MainWindow::on_actionBigger_triggered() {
-    const QFont font = fontAtCursor(ui->textEdit);
-    QTextCharFormat format;
-    format.setFontPointSize(font.pointSize() + 2);
-    applyCharFormat(format);
+    resultView->toggle(ResultView::Style::Bigger);
 }
 
 void MainWindow::on_actionSmaller_triggered() {
-    const QFont font = fontAtCursor(ui->textEdit);
-    QTextCharFormat format;
-    if (font.pointSize() >= 8)
-        format.setFontPointSize(font.pointSize() - 2);
-    applyCharFormat(format);
+    resultView->toggle(ResultView::Style::Smaller);
 }
 
 void MainWindow::on_actionZoom_In_triggered() {
-    ui->textEdit->zoomIn(1);
+    resultView->zoomIn();
 }
 
 void MainWindow::on_actionZoom_Out_triggered() {
-    // A display font of zero points or less cannot be shown.
-    if (ui->textEdit->font().pointSizeF() - 1 > 0)
-        ui->textEdit->zoomOut(1);
+    resultView->zoomOut();
+}
+
+void MainWindow::on_actionReset_Zoom_triggered() {
+    resultView->resetZoom();
 }
 
 void MainWindow::on_actionAbout_triggered() {
@@ -441,70 +301,20 @@ void MainWindow::on_actionGo_to_Orvanta_website_triggered() {
 }
 
 void MainWindow::on_textEdit_textChanged() {
-    if (settingRunResult)
-        return;
-    // Exporting a long result and showing it as text takes a tenth of a
-    // second, too long for every key typed; the tab is brought up to date
-    // when it is looked at.
-    pendingRunDocument = QString();
-    htmlViewStale = true;
-    if (ui->tabWidget->currentWidget() == ui->tab_2)
-        refreshHtmlView();
+    resultView->textChanged();
 }
 
 void MainWindow::on_tabWidget_currentChanged(int) {
-    if (ui->tabWidget->currentWidget() == ui->tab_2)
-        refreshHtmlView();
-}
-
-void MainWindow::refreshHtmlView() {
-    if (!htmlViewStale)
-        return;
-    htmlViewStale = false;
-    // Directly after a run the tab shows the document as built.
-    if (!pendingRunDocument.isNull()) {
-        ui->plainTextEdit_2->setPlainText(pendingRunDocument);
-        return;
-    }
-    // The source view holds text, not bytes: its character set is chosen
-    // when the user saves or pastes it, so the export must declare none,
-    // though Qt 6 always writes one. User text cannot produce the tag, as
-    // its "<" is exported as "&lt;".
-    QString html = ui->textEdit->document()->toHtml();
-    if (const qsizetype at = html.indexOf(charsetDeclaration); at >= 0)
-        html.remove(at, charsetDeclaration.size());
-    ui->plainTextEdit_2->setPlainText(html);
+    resultView->tabChanged();
 }
 
 orvanta::Variant MainWindow::chosenVariant() const {
     return ui->rdbBritish->isChecked() ? orvanta::Variant::British : orvanta::Variant::American;
 }
 
-PronunciationDialog::Transcriber MainWindow::transcriberFor(orvanta::Variant variant) const {
-    struct Dictionaries {
-        orvanta::PronunciationDictionary shipped;
-        std::optional<orvanta::PronunciationDictionary> user;
-    };
-    auto dictionaries = std::make_shared<Dictionaries>();
-    const QString path = orvanta::locateDataFile(
-        variant == orvanta::Variant::British ? britishDictionaryPath : americanDictionaryPath);
-    dictionaries->shipped =
-        orvanta::PronunciationDictionary::load(QFile::encodeName(path).toStdString()).dictionary;
-    dictionaries->user = orvanta::loadUserLayer(orvanta::userDictionaryPath(variant));
-    return [dictionaries, variant](const QString &key) {
-        const orvanta::TranscriptionEngine engine(
-            dictionaries->shipped, dictionaries->user ? &*dictionaries->user : nullptr,
-            orvanta::EngineOptions{variant});
-        const std::u16string code = engine.transcribeWord(key.toStdU16String());
-        if (code.empty() || code.front() == u'(')
-            return QString();
-        return orvanta::toQString(engine.renderIpa(code));
-    };
-}
-
 void MainWindow::setPronunciation(const QString &word) {
     const orvanta::Variant variant = chosenVariant();
-    const PronunciationDialog::Transcriber transcriber = transcriberFor(variant);
+    const PronunciationDialog::Transcriber transcriber = transcription.transcriberFor(variant);
     auto *dialog =
         new PronunciationDialog(orvanta::userDictionaryPath(variant), variant, transcriber, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -551,7 +361,8 @@ void MainWindow::on_actionSet_pronunciation_triggered() {
 void MainWindow::on_actionUser_Dictionary_triggered() {
     if (!userDictionaryDialog) {
         userDictionaryDialog = new UserDictionaryDialog(
-            chosenVariant(), [this](orvanta::Variant variant) { return transcriberFor(variant); },
+            chosenVariant(),
+            [this](orvanta::Variant variant) { return transcription.transcriberFor(variant); },
             this);
         userDictionaryDialog->setAttribute(Qt::WA_DeleteOnClose);
     }
@@ -560,47 +371,12 @@ void MainWindow::on_actionUser_Dictionary_triggered() {
     userDictionaryDialog->activateWindow();
 }
 
-void MainWindow::showResult(const QString &document) {
-    // Qt's HTML reader turns the blank line after each paragraph into a
-    // space at the end of the transcription's line, which would follow
-    // every copy and every text file of the result. The HTML tab still
-    // shows the document as built.
-    QString shown = document;
-    shown.replace(QLatin1String("</p>\n\n"), QLatin1String("</p>"));
-    QTextDocument *result = ui->textEdit->document();
-    settingRunResult = true;
-    const auto done = qScopeGuard([this] { settingRunResult = false; });
-    if (result->isModified() && !result->isEmpty()) {
-        // Hand-made formatting would be lost to a second press of the
-        // button; replacing it through the cursor keeps it one Undo away.
-        QTextDocument fresh;
-        fresh.setDefaultFont(result->defaultFont());
-        fresh.setDefaultStyleSheet(result->defaultStyleSheet());
-        fresh.setHtml(shown);
-        QTextCursor cursor(result);
-        cursor.beginEditBlock();
-        cursor.select(QTextCursor::Document);
-        cursor.insertFragment(QTextDocumentFragment(&fresh));
-        cursor.endEditBlock();
-        ui->textEdit->moveCursor(QTextCursor::Start);
-        statusBar()->showMessage(
-            tr("The edited result was replaced; Edit > Undo in the result brings it back."), 10000);
-    } else {
-        ui->textEdit->setHtml(shown);
-    }
-    result->setModified(false);
-    pendingRunDocument = document;
-    htmlViewStale = true;
-    if (ui->tabWidget->currentWidget() == ui->tab_2)
-        refreshHtmlView();
-}
-
 void MainWindow::closeEvent(QCloseEvent *event) {
-    if (!maybeSaveResult()) {
+    if (!files->maybeSaveResult()) {
         event->ignore();
         return;
     }
-    writeSettings();
+    WindowSettings::save(*this, *ui, *resultView);
     // The About box and any other window of ours are top-level windows of
     // their own; left open they would keep the program running without its
     // main window.
@@ -615,11 +391,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (watched == lineFind && key->key() == Qt::Key_Escape) {
-            findBar->hide();
-            ui->textEdit->setFocus();
-            return true;
-        }
         // Tab belongs to the text; Ctrl+Tab is how the keyboard gets out.
         if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
             (key->modifiers() & Qt::ControlModifier)) {
@@ -638,7 +409,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
         const int steps = wheelRemainder / 120;
         wheelRemainder %= 120;
         if (watched == ui->textEdit->viewport()) {
-            zoomResultBy(steps);
+            resultView->zoomBy(steps);
         } else if (watched == ui->plainTextEdit->viewport() ||
                    watched == ui->plainTextEdit_2->viewport()) {
             auto *editor = static_cast<QPlainTextEdit *>(watched->parent());
@@ -664,7 +435,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
             const QString path = firstLocalFile(drop->mimeData());
             if (!path.isEmpty()) {
                 drop->acceptProposedAction();
-                openFile(path);
+                files->open(path);
                 return true;
             }
         }
@@ -691,41 +462,7 @@ QString MainWindow::chooseFileToOpen(const QString &folder) {
 }
 
 QString MainWindow::chooseResultFile(const QString &suggestedPath) {
-    struct Filter {
-        QString name;
-        orvanta::ResultFormat format;
-    };
-    const Filter filters[] = {
-        {tr("HTML (*.html *.htm)"), orvanta::ResultFormat::Html},
-        {tr("OpenDocument text (*.odt)"), orvanta::ResultFormat::OpenDocument},
-        {tr("PDF (*.pdf)"), orvanta::ResultFormat::Pdf},
-        {tr("Plain text (*.txt)"), orvanta::ResultFormat::PlainText},
-    };
-    QStringList names;
-    for (const Filter &filter : filters)
-        names << filter.name;
-    QFileDialog dialog(this, tr("Save Result As"), suggestedPath);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(names);
-    const auto suffixFor = [&](const QString &name) {
-        for (const Filter &filter : filters) {
-            if (filter.name == name)
-                return orvanta::resultExtension(filter.format).mid(1);
-        }
-        return QString();
-    };
-    dialog.selectNameFilter(names.value(
-        int(orvanta::resultFormatForPath(suggestedPath).value_or(orvanta::ResultFormat::Html))));
-    dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
-    // The dialog adds the suffix before it asks about overwriting.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog,
-            [&](const QString &name) { dialog.setDefaultSuffix(suffixFor(name)); });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    QString path = dialog.selectedFiles().constFirst();
-    if (!orvanta::resultFormatForPath(path))
-        path += QLatin1Char('.') + suffixFor(dialog.selectedNameFilter());
-    return path;
+    return FileActions::askForResultFile(this, suggestedPath);
 }
 
 bool MainWindow::openExternalUrl(const QUrl &url) {
@@ -733,147 +470,41 @@ bool MainWindow::openExternalUrl(const QUrl &url) {
 }
 
 bool MainWindow::openFile(const QString &path) {
-    const QString shown = QDir::toNativeSeparators(path);
-    const auto fail = [&](const QString &why) {
-        ask(QMessageBox::Warning, tr("Could not open “%1”:\n%2").arg(shown, why), QMessageBox::Ok,
-            QMessageBox::Ok);
-        return false;
-    };
-    const QFileInfo info(path);
-    if (info.isDir())
-        return fail(tr("It is a folder."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    if (file.size() > maxOpenFileSize)
-        return fail(tr("It is larger than %1 MB, too large for a text to transcribe.")
-                        .arg(maxOpenFileSize / (1024 * 1024)));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    const orvanta::DecodedText decoded = orvanta::decodeTextFile(bytes);
-    if (decoded.looksBinary)
-        return fail(tr("It is not a plain-text file. Save it as plain text (.txt) first."));
-
-    // Through the cursor, so that Undo brings back what was typed before.
-    QTextCursor cursor(ui->plainTextEdit->document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(decoded.text);
-    cursor.endEditBlock();
-    ui->plainTextEdit->moveCursor(QTextCursor::Start);
-
-    currentFile = info.absoluteFilePath();
-    setFileTitle();
-    addRecentFile(currentFile);
-    setLastFolder(info.absolutePath());
-    if (decoded.encoding == orvanta::DecodedText::Encoding::Windows1252) {
-        showNotice(tr("“%1” is not UTF-8; it was read as Windows-1252 (Western European). "
-                      "If letters look wrong, save it as UTF-8 and open it again.")
-                       .arg(info.fileName()));
-    } else {
-        showNotice(QString());
-    }
-    return true;
+    return files->open(path);
 }
 
 bool MainWindow::saveResult(const QString &path) {
-    const orvanta::ResultFormat format =
-        orvanta::resultFormatForPath(path).value_or(orvanta::ResultFormat::Html);
-    QString error;
-    if (!orvanta::writeResult(*printableResult(), path, format, &error)) {
-        const QString message =
-            tr("Could not save the result to “%1”:\n%2").arg(QDir::toNativeSeparators(path), error);
-        ask(QMessageBox::Warning, message, QMessageBox::Ok, QMessageBox::Ok);
-        return false;
-    }
-    ui->textEdit->document()->setModified(false);
-    setLastFolder(QFileInfo(path).absolutePath());
-    statusBar()->showMessage(tr("Result saved to %1").arg(QDir::toNativeSeparators(path)), 5000);
-    return true;
-}
-
-bool MainWindow::saveResultAs() {
-    const QString base =
-        currentFile.isEmpty() ? tr("transcription") : QFileInfo(currentFile).completeBaseName();
-    const QString path = chooseResultFile(QDir(lastFolder()).filePath(base + ".html"));
-    return !path.isEmpty() && saveResult(path);
-}
-
-bool MainWindow::maybeSaveResult() {
-    if (!ui->textEdit->document()->isModified())
-        return true;
-    switch (ask(QMessageBox::Warning,
-                tr("The result has been edited and not saved. Save it before it is lost?"),
-                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                QMessageBox::Save)) {
-    case QMessageBox::Save:
-        return saveResultAs();
-    case QMessageBox::Discard:
-        return true;
-    default:
-        return false;
-    }
-}
-
-std::unique_ptr<QTextDocument> MainWindow::printableResult() const {
-    // Zoom is for the screen; files and paper get the text's own sizes.
-    std::unique_ptr<QTextDocument> copy(ui->textEdit->document()->clone());
-    QFont font = copy->defaultFont();
-    if (resultBaseSize > 0)
-        font.setPointSize(resultBaseSize);
-    copy->setDefaultFont(font);
-    return copy;
-}
-
-void MainWindow::printResult(QPrinter *printer) const {
-    printableResult()->print(printer);
+    return files->saveResult(path);
 }
 
 void MainWindow::on_actionNew_triggered() {
-    if (!maybeSaveResult())
+    if (!files->maybeSaveResult())
         return;
     // Undoable, like any other edit of the input.
     QTextCursor cursor(ui->plainTextEdit->document());
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
-    settingRunResult = true;
-    ui->textEdit->clear();
-    settingRunResult = false;
-    ui->textEdit->document()->setModified(false);
-    ui->plainTextEdit_2->clear();
-    pendingRunDocument = QString();
-    htmlViewStale = false;
-    currentFile.clear();
-    setFileTitle();
+    resultView->clear();
+    files->forgetCurrentFile();
     showNotice(QString());
     dictionaryWarning->clear();
     ui->plainTextEdit->setFocus();
 }
 
 void MainWindow::on_actionOpen_triggered() {
-    const QString path = chooseFileToOpen(lastFolder());
-    if (!path.isEmpty())
-        openFile(path);
+    files->chooseAndOpen();
 }
 
 void MainWindow::on_actionSave_Result_As_triggered() {
-    saveResultAs();
+    files->saveResultAs();
 }
 
 void MainWindow::on_actionPrint_triggered() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printResult(&printer);
+    files->print();
 }
 
 void MainWindow::on_actionPrint_Preview_triggered() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *target) { printResult(target); });
-    preview.exec();
+    files->printPreview();
 }
 
 void MainWindow::on_actionQuit_triggered() {
@@ -926,57 +557,15 @@ void MainWindow::updateEditActions() {
 }
 
 void MainWindow::on_actionFind_triggered() {
-    findBar->show();
-    if (ui->textEdit->textCursor().hasSelection())
-        lineFind->setText(ui->textEdit->textCursor().selectedText());
-    lineFind->selectAll();
-    lineFind->setFocus();
+    resultView->showFindBar();
 }
 
 void MainWindow::on_actionFind_Next_triggered() {
-    findInResult(false);
+    resultView->find(false);
 }
 
 void MainWindow::on_actionFind_Previous_triggered() {
-    findInResult(true);
-}
-
-void MainWindow::findInResult(bool backward) {
-    const QString text = lineFind->text();
-    if (text.isEmpty()) {
-        on_actionFind_triggered();
-        return;
-    }
-    ui->tabWidget->setCurrentWidget(ui->tab);
-    const QTextDocument::FindFlags flags =
-        backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
-    QTextDocument *document = ui->textEdit->document();
-    QTextCursor found = document->find(text, ui->textEdit->textCursor(), flags);
-    if (found.isNull()) {
-        // Go round once, as editors do.
-        QTextCursor from(document);
-        if (backward)
-            from.movePosition(QTextCursor::End);
-        found = document->find(text, from, flags);
-        if (!found.isNull())
-            statusBar()->showMessage(tr("Search went round the result."), 3000);
-    }
-    if (found.isNull()) {
-        statusBar()->showMessage(tr("“%1” is not in the result.").arg(text), 5000);
-        return;
-    }
-    ui->textEdit->setTextCursor(found);
-}
-
-void MainWindow::on_actionReset_Zoom_triggered() {
-    zoomResultBy(resultBaseSize - ui->textEdit->font().pointSize());
-}
-
-void MainWindow::zoomResultBy(int points) {
-    for (; points > 0; --points)
-        on_actionZoom_In_triggered();
-    for (; points < 0; ++points)
-        on_actionZoom_Out_triggered();
+    resultView->find(true);
 }
 
 void MainWindow::on_actionTranscribe_triggered() {
@@ -1006,106 +595,8 @@ void MainWindow::showNotice(const QString &text) {
 }
 
 void MainWindow::setFileTitle() {
-    if (currentFile.isEmpty())
+    if (files->currentFile().isEmpty())
         setWindowTitle(tr("Orvanta"));
     else
-        setWindowTitle(tr("%1 — Orvanta").arg(QFileInfo(currentFile).fileName()));
-}
-
-void MainWindow::readSettings() {
-    const QSettings settings;
-    const QString variant = settings.value(key::variant).toString();
-    if (variant == QLatin1String("british"))
-        ui->rdbBritish->setChecked(true);
-    else if (variant == QLatin1String("american"))
-        ui->rdbAmerican->setChecked(true);
-    ui->chkTransliterate->setChecked(settings.value(key::cyrillic, false).toBool());
-    ui->chkWeakForms->setChecked(settings.value(key::weakForms, false).toBool());
-    // Qt keeps a restored window on the screen; only the form's own size
-    // needs fitting.
-    if (!restoreGeometry(settings.value(key::geometry).toByteArray()))
-        fitToScreen();
-    ui->splitter->restoreState(settings.value(key::splitter).toByteArray());
-    // A hand-edited value must not make the text unreadable or huge.
-    zoomResultBy(std::clamp(settings.value(key::zoom, 0).toInt(), 1 - resultBaseSize, 60));
-    recentFiles = settings.value(key::recentFiles).toStringList().mid(0, maxRecentFiles);
-    rebuildRecentMenu();
-}
-
-void MainWindow::writeSettings() const {
-    QSettings settings;
-    settings.setValue(key::variant, ui->rdbBritish->isChecked() ? QStringLiteral("british")
-                                                                : QStringLiteral("american"));
-    settings.setValue(key::cyrillic, ui->chkTransliterate->isChecked());
-    settings.setValue(key::weakForms, ui->chkWeakForms->isChecked());
-    settings.setValue(key::geometry, saveGeometry());
-    settings.setValue(key::splitter, ui->splitter->saveState());
-    settings.setValue(key::zoom, ui->textEdit->font().pointSize() - resultBaseSize);
-}
-
-void MainWindow::addRecentFile(const QString &path) {
-    recentFiles.removeAll(path);
-    recentFiles.prepend(path);
-    while (recentFiles.size() > maxRecentFiles)
-        recentFiles.removeLast();
-    QSettings().setValue(key::recentFiles, recentFiles);
-    rebuildRecentMenu();
-}
-
-void MainWindow::rebuildRecentMenu() {
-    QMenu *menu = ui->menuOpen_Recent;
-    menu->clear();
-    for (int i = 0; i < recentFiles.size(); ++i) {
-        const QString path = recentFiles.at(i);
-        // "&1 notes.txt": the digit is the mnemonic; an "&" in the name is
-        // doubled so that it shows as itself.
-        QAction *action = menu->addAction(
-            tr("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName().replace('&', "&&")));
-        action->setStatusTip(QDir::toNativeSeparators(path));
-        action->setToolTip(QDir::toNativeSeparators(path));
-        connect(action, &QAction::triggered, this, [this, path] {
-            if (!QFileInfo::exists(path)) {
-                recentFiles.removeAll(path);
-                QSettings().setValue(key::recentFiles, recentFiles);
-                rebuildRecentMenu();
-            }
-            openFile(path);
-        });
-    }
-    if (!recentFiles.isEmpty()) {
-        menu->addSeparator();
-        QAction *clear = menu->addAction(tr("&Clear List"));
-        clear->setObjectName(QStringLiteral("actionClear_Recent"));
-        connect(clear, &QAction::triggered, this, [this] {
-            recentFiles.clear();
-            QSettings().setValue(key::recentFiles, recentFiles);
-            rebuildRecentMenu();
-        });
-    }
-    menu->setEnabled(!recentFiles.isEmpty());
-}
-
-QString MainWindow::lastFolder() const {
-    const QString folder = QSettings().value(key::lastFolder).toString();
-    if (!folder.isEmpty() && QFileInfo(folder).isDir())
-        return folder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
-
-void MainWindow::setLastFolder(const QString &folder) {
-    QSettings().setValue(key::lastFolder, folder);
-}
-
-void MainWindow::fitToScreen() {
-    const QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    // The frame is not known before the window is first shown; leave room
-    // for a usual title bar and borders.
-    const QRect available = screen->availableGeometry();
-    const QSize limit = available.size() - QSize(16, 48);
-    if (width() > limit.width() || height() > limit.height())
-        resize(size().boundedTo(limit).expandedTo(minimumSizeHint()));
-    if (!available.contains(frameGeometry()))
-        move(available.topLeft());
+        setWindowTitle(tr("%1 — Orvanta").arg(QFileInfo(files->currentFile()).fileName()));
 }

@@ -1,6 +1,7 @@
 // Files in and out of the window, and the work that must not be lost on the
 // way: open, drop, recent files, save as HTML/ODT/PDF/text, the questions
 // before an edited result goes, remembered settings, the command line.
+#include "declared_version.h"
 #include "qt_support.h"
 #include "temporary_settings.h"
 #include "test_window.h"
@@ -53,6 +54,15 @@ class FilesTest : public QObject {
         result()->setTextCursor(cursor);
         child<QAction>("actionBold")->trigger();
         QVERIFY(result()->document()->isModified());
+    }
+    // Whether the first word of the saved HTML reads back bold: Qt's reader
+    // is the judge, not the spelling of Qt's writer.
+    static bool firstWordBold(const QString &html) {
+        QTextDocument back;
+        back.setHtml(html);
+        QTextCursor cursor(&back);
+        cursor.setPosition(1);
+        return cursor.charFormat().fontWeight() >= QFont::Bold;
     }
     void newWindow() {
         window = std::make_unique<TestWindow>();
@@ -205,6 +215,7 @@ private slots:
         transcribe("Cat. Dog!");
         editResult();
         // Zoom is for the screen only.
+        const int unzoomed = result()->font().pointSize();
         child<QAction>("actionZoom_In")->trigger();
         QVERIFY(window->saveResult(path(name)));
         QVERIFY(!result()->document()->isModified());
@@ -221,12 +232,15 @@ private slots:
         } else {
             const QString html = QString::fromUtf8(bytes);
             QVERIFY(html.contains("charset=\"utf-8\"", Qt::CaseInsensitive));
-            QVERIFY2(html.contains("font-weight:700"), qPrintable(html));
-            QVERIFY2(!html.contains(QString("font-size:%1pt").arg(result()->font().pointSize())),
-                     qPrintable(html));
+            QVERIFY2(firstWordBold(html), qPrintable(html));
             QTextDocument back;
             back.setHtml(html);
             QCOMPARE(back.toPlainText(), shown);
+            QTextCursor sentence(&back);
+            sentence.setPosition(2);
+            const QTextCharFormat format = sentence.charFormat();
+            QVERIFY(!format.hasProperty(QTextFormat::FontPointSize) ||
+                    format.fontPointSize() == unzoomed);
             QVERIFY(shown.contains(QString::fromUtf8("[kɑːt]")));
         }
     }
@@ -277,7 +291,7 @@ private slots:
         QCOMPARE(window->questions.size(), edited ? 1 : 0);
         QCOMPARE(window->isVisible(), !closes);
         if (!saveTo.isEmpty())
-            QVERIFY(readFile(path(saveTo)).contains("font-weight:700"));
+            QVERIFY(firstWordBold(QString::fromUtf8(readFile(path(saveTo)))));
     }
 
     void savedResultCloseAsksNothing() {
@@ -373,8 +387,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "orvanta 2.1";
-        QTest::newRow("short version") << QStringList{"-v"} << 0 << "orvanta 2.1";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "orvanta " + declaredVersion();
+        QTest::newRow("short version") << QStringList{"-v"} << 0 << "orvanta " + declaredVersion();
         QTest::newRow("help") << QStringList{"--help"} << 0 << "[file]";
         QTest::newRow("unknown option")
             << QStringList{"--no-such-option", "--help"} << 1 << "no-such-option";

@@ -106,19 +106,21 @@ private slots:
         QVERIFY(dictionaryWarning().isEmpty());
     }
 
-    void menusHoldTheFormatAndHelpActions() {
-        QStringList seen;
-        for (const char *name : {"menuFormat", "menuHelp"}) {
-            for (QAction *action : child<QMenu>(name)->actions())
-                seen << (action->isSeparator() ? "-" : action->objectName());
+    // An action that no menu holds can only be found by someone who already
+    // knows its keys.
+    void everyActionIsInAMenu() {
+        QSet<QAction *> inMenus;
+        for (QMenu *menu : window->menuBar()->findChildren<QMenu *>()) {
+            for (QAction *action : menu->actions())
+                inMenus.insert(action);
         }
-        QCOMPARE(seen,
-                 QStringList({"actionBold", "actionItalic", "actionUnderline", "-", "actionBigger",
-                              "actionSmaller", "-", "actionZoom_In", "actionZoom_Out",
-                              "actionReset_Zoom", "actionGo_to_Orvanta_website", "actionAbout"}));
-        QCOMPARE(child<QAction>("actionBold")->shortcut(), QKeySequence("Ctrl+B"));
-        QCOMPARE(child<QAction>("actionBigger")->shortcut(), QKeySequence("Ctrl++"));
-        QCOMPARE(child<QAction>("actionSmaller")->shortcut(), QKeySequence("Ctrl+-"));
+        for (QAction *action : window->findChildren<QAction *>()) {
+            const QString name = action->objectName();
+            // Transcribe has its button; the menus' own actions carry no name.
+            if (!name.startsWith("action") || name == "actionTranscribe" || action->menu())
+                continue;
+            QVERIFY2(inMenus.contains(action), qPrintable(name));
+        }
     }
 
     // Alt+letter reaches every menu and control, and no letter is claimed
@@ -281,7 +283,7 @@ private slots:
 
     void missingDictionaryIsReportedButTheDocumentBuilt() {
         const QString missing = "data/no-such-dictionary-" + QString(150, 'x') + ".txt";
-        window->britishDictionaryPath = missing;
+        window->transcription.britishDictionaryPath = missing;
         transcribe("Cat and dog.", true, false);
         const QString message = dictionaryWarning();
         QVERIFY2(message.contains(missing), qPrintable(message));
@@ -301,58 +303,40 @@ private slots:
         QVERIFY(dictionaryWarning().isEmpty());
     }
 
-    void dictionaryBesideTheExecutableIsFound() {
-        const QString besideExe =
-            QCoreApplication::applicationDirPath() + "/data/velmor_eng_transcription.txt";
-        QVERIFY(orvanta::test_support::writeFile(besideExe, "1\tdog\tdPg\n"));
-        const auto removeCopy = qScopeGuard([&] {
-            QFile::remove(besideExe);
-            QDir(QCoreApplication::applicationDirPath()).rmdir("data");
-        });
-        QTemporaryDir elsewhere;
-        QVERIFY(QDir::setCurrent(elsewhere.path()));
-        const auto back = qScopeGuard([&] { QDir::setCurrent(workDir.path()); });
-        transcribe("dog", true, false);
-        QVERIFY(htmlTab().contains(QString::fromUtf8("[dɒɡ]")));
-        QVERIFY(dictionaryWarning().isEmpty());
-    }
-
     void htmlTabFollowsEditorThenShowsTheRunsDocument() {
         QTest::keyClicks(result(), "abc");
         QCOMPARE(htmlTab(), editorExport());
         // A view of the result: what was typed there would be lost.
         QVERIFY(html()->isReadOnly());
-        QVERIFY(QFontInfo(html()->font()).fixedPitch());
+        // What the view asks for; which font the machine gives is its own affair.
+        QVERIFY(html()->font().fixedPitch());
+        QCOMPARE(html()->font().styleHint(), QFont::Monospace);
         transcribe("Dog.", true, false);
         QVERIFY(htmlTab().startsWith("<html>\n<header><style"));
         QTest::keyClick(result(), Qt::Key_X);
         QCOMPARE(htmlTab(), editorExport());
     }
 
-    void symbolButtonsInsertTheirText_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("symbol");
-        const char *symbols[] = {"θ",  "ð",  "ʃ",  "ʒ",  "tʃ", "dʒ", "ŋ",  "ɪ",  "æ",  "ɒ",
-                                 "ʌ",  "ʊ",  "ə",  "iː", "ɑː", "ɔː", "uː", "ɜː", "eɪ", "aɪ",
-                                 "ɔɪ", "əʊ", "aʊ", "ɪə", "eə", "ʊə", "ˈ",  "ˌ",  "oʊ", "ɡ"};
-        // Named by the symbol the user sees, then the button's object name.
-        for (int i = 0; i < int(std::size(symbols)); ++i) {
-            const QString name = QStringLiteral("btnPhoneticSymbol_%1").arg(i + 1);
-            QTest::addRow("%s (%s)", symbols[i], qPrintable(name))
-                << name << QString::fromUtf8(symbols[i]);
-        }
-    }
+    // What the button shows is what it types, into the result only.
     void symbolButtonsInsertTheirText() {
-        QFETCH(QString, button);
-        QFETCH(QString, symbol);
         QApplication::setActiveWindow(window.get());
-        input()->setFocus();
+        const QString typed = input()->toPlainText();
         child<QTabWidget>("tabWidget")->setCurrentIndex(1);
-        QTest::mouseClick(child<QPushButton>(qPrintable(button)), Qt::LeftButton);
-        QCOMPARE(result()->toPlainText(), symbol);
-        QCOMPARE(input()->toPlainText(), "Enter your text here.");
-        QCOMPARE(html()->toPlainText(), editorExport());
-        QVERIFY2(!html()->toPlainText().contains("charset"), qPrintable(html()->toPlainText()));
+        int buttons = 0;
+        for (QPushButton *button : window->findChildren<QPushButton *>()) {
+            if (!button->objectName().startsWith("btnPhoneticSymbol_"))
+                continue;
+            ++buttons;
+            result()->clear();
+            input()->setFocus();
+            QVERIFY(!button->text().isEmpty());
+            button->click();
+            QCOMPARE(result()->toPlainText(), button->text());
+            QCOMPARE(input()->toPlainText(), typed);
+            QCOMPARE(html()->toPlainText(), editorExport());
+            QVERIFY2(!html()->toPlainText().contains("charset"), qPrintable(html()->toPlainText()));
+        }
+        QVERIFY(buttons > 20);
     }
 
     void symbolReplacesSelectionAndTakesFocus() {
@@ -386,6 +370,8 @@ private slots:
         QTest::newRow("Quit") << QKeySequence(Qt::CTRL | Qt::Key_Q) << "actionQuit";
         QTest::newRow("Ctrl+0") << QKeySequence(Qt::CTRL | Qt::Key_0) << "actionReset_Zoom";
         QTest::newRow("Ctrl+B") << QKeySequence(Qt::CTRL | Qt::Key_B) << "actionBold";
+        QTest::newRow("Ctrl++") << QKeySequence(Qt::CTRL | Qt::Key_Plus) << "actionBigger";
+        QTest::newRow("Ctrl+-") << QKeySequence(Qt::CTRL | Qt::Key_Minus) << "actionSmaller";
     }
     // From the input pane, where the user's hands are.
     void shortcutsReachTheirActions() {
@@ -541,8 +527,7 @@ private slots:
         QFETCH(QString, dictionary);
         QFETCH(bool, american);
         QFile file(QStringLiteral(ORVANTA_SOURCE_DIR "/data/") + dictionary);
-        if (!file.open(QIODevice::ReadOnly))
-            QSKIP("the shipped dictionaries are not in this checkout");
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         child<QRadioButton>(american ? "rdbAmerican" : "rdbBritish")->setChecked(true);
         QSet<QChar> offered;
         for (QPushButton *button : window->findChildren<QPushButton *>()) {
@@ -572,11 +557,18 @@ private slots:
         QVERIFY(child<QPushButton>("btnPhoneticSymbol_29")->isVisibleTo(window.get()) == american);
     }
 
-    void stressMarksAreLargerTargets() {
-        for (const char *name : {"btnPhoneticSymbol_27", "btnPhoneticSymbol_28"}) {
-            const QSize size = child<QPushButton>(name)->size();
-            QVERIFY2(size.height() > child<QPushButton>("btnPhoneticSymbol_1")->height(), name);
-        }
+    // 24 by 24 pixels is the smallest pointer target that accessibility
+    // guidelines accept; the stress marks are hairlines, the hardest to hit.
+    void stressMarksAreTargetsLargeEnoughToHit_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("ˈ") << "btnPhoneticSymbol_27";
+        QTest::newRow("ˌ") << "btnPhoneticSymbol_28";
+    }
+    void stressMarksAreTargetsLargeEnoughToHit() {
+        QFETCH(QString, button);
+        const QSize size = child<QPushButton>(qPrintable(button))->size();
+        QVERIFY2(size.width() >= 24 && size.height() >= 24,
+                 qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
     }
 
     void windowFitsTheScreen() {

@@ -12,12 +12,75 @@
         <translation>Orvanta</translation>
     </message>
     <message>
-        <source>Version 2.1</source>
-        <translation>Версия 2.1</translation>
-    </message>
-    <message>
         <source>© The Orvanta authors, GPL-3.0-or-later</source>
         <translation>© Авторы Orvanta, GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileActions</name>
+    <message>
+        <source>Could not open “%1”:
+%2</source>
+        <translation>Не удалось открыть «%1»:
+%2</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Это папка.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, too large for a text to transcribe.</source>
+        <translation>Файл больше %1 МБ — слишком велик для транскрипции.</translation>
+    </message>
+    <message>
+        <source>It is not a plain-text file. Save it as plain text (.txt) first.</source>
+        <translation>Это не простой текстовый файл. Сначала сохраните его как обычный текст (.txt).</translation>
+    </message>
+    <message>
+        <source>“%1” is not UTF-8; it was read as Windows-1252 (Western European). If letters look wrong, save it as UTF-8 and open it again.</source>
+        <translation>Файл «%1» не в кодировке UTF-8; он прочитан как Windows-1252 (западноевропейская). Если буквы выглядят неправильно, сохраните его в UTF-8 и откройте снова.</translation>
+    </message>
+    <message>
+        <source>Could not save the result to “%1”:
+%2</source>
+        <translation>Не удалось сохранить результат в «%1»:
+%2</translation>
+    </message>
+    <message>
+        <source>Result saved to %1</source>
+        <translation>Результат сохранён в %1</translation>
+    </message>
+    <message>
+        <source>transcription</source>
+        <translation>транскрипция</translation>
+    </message>
+    <message>
+        <source>The result has been edited and not saved. Save it before it is lost?</source>
+        <translation>Результат изменён и не сохранён. Сохранить его, чтобы не потерять?</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm)</source>
+        <translation>HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>OpenDocument text (*.odt)</source>
+        <translation>Текст OpenDocument (*.odt)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Обычный текст (*.txt)</translation>
+    </message>
+    <message>
+        <source>Save Result As</source>
+        <translation>Сохранить результат как</translation>
     </message>
 </context>
 <context>
@@ -25,14 +88,6 @@
     <message>
         <source>Orvanta</source>
         <translation>Orvanta</translation>
-    </message>
-    <message>
-        <source>British</source>
-        <translation>Британский</translation>
-    </message>
-    <message>
-        <source>American</source>
-        <translation>Американский</translation>
     </message>
     <message>
         <source>&amp;Weak forms</source>
@@ -195,16 +250,8 @@
         <translation>Введите здесь текст на английском языке.</translation>
     </message>
     <message>
-        <source>Could not read the %1 dictionary &quot;%2&quot;: words are shown untranscribed, in parentheses.</source>
-        <translation>Не удалось прочитать словарь «%2» (%1): слова показаны без транскрипции, в скобках.</translation>
-    </message>
-    <message>
         <source>Pronunciation saved: press Transcribe! to see it in the result.</source>
         <translation>Произношение сохранено: нажмите «Транскрибировать!», чтобы увидеть его в результате.</translation>
-    </message>
-    <message>
-        <source>Could not read your own pronunciations &quot;%1&quot; (%2): the shipped dictionary was used alone.</source>
-        <translation>Не удалось прочитать ваши произношения «%1» (%2): использован только поставляемый словарь.</translation>
     </message>
     <message>
         <source>Re&amp;gular</source>
@@ -363,30 +410,10 @@
         <translation>&amp;Транскрибировать</translation>
     </message>
     <message>
-        <source>F&amp;ind:</source>
-        <translation>&amp;Найти:</translation>
-    </message>
-    <message>
-        <source>&amp;Next</source>
-        <translation>&amp;Далее</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious</source>
-        <translation>&amp;Ранее</translation>
-    </message>
-    <message>
-        <source>Close the search (Esc)</source>
-        <translation>Закрыть поиск (Esc)</translation>
-    </message>
-    <message>
         <source>No web browser could be started. The Orvanta user guide is here:
 %1</source>
         <translation>Не удалось запустить веб-браузер. Руководство пользователя Orvanta находится здесь:
 %1</translation>
-    </message>
-    <message>
-        <source>The edited result was replaced; Edit &gt; Undo in the result brings it back.</source>
-        <translation>Отредактированный результат заменён; «Правка &gt; Отменить» в результате вернёт его.</translation>
     </message>
     <message>
         <source>Open Text</source>
@@ -397,88 +424,12 @@
         <translation>Текстовые файлы (*.txt);;Все файлы (*)</translation>
     </message>
     <message>
-        <source>HTML (*.html *.htm)</source>
-        <translation>HTML (*.html *.htm)</translation>
-    </message>
-    <message>
-        <source>OpenDocument text (*.odt)</source>
-        <translation>Текст OpenDocument (*.odt)</translation>
-    </message>
-    <message>
-        <source>PDF (*.pdf)</source>
-        <translation>PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Plain text (*.txt)</source>
-        <translation>Обычный текст (*.txt)</translation>
-    </message>
-    <message>
-        <source>Save Result As</source>
-        <translation>Сохранить результат как</translation>
-    </message>
-    <message>
-        <source>Could not open “%1”:
-%2</source>
-        <translation>Не удалось открыть «%1»:
-%2</translation>
-    </message>
-    <message>
-        <source>It is a folder.</source>
-        <translation>Это папка.</translation>
-    </message>
-    <message>
-        <source>It is larger than %1 MB, too large for a text to transcribe.</source>
-        <translation>Файл больше %1 МБ — слишком велик для транскрипции.</translation>
-    </message>
-    <message>
-        <source>It is not a plain-text file. Save it as plain text (.txt) first.</source>
-        <translation>Это не простой текстовый файл. Сначала сохраните его как обычный текст (.txt).</translation>
-    </message>
-    <message>
-        <source>“%1” is not UTF-8; it was read as Windows-1252 (Western European). If letters look wrong, save it as UTF-8 and open it again.</source>
-        <translation>Файл «%1» не в кодировке UTF-8; он прочитан как Windows-1252 (западноевропейская). Если буквы выглядят неправильно, сохраните его в UTF-8 и откройте снова.</translation>
-    </message>
-    <message>
-        <source>Could not save the result to “%1”:
-%2</source>
-        <translation>Не удалось сохранить результат в «%1»:
-%2</translation>
-    </message>
-    <message>
-        <source>Result saved to %1</source>
-        <translation>Результат сохранён в %1</translation>
-    </message>
-    <message>
-        <source>transcription</source>
-        <translation>транскрипция</translation>
-    </message>
-    <message>
-        <source>The result has been edited and not saved. Save it before it is lost?</source>
-        <translation>Результат изменён и не сохранён. Сохранить его, чтобы не потерять?</translation>
-    </message>
-    <message>
-        <source>Search went round the result.</source>
-        <translation>Поиск дошёл до конца результата и продолжен с начала.</translation>
-    </message>
-    <message>
-        <source>“%1” is not in the result.</source>
-        <translation>«%1» в результате не найдено.</translation>
-    </message>
-    <message>
         <source>Transcribe the text (%1)</source>
         <translation>Транскрибировать текст (%1)</translation>
     </message>
     <message>
         <source>%1 — Orvanta</source>
         <translation>%1 — Orvanta</translation>
-    </message>
-    <message>
-        <source>&amp;%1 %2</source>
-        <translation>&amp;%1 %2</translation>
-    </message>
-    <message>
-        <source>&amp;Clear List</source>
-        <translation>&amp;Очистить список</translation>
     </message>
     <message>
         <source>%1  %2; American transcriptions mostly write %3 instead (British “%4” [%5])</source>
@@ -782,6 +733,67 @@
     <message>
         <source>Saved for American pronunciation in %1; it takes precedence over the dictionary Orvanta comes with.</source>
         <translation>Сохраняется для американского произношения в %1 и имеет приоритет над словарём, поставляемым с Orvanta.</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Очистить список</translation>
+    </message>
+</context>
+<context>
+    <name>ResultView</name>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>&amp;Найти:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Далее</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Ранее</translation>
+    </message>
+    <message>
+        <source>Close the search (Esc)</source>
+        <translation>Закрыть поиск (Esc)</translation>
+    </message>
+    <message>
+        <source>The edited result was replaced; Edit &gt; Undo in the result brings it back.</source>
+        <translation>Отредактированный результат заменён; «Правка &gt; Отменить» в результате вернёт его.</translation>
+    </message>
+    <message>
+        <source>Search went round the result.</source>
+        <translation>Поиск дошёл до конца результата и продолжен с начала.</translation>
+    </message>
+    <message>
+        <source>“%1” is not in the result.</source>
+        <translation>«%1» в результате не найдено.</translation>
+    </message>
+</context>
+<context>
+    <name>Transcription</name>
+    <message>
+        <source>British</source>
+        <translation>Британский</translation>
+    </message>
+    <message>
+        <source>American</source>
+        <translation>Американский</translation>
+    </message>
+    <message>
+        <source>Could not read the %1 dictionary &quot;%2&quot;: words are shown untranscribed, in parentheses.</source>
+        <translation>Не удалось прочитать словарь «%2» (%1): слова показаны без транскрипции, в скобках.</translation>
+    </message>
+    <message>
+        <source>Could not read your own pronunciations &quot;%1&quot; (%2): the shipped dictionary was used alone.</source>
+        <translation>Не удалось прочитать ваши произношения «%1» (%2): использован только поставляемый словарь.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,86 @@
+// The result as the user sees and shapes it: the editable result on the
+// "Regular" tab, its HTML on the "HTML" tab, the find bar, the Format menu's
+// character formats and the zoom.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPrinter;
+class QTabWidget;
+class QTextCharFormat;
+class QTextDocument;
+class QTextEdit;
+class QWidget;
+
+namespace Ui {
+class MainWindow;
+}
+
+class ResultView : public QObject {
+    Q_OBJECT
+
+public:
+    // Works on the result widgets of `form`, and adds the find bar to them.
+    ResultView(Ui::MainWindow &form, QObject *parent);
+
+    QTextEdit *editor() const { return result; }
+
+    // Puts a run's document in place of the result; an edited result stays
+    // one Undo away.
+    void show(const QString &document);
+    void clear();
+    // The result as files and paper get it: at the text's own sizes, not
+    // the screen's zoom.
+    std::unique_ptr<QTextDocument> printable() const;
+    void print(QPrinter *printer) const;
+
+    void textChanged();
+    void tabChanged();
+
+    enum class Style { Bold, Italic, Underline, Bigger, Smaller };
+    void toggle(Style style);
+
+    void zoomIn();
+    void zoomOut();
+    void zoomBy(int points);
+    void resetZoom();
+    // Points above (or below) the size the result started at.
+    int zoom() const;
+    // Back to a remembered zoom; a hand-edited value must not make the text
+    // unreadable or huge.
+    void restoreZoom(int points);
+
+    void showFindBar();
+    void find(bool backward);
+
+signals:
+    void message(const QString &text, int timeout);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void applyCharFormat(const QTextCharFormat &format);
+    void refreshHtmlView();
+    void hideFindBar();
+
+    QTextEdit *result;
+    QPlainTextEdit *html;
+    QTabWidget *tabs;
+    QWidget *resultPage;
+    QWidget *htmlPage;
+    QWidget *findBar = nullptr;
+    QLineEdit *lineFind = nullptr;
+    bool settingRunResult = false;
+    // The document of the last run, for the HTML tab when it is next shown;
+    // null once shown or once the result was edited.
+    QString pendingRunDocument;
+    bool htmlViewStale = false;
+    // The result editor's display size before any zoom, in points.
+    int baseSize = 0;
+};

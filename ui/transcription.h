@@ -1,0 +1,44 @@
+// A transcription run of the window: the dictionaries it reads afresh each
+// time, the engine's options, and what went wrong on the way.
+#pragma once
+
+#include "engine/lexicon/dictionary.h"
+#include "engine/transcription_engine.h"
+#include "ui/pronunciationdialog.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <optional>
+
+class Transcription {
+    Q_DECLARE_TR_FUNCTIONS(Transcription)
+
+public:
+    Transcription();
+
+    struct Outcome {
+        QString document;
+        // Why the words may not be what the user expects (a dictionary
+        // unreadable); empty when all went well.
+        QString warning;
+    };
+    // With no variant given the last run's dictionary serves again.
+    Outcome run(const QString &text, std::optional<orvanta::Variant> variant, bool weakForms,
+                bool cyrillic);
+
+    // Gives a word's transcription in `variant` as a run would make it, in
+    // IPA, or an empty string when the run leaves it untranscribed. The
+    // dictionaries are read once, when it is made.
+    PronunciationDialog::Transcriber transcriberFor(orvanta::Variant variant) const;
+
+    QString britishDictionaryPath;
+    QString americanDictionaryPath;
+
+private:
+    // The dictionary and options of the last run.
+    orvanta::PronunciationDictionary dictionary;
+    // The user's own pronunciations of the run's variant, looked up first.
+    std::optional<orvanta::PronunciationDictionary> userDictionary;
+    orvanta::EngineOptions options;
+};
