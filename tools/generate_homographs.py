@@ -18,7 +18,8 @@ reads as the dictionary's own entry are left out.
 
 The engine picks a role from the neighbouring words (after "the" a noun, after "to" a
 verb, after "have" a past participle, after "is" or "very" an adjective, "used" before
-"to"); when they do not decide, the dictionary's own entry stands."""
+"to", before a noun it describes the before-noun reading where there is one); when they do
+not decide, the dictionary's own entry stands."""
 import argparse
 import ctypes
 import os
@@ -35,13 +36,15 @@ OUTPUTS = (('velmor_eng_transcription-homographs.txt', 'velmor_eng_transcription
             'american_transcription-abridged.txt', 'american'))
 
 NOUN, VERB, PAST, ADJECTIVE, BEFORE_TO = 'noun', 'verb', 'past', 'adjective', 'before-to'
+# Before a noun it describes, where that differs from the noun's own reading: "lead pipes".
+BEFORE_NOUN = 'before-noun'
 
 # word -> {role: phrase}; "{}" stands for the word, "=x" reads the respelling x instead.
 NOUN_VERB = {NOUN: 'the {}', VERB: 'to {}'}
 HOMOGRAPHS = {
     'read': {VERB: 'to {}', PAST: 'have {}'},
     'live': {VERB: 'to {}', ADJECTIVE: 'a {} show'},
-    'lead': {VERB: 'to {}', NOUN: 'the {}'},
+    'lead': {VERB: 'to {}', NOUN: 'the {}', BEFORE_NOUN: '=led'},
     'wind': NOUN_VERB,
     'close': {VERB: 'to {}', ADJECTIVE: 'very {}'},
     'use': NOUN_VERB,

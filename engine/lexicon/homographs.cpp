@@ -12,8 +12,9 @@ namespace orvanta {
 namespace {
 
 constexpr std::pair<std::string_view, WordRole> roleNames[] = {
-    {"noun", WordRole::Noun},           {"verb", WordRole::Verb},          {"past", WordRole::Past},
-    {"adjective", WordRole::Adjective}, {"before-to", WordRole::BeforeTo},
+    {"noun", WordRole::Noun},          {"verb", WordRole::Verb},
+    {"past", WordRole::Past},          {"adjective", WordRole::Adjective},
+    {"before-to", WordRole::BeforeTo}, {"before-noun", WordRole::BeforeNoun},
 };
 static_assert(std::size(roleNames) == wordRoleCount);
 

@@ -18,8 +18,11 @@ enum class WordRole : unsigned char {
     Past,      // after "have": "have read"
     Adjective, // after "be", "very": "is content"
     BeforeTo,  // "used to"
+    // Before a noun it describes, where that differs from the noun's own
+    // reading: "lead pipes" (the metal), "take the lead".
+    BeforeNoun,
 };
-inline constexpr std::size_t wordRoleCount = 5;
+inline constexpr std::size_t wordRoleCount = 6;
 
 class HomographTable {
 public:

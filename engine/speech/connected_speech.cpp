@@ -223,6 +223,15 @@ std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entr
 
     if (equalsFolded(after, u"to") && has(WordRole::BeforeTo))
         return WordRole::BeforeTo;
+    // "lead pipes", "with lead paint", but "to lead people", "roads lead
+    // home"; before a person or a part it leads, the noun ("lead singer").
+    if (has(WordRole::BeforeNoun) && canBeNoun(after) && !isNameInside(after, false)) {
+        if (looksLikePluralSubject(before))
+            return first({WordRole::Verb});
+        if (!(takesPlainVerb(before) || isSubjectPronoun(before) || equalsFolded(before, u"who") ||
+              isNameInside(before, i == 1)))
+            return namesPersonOrPart(after) ? first({WordRole::Noun}) : WordRole::BeforeNoun;
+    }
     if (!before.empty()) {
         if (isHaveForm(before))
             return first({WordRole::Past});

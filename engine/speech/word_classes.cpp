@@ -2,6 +2,8 @@
 
 #include "engine/text/text.h"
 
+#include <algorithm>
+
 namespace orvanta::words {
 
 bool isSubjectPronoun(View w) {
@@ -85,6 +87,44 @@ bool isAuxiliary(View w) {
 
 bool isPronounSubject(View w) {
     return isSubjectPronoun(w) || equalsFolded(w, u"there");
+}
+
+bool canBeNoun(View w) {
+    if (w.empty() || !std::all_of(w.begin(), w.end(), [](char16_t c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'\'';
+        }))
+        return false;
+    return !(isDeterminer(w) || isPreposition(w) || isSubjectPronoun(w) || opensObject(w) ||
+             takesPlainVerb(w) || isHaveForm(w) || isBeForm(w) || isDegreeWord(w) || isWhWord(w) ||
+             isAuxiliary(w) || isNumber(w) || endsWithFolded(w, u"ly") ||
+             isAnyOfFolded(w, {u"and",       u"or",         u"but",      u"nor",     u"yet",
+                               u"if",        u"than",       u"as",       u"because", u"while",
+                               u"unless",    u"until",      u"up",       u"down",    u"out",
+                               u"off",       u"away",       u"back",     u"here",    u"there",
+                               u"now",       u"then",       u"again",    u"home",    u"nowhere",
+                               u"somewhere", u"everywhere", u"together", u"ahead",   u"astray",
+                               u"on"}));
+}
+
+bool namesPersonOrPart(View w) {
+    // Plurals as their singular: "singers", "roles".
+    View stem = w;
+    if (endsWithFolded(stem, u"s") && !endsWithFolded(stem, u"ss"))
+        stem.remove_suffix(1);
+    if (stem.size() > 4 && (endsWithFolded(stem, u"er") || endsWithFolded(stem, u"or") ||
+                            endsWithFolded(stem, u"ist") || endsWithFolded(stem, u"ess") ||
+                            endsWithFolded(stem, u"ian")))
+        return true;
+    return isAnyOfFolded(w, {u"story", u"stories"}) ||
+           isAnyOfFolded(stem, {u"role", u"part", u"article", u"headline", u"item", u"vocal",
+                                u"guitar", u"counsel", u"plaintiff", u"detective", u"attorney",
+                                u"candidate", u"position", u"time"});
+}
+
+bool looksLikePluralSubject(View w) {
+    return w.size() > 3 && endsWithFolded(w, u"s") && !endsWithFolded(w, u"ss") &&
+           !endsWithFolded(w, u"'s") && !endsWithFolded(w, u"us") && !endsWithFolded(w, u"is") &&
+           canBeNoun(w) && !isCountWord(w);
 }
 
 bool isNumber(View w) {

@@ -30,6 +30,14 @@ bool isAuxiliary(View w);
 // Personal pronouns as subjects, and the "there" of "Are there?".
 bool isPronounSubject(View w);
 bool isNumber(View w);
+// A word that can be a noun another word describes ("pipes", "poisoning"):
+// none of the function words, adverbs in -ly, numbers or particles.
+bool canBeNoun(View w);
+// Nouns for a person by what they do ("singer", "author") or for a part in
+// a group or a work ("role", "story"): what "lead" as "leading" describes.
+bool namesPersonOrPart(View w);
+// A plural-looking subject before a verb: "Roads lead home".
+bool looksLikePluralSubject(View w);
 // Past participles a perfect "have" is followed by: regular ones by their
 // ending, the common irregular ones by name.
 bool looksLikeParticiple(View w);
