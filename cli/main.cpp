@@ -36,6 +36,7 @@ struct Options {
     bool cyrillic = false;
     bool literal = false;
     bool weakForms = false;
+    bool joinLines = false;
     Format format = Format::Lines;
     QString dictionary; // empty: the bundled one of the chosen variant
     // The user's own pronunciations, looked up first; empty: the window's
@@ -50,7 +51,8 @@ struct Options {
 const char usageText[] =
     "Usage: orvanta-transcribe [-b|--british | -a|--american] [-d|--dictionary FILE]\n"
     "                          [--user-dictionary FILE] [-c|--cyrillic] [--literal]\n"
-    "                          [-w|--weak-forms] [-f|--format lines|html|tsv] [FILE...]\n";
+    "                          [-w|--weak-forms] [--join-lines]\n"
+    "                          [-f|--format lines|html|tsv] [FILE...]\n";
 
 const char helpText[] =
     "Transcribes English text into IPA, sentence by sentence, as the Orvanta window does.\n"
@@ -71,6 +73,9 @@ const char helpText[] =
     "                         abbreviations, symbols or letters\n"
     "  -w, --weak-forms       the weak forms of running speech for function words (and,\n"
     "                         can, for, of, the, to...), strong where speech stresses them\n"
+    "      --join-lines       read a line feed inside a paragraph as a space, for text\n"
+    "                         wrapped at a fixed width; a blank, short or indented line,\n"
+    "                         a list item or a heading still starts a new piece\n"
     "  -f, --format FORMAT    lines: each sentence's transcription on a line (default)\n"
     "                         html:  the HTML document that the window shows\n"
     "                         tsv:   the sentence, a TAB and its transcription; line feeds,\n"
@@ -111,11 +116,12 @@ Options parseOptions(const QStringList &arguments) {
     const QCommandLineOption cyrillic({"c", "cyrillic"}, {});
     const QCommandLineOption literal(QStringLiteral("literal"), {});
     const QCommandLineOption weakForms({"w", "weak-forms"}, {});
+    const QCommandLineOption joinLines(QStringLiteral("join-lines"), {});
     const QCommandLineOption format({"f", "format"}, {}, "FORMAT");
     const QCommandLineOption help({"h", "help"}, {});
     const QCommandLineOption version(QStringLiteral("version"), {});
     parser.addOptions({british, american, dictionary, userDictionary, cyrillic, literal, weakForms,
-                       format, help, version});
+                       joinLines, format, help, version});
     parser.addPositionalArgument("FILE", {}, "[FILE...]");
 
     if (!parser.parse(arguments))
@@ -142,6 +148,7 @@ Options parseOptions(const QStringList &arguments) {
     options.cyrillic = parser.isSet(cyrillic);
     options.literal = parser.isSet(literal);
     options.weakForms = parser.isSet(weakForms);
+    options.joinLines = parser.isSet(joinLines);
     options.dictionary = parser.value(dictionary);
     if (parser.isSet(dictionary) && options.dictionary.isEmpty())
         failUsage(QStringLiteral("--dictionary needs a file name"));
@@ -347,7 +354,7 @@ void transcribe(const Options &options, const Dictionaries &dictionaries) {
     if (inputs.isEmpty())
         inputs.append(QStringLiteral("-"));
 
-    SentenceCutter cutter;
+    SentenceCutter cutter(options.joinLines);
     std::vector<std::u16string> sentences;
     QString text;
     std::vector<char> bytes(chunkSize);

@@ -34,6 +34,16 @@ bool isCutSpace(char16_t c) {
 }
 
 void SentenceCutter::feed(std::u16string_view text, std::vector<std::u16string> &sentences) {
+    if (!joinLines_) {
+        cut(text, sentences);
+        return;
+    }
+    joined_.clear();
+    joiner_.feed(text, joined_);
+    cut(joined_, sentences);
+}
+
+void SentenceCutter::cut(std::u16string_view text, std::vector<std::u16string> &sentences) {
     std::size_t i = 0;
     const std::size_t size = text.size();
     while (i < size) {
@@ -91,6 +101,12 @@ void SentenceCutter::feed(std::u16string_view text, std::vector<std::u16string> 
 }
 
 void SentenceCutter::finish(std::vector<std::u16string> &sentences) {
+    if (joinLines_) {
+        joined_.clear();
+        joiner_.finish(joined_);
+        cut(joined_, sentences);
+        joined_ = std::u16string();
+    }
     if (state_ != State::Text)
         decide(sentences);
     if (!piece_.empty())
@@ -140,9 +156,9 @@ void SentenceCutter::cutAtLineFeed(std::vector<std::u16string> &sentences) {
     afterMark_ = false;
 }
 
-std::vector<std::u16string> cutSentences(std::u16string_view text) {
+std::vector<std::u16string> cutSentences(std::u16string_view text, bool joinWrappedLines) {
     std::vector<std::u16string> sentences;
-    SentenceCutter cutter;
+    SentenceCutter cutter(joinWrappedLines);
     cutter.feed(text, sentences);
     cutter.finish(sentences);
     return sentences;

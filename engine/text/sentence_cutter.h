@@ -1,6 +1,7 @@
 // Cutting text into sentences, all at once or as it arrives.
 #pragma once
 
+#include "engine/text/line_joiner.h"
 #include "engine/text/sentence_boundary.h"
 
 #include <string>
@@ -20,6 +21,9 @@ bool isCutSpace(char16_t c);
 // back the cut's first character (the mark or the line feed); empty
 // sentences are dropped; nothing else is changed.
 //
+// With wrapped lines joined, a line feed that only wraps a line of a
+// paragraph is read as a space first (see LineJoiner).
+//
 // The text may arrive in pieces of any size, cut anywhere (between the
 // halves of a surrogate pair too): the sentences are the same as for the
 // whole text at once, and only the sentence being read is held.
@@ -27,8 +31,10 @@ class SentenceCutter {
 public:
     using BoundaryRule = bool (*)(std::u16string_view before, std::u16string_view after);
 
+    explicit SentenceCutter(bool joinWrappedLines = false) : joinLines_(joinWrappedLines) {}
     // Tests may put another rule in the place of endsSentence().
-    explicit SentenceCutter(BoundaryRule rule = endsSentence) : rule_(rule) {}
+    explicit SentenceCutter(BoundaryRule rule, bool joinWrappedLines = false)
+        : rule_(rule), joinLines_(joinWrappedLines) {}
 
     // Reads the next piece of the text and appends every sentence that is
     // now known to be complete.
@@ -44,11 +50,15 @@ private:
         NextToken, // reading what follows that white space into token_
     };
 
+    void cut(std::u16string_view text, std::vector<std::u16string> &sentences);
     // Asks the rule about the pending mark and cuts there or not.
     void decide(std::vector<std::u16string> &sentences);
     void cutAtLineFeed(std::vector<std::u16string> &sentences);
 
-    BoundaryRule rule_;
+    BoundaryRule rule_ = endsSentence;
+    bool joinLines_ = false;
+    LineJoiner joiner_;
+    std::u16string joined_;
     State state_ = State::Text;
     // The sentence being read; while a mark is pending, the mark and the
     // white space after it too.
@@ -60,6 +70,6 @@ private:
 };
 
 // The sentences of a whole text.
-std::vector<std::u16string> cutSentences(std::u16string_view text);
+std::vector<std::u16string> cutSentences(std::u16string_view text, bool joinWrappedLines = false);
 
 } // namespace orvanta

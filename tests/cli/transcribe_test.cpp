@@ -93,6 +93,7 @@ private slots:
     void readsFilesInOrderAsOneText_data();
     void readsFilesInOrderAsOneText();
     void streamsLongInput();
+    void joinLinesReadsWrappedTextAsItsParagraphs();
     void matchesTheWindowsDocumentOnALongMixedText();
     void weakForms_data();
     void weakForms();
@@ -317,6 +318,37 @@ void TranscribeTest::streamsLongInput() {
     QVERIFY(lines.out == linesOf(renderings));
     const Run html = runProgram({"-d", m_dictionary, "-f", "html"}, text.toUtf8());
     QVERIFY(html.out == htmlOf(sentences, renderings));
+}
+
+// A long hard-wrapped text, streamed in chunks, against the same paragraphs
+// on one line each.
+void TranscribeTest::joinLinesReadsWrappedTextAsItsParagraphs() {
+    const QStringList words = QStringLiteral("Hello world, how are you and the cat? The box "
+                                             "and the cat. How are you, world?")
+                                  .split(u' ');
+    QString wrapped;
+    QString unwrapped;
+    for (int paragraph = 0; wrapped.size() < 200'000; ++paragraph) {
+        QString line;
+        for (int i = 0; i < 5 + paragraph % 40; ++i) {
+            const QString &word = words[(paragraph + i) % words.size()];
+            if (line.size() + 1 + word.size() > 60) {
+                wrapped += line + u'\n';
+                unwrapped += line + u' ';
+                line.clear();
+            }
+            line += (line.isEmpty() ? u""_qs : u" "_qs) + word;
+        }
+        wrapped += line + u"\n\n"_qs;
+        unwrapped += line + u"\n\n"_qs;
+    }
+    const Run joined =
+        runProgram({"-d", m_dictionary, "--join-lines", "-f", "tsv"}, wrapped.toUtf8());
+    QCOMPARE(joined.exitCode, 0);
+    const Run asWritten = runProgram({"-d", m_dictionary, "-f", "tsv"}, unwrapped.toUtf8());
+    QVERIFY(joined.out == asWritten.out);
+    // Without the option every line feed still cuts.
+    QVERIFY(runProgram({"-d", m_dictionary, "-f", "tsv"}, wrapped.toUtf8()).out != joined.out);
 }
 
 // The one comparison with the window's document builder: on a long text
@@ -556,8 +588,9 @@ void TranscribeTest::helpAndVersion() {
     QCOMPARE(help.exitCode, 0);
     QCOMPARE(help.err, QByteArray());
     QVERIFY(help.out.startsWith("Usage: orvanta-transcribe "));
-    for (const char *option : {"--british", "--american", "--dictionary", "--user-dictionary",
-                               "--cyrillic", "--literal", "--weak-forms", "--format"})
+    for (const char *option :
+         {"--british", "--american", "--dictionary", "--user-dictionary", "--cyrillic", "--literal",
+          "--weak-forms", "--join-lines", "--format"})
         QVERIFY2(help.out.contains(option), option);
     QCOMPARE(runProgram({"-h"}).out, help.out);
 

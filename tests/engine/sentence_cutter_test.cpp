@@ -15,8 +15,8 @@ using test_support::narrow;
 
 // Feeds `text` in pieces of the given sizes, the rest as a last piece.
 Sentences cutInPieces(std::u16string_view text, const std::vector<std::size_t> &sizes,
-                      SentenceCutter::BoundaryRule rule = endsSentence) {
-    SentenceCutter cutter(rule);
+                      SentenceCutter::BoundaryRule rule = endsSentence, bool joinLines = false) {
+    SentenceCutter cutter(rule, joinLines);
     Sentences sentences;
     std::size_t at = 0;
     for (const std::size_t size : sizes) {
@@ -31,12 +31,13 @@ Sentences cutInPieces(std::u16string_view text, const std::vector<std::size_t> &
 
 // Every cut into two pieces and into pieces of 1, 2 and 3 gives `expected`.
 void expectInEveryChunking(std::u16string_view text, const Sentences &expected,
-                           SentenceCutter::BoundaryRule rule = endsSentence) {
+                           SentenceCutter::BoundaryRule rule = endsSentence,
+                           bool joinLines = false) {
     for (std::size_t at = 0; at <= text.size(); ++at)
-        ASSERT_EQ(cutInPieces(text, {at}, rule), expected) << "split at " << at;
+        ASSERT_EQ(cutInPieces(text, {at}, rule, joinLines), expected) << "split at " << at;
     for (const std::size_t step : {1, 2, 3}) {
         const std::vector<std::size_t> sizes(text.size() / step + 1, step);
-        ASSERT_EQ(cutInPieces(text, sizes, rule), expected) << "pieces of " << step;
+        ASSERT_EQ(cutInPieces(text, sizes, rule, joinLines), expected) << "pieces of " << step;
     }
 }
 
@@ -195,6 +196,110 @@ TEST(SentenceCutter, DecliningRuleKeepsEveryCharacterInOrder) {
             if (c != u'\n' || (!expected.empty() && expected.back() != u'\n'))
                 expected += c;
         EXPECT_EQ(joined, expected) << narrow(text);
+    }
+}
+
+// Lines of 40 characters or more, as a wrapped paragraph has them.
+const std::u16string line1 = u"It was late in the evening when the train";
+const std::u16string line2 = u"came in at last, and nobody was waiting for";
+
+TEST(JoinedLines, AWrappingLineFeedIsASpace) {
+    const CutCase cases[] = {
+        {"wrapped sentence", line1 + u"\n" + line2 + u"\nhim.", {line1 + u" " + line2 + u" him."}},
+        {"title at a line end keeps its name",
+         line1 + u" and Mr.\nSmith left.",
+         {line1 + u" and Mr. Smith left."}},
+        {"mark at a line end cuts",
+         line1 + u" came.\n" + line2 + u" him.",
+         {line1 + u" came.", line2 + u" him."}},
+        {"white space and carriage return at the line end",
+         line1 + u" \t\r\n" + line2,
+         {line1 + u" " + line2}},
+        {"hyphen after a letter", line1 + u" well-\nknown", {line1 + u" well-known"}},
+        {"hyphen after a space", line1 + u" -\nand", {line1 + u" - and"}},
+        {"blank line", line1 + u"\n\n" + line2, {line1 + u"\n", line2}},
+        {"white space on the blank line",
+         line1 + u"\n \t\n" + line2,
+         {line1 + u"\n", u" \t\n", line2}},
+        {"indented line", line1 + u"\n    " + line2, {line1 + u"\n", u"    " + line2}},
+        {"tab as indentation", line1 + u"\n\t" + line2, {line1 + u"\n", u"\t" + line2}},
+        {"list items",
+         line1 + u":\n- bread\n* milk\n\u2022 tea",
+         {line1 + u":\n", u"- bread\n", u"* milk\n", u"\u2022 tea"}},
+        {"numbered items (the number's full stop cuts as anywhere)",
+         line1 + u"\n1. bread\n" + line1 + u"\n12) milk\n" + line1 + u"\n(b) tea\n" + line1 +
+             u"\nc) jam",
+         {line1 + u"\n", u"1.", u"bread\n", line1 + u"\n", u"12) milk\n", line1 + u"\n",
+          u"(b) tea\n", line1 + u"\n", u"c) jam"}},
+        {"a number that opens a line is no item",
+         line1 + u"\n1984 was the year",
+         {line1 + u" 1984 was the year"}},
+        {"short line", u"Dear Anna,\n" + line1, {u"Dear Anna,\n", line1}},
+        {"heading in capitals",
+         line1 + u"\nCHAPTER TWO\n" + line2,
+         {line1 + u"\n", u"CHAPTER TWO\n", line2}},
+        {"heading with capitalised words at the end",
+         line1 + u"\nThe Return of the King",
+         {line1 + u"\n", u"The Return of the King"}},
+        {"capitalised words that end a sentence are no heading",
+         line1 + u"\nNew York.",
+         {line1 + u" New York."}},
+        {"a capital and short words make no heading",
+         line1 + u"\nHow are you",
+         {line1 + u" How are you"}},
+        {"line feed at the end", line1 + u"\n", {line1 + u"\n"}},
+        {"short lines only", u"one\ntwo\n", {u"one\n", u"two\n"}},
+    };
+    for (const CutCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(cutSentences(c.text, true), c.sentences);
+        expectInEveryChunking(c.text, c.sentences, endsSentence, true);
+    }
+}
+
+// Greedy wrapping, as mail programs and plain-text books do it: as many
+// words on a line as fit in `width`.
+std::u16string wrap(const std::vector<std::u16string> &words, std::size_t width) {
+    std::u16string text, line;
+    for (const std::u16string &word : words) {
+        if (!line.empty() && line.size() + 1 + word.size() > width) {
+            text += line + u"\n";
+            line.clear();
+        }
+        line += (line.empty() ? u"" : u" ") + word;
+    }
+    return text + line;
+}
+
+TEST(JoinedLines, WrappedParagraphsCutAsTheUnwrappedOnes) {
+    const std::vector<std::u16string> vocabulary = {
+        u"the",     u"station", u"was",    u"quiet,",  u"and",     u"Mr.",
+        u"Dr.",     u"Smith",   u"wrote",  u"letters", u"home.",   u"Why?",
+        u"It",      u"rained!", u"e.g.",   u"U.S.",    u"a",       u"long",
+        u"journey", u"through", u"hills;", u"then",    u"London.", u"well-known",
+    };
+    std::mt19937 random(29);
+    for (int round = 0; round < 300; ++round) {
+        const std::size_t width = 50 + random() % 30;
+        std::u16string wrapped, unwrapped;
+        for (std::size_t paragraph = 0, n = 1 + random() % 3; paragraph < n; ++paragraph) {
+            std::vector<std::u16string> words;
+            for (std::size_t i = 0, count = 1 + random() % 40; i < count; ++i)
+                words.push_back(vocabulary[random() % vocabulary.size()]);
+            words.push_back(u"end.");
+            const std::u16string separator = paragraph == 0 ? u"" : u"\n\n";
+            wrapped += separator + wrap(words, width);
+            unwrapped += separator + wrap(words, std::u16string::npos);
+        }
+        SCOPED_TRACE(narrow(wrapped));
+        const Sentences expected = cutSentences(unwrapped);
+        EXPECT_EQ(cutSentences(wrapped, true), expected);
+        std::vector<std::size_t> sizes;
+        for (std::size_t covered = 0; covered < wrapped.size();) {
+            sizes.push_back(random() % 9);
+            covered += sizes.back();
+        }
+        EXPECT_EQ(cutInPieces(wrapped, sizes, endsSentence, true), expected);
     }
 }
 
