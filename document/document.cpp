@@ -44,9 +44,9 @@ std::u16string_view viewOf(const QString &text) {
 
 } // namespace
 
-QStringList cutSentences(const QString &text) {
+QStringList cutSentences(const QString &text, bool joinLines) {
     QStringList sentences;
-    for (const std::u16string &sentence : cutSentences(viewOf(text)))
+    for (const std::u16string &sentence : cutSentences(viewOf(text), joinLines))
         sentences.append(toQString(sentence));
     return sentences;
 }
@@ -93,8 +93,8 @@ namespace {
 
 // `transcribe` takes a sentence and returns its "[" + IPA + "]".
 template <typename Transcribe>
-QString buildWith(const QString &text, bool cyrillic, Transcribe transcribe) {
-    const std::vector<std::u16string> sentences = cutSentences(viewOf(text));
+QString buildWith(const QString &text, bool cyrillic, bool joinLines, Transcribe transcribe) {
+    const std::vector<std::u16string> sentences = cutSentences(viewOf(text), joinLines);
     QString document = documentOpening();
     // A paragraph is the sentence, its transcription (about as long again)
     // and some markup; reserving avoids repeated regrowth on long texts.
@@ -112,15 +112,17 @@ QString buildWith(const QString &text, bool cyrillic, Transcribe transcribe) {
 
 } // namespace
 
-QString buildDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic) {
-    return buildWith(text, cyrillic, [&engine](const std::u16string &sentence) {
+QString buildDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic,
+                      bool joinLines) {
+    return buildWith(text, cyrillic, joinLines, [&engine](const std::u16string &sentence) {
         return engine.transcribeSentence(sentence);
     });
 }
 
-QString buildReadDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic) {
+QString buildReadDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic,
+                          bool joinLines) {
     const bool british = engine.options().variant == Variant::British;
-    return buildWith(text, cyrillic, [&engine, british](const std::u16string &sentence) {
+    return buildWith(text, cyrillic, joinLines, [&engine, british](const std::u16string &sentence) {
         return engine.transcribeReadSentence(sentence, british);
     });
 }

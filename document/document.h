@@ -8,8 +8,9 @@ namespace orvanta {
 
 class TranscriptionEngine;
 
-// The engine's sentence cut (SentenceCutter) of a whole text.
-QStringList cutSentences(const QString &text);
+// The engine's sentence cut (SentenceCutter) of a whole text; with
+// `joinLines`, a line feed that only wraps a line of a paragraph is a space.
+QStringList cutSentences(const QString &text, bool joinLines = false);
 
 // The pieces of the document, in the order they are concatenated.
 QString documentOpening(); // <html>...<body>\n
@@ -23,11 +24,13 @@ QString renderSentence(const TranscriptionEngine &engine, const QString &sentenc
 QString renderReadSentence(const TranscriptionEngine &engine, const QString &sentence,
                            bool cyrillic);
 
-// The whole document for `text`.
-QString buildDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic);
+// The whole document for `text`, its sentences cut as cutSentences does.
+QString buildDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic,
+                      bool joinLines = false);
 // The same with every sentence read as it is spoken first; the sentences
 // themselves appear as written.
-QString buildReadDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic);
+QString buildReadDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic,
+                          bool joinLines = false);
 
 // The same from the process-wide dictionary (loadDictionary), reading as a
 // British or American speaker.

@@ -238,7 +238,7 @@ void MainWindow::on_btnVocanize_clicked() {
         variant = orvanta::Variant::American;
     const Transcription::Outcome outcome =
         transcription.run(ui->plainTextEdit->toPlainText(), variant, ui->chkWeakForms->isChecked(),
-                          ui->chkTransliterate->isChecked());
+                          ui->chkTransliterate->isChecked(), ui->chkJoinLines->isChecked());
     resultView->show(outcome.document);
     dictionaryWarning->setText(outcome.warning);
 }

@@ -15,7 +15,7 @@ Transcription::Transcription()
 
 Transcription::Outcome Transcription::run(const QString &text,
                                           std::optional<orvanta::Variant> variant, bool weakForms,
-                                          bool cyrillic) {
+                                          bool cyrillic, bool joinLines) {
     QString requested;
     QString variantName;
     if (variant) {
@@ -46,7 +46,7 @@ Transcription::Outcome Transcription::run(const QString &text,
     const orvanta::TranscriptionEngine engine(dictionary,
                                               userDictionary ? &*userDictionary : nullptr, options);
     Outcome outcome;
-    outcome.document = orvanta::buildReadDocument(engine, text, cyrillic);
+    outcome.document = orvanta::buildReadDocument(engine, text, cyrillic, joinLines);
 
     // Without its dictionary every word comes back in parentheses, which looks
     // like a result unless the user is told why.

@@ -23,9 +23,11 @@ public:
         // unreadable); empty when all went well.
         QString warning;
     };
-    // With no variant given the last run's dictionary serves again.
+    // With no variant given the last run's dictionary serves again. With
+    // `joinLines` a line feed that only wraps a line of a paragraph is read
+    // as a space.
     Outcome run(const QString &text, std::optional<orvanta::Variant> variant, bool weakForms,
-                bool cyrillic);
+                bool cyrillic, bool joinLines = false);
 
     // Gives a word's transcription in `variant` as a run would make it, in
     // IPA, or an empty string when the run leaves it untranscribed. The

@@ -354,6 +354,7 @@ private slots:
         child<QRadioButton>("rdbBritish")->setChecked(true);
         child<QCheckBox>("chkTransliterate")->setChecked(true);
         child<QCheckBox>("chkWeakForms")->setChecked(true);
+        child<QCheckBox>("chkJoinLines")->setChecked(true);
         const int zoomed = result()->font().pointSize() + 2;
         child<QAction>("actionZoom_In")->trigger();
         child<QAction>("actionZoom_In")->trigger();
@@ -367,6 +368,7 @@ private slots:
         QVERIFY(child<QRadioButton>("rdbBritish")->isChecked());
         QVERIFY(child<QCheckBox>("chkTransliterate")->isChecked());
         QVERIFY(child<QCheckBox>("chkWeakForms")->isChecked());
+        QVERIFY(child<QCheckBox>("chkJoinLines")->isChecked());
         QCOMPARE(result()->font().pointSize(), zoomed);
         QCOMPARE(window->size(), size);
         QCOMPARE(child<QSplitter>("splitter")->sizes(), sizes);
@@ -379,6 +381,7 @@ private slots:
         QVERIFY(child<QRadioButton>("rdbAmerican")->isChecked());
         QVERIFY(!child<QCheckBox>("chkTransliterate")->isChecked());
         QVERIFY(!child<QCheckBox>("chkWeakForms")->isChecked());
+        QVERIFY(!child<QCheckBox>("chkJoinLines")->isChecked());
         QVERIFY(recentEntries().isEmpty());
         QVERIFY(!child<QMenu>("menuOpen_Recent")->isEnabled());
     }

@@ -65,11 +65,13 @@ class MainWindowTest : public QObject {
         exported.remove(QLatin1String("<meta charset=\"utf-8\" />"));
         return exported;
     }
-    void transcribe(const QString &text, bool british, bool cyrillic, bool weakForms = false) {
+    void transcribe(const QString &text, bool british, bool cyrillic, bool weakForms = false,
+                    bool joinLines = false) {
         input()->setPlainText(text);
         child<QRadioButton>(british ? "rdbBritish" : "rdbAmerican")->setChecked(true);
         child<QCheckBox>("chkTransliterate")->setChecked(cyrillic);
         child<QCheckBox>("chkWeakForms")->setChecked(weakForms);
+        child<QCheckBox>("chkJoinLines")->setChecked(joinLines);
         QTest::mouseClick(child<QPushButton>("btnVocanize"), Qt::LeftButton);
     }
 
@@ -97,6 +99,7 @@ private slots:
         QVERIFY(!child<QRadioButton>("rdbBritish")->isChecked());
         QVERIFY(!child<QCheckBox>("chkTransliterate")->isChecked());
         QVERIFY(!child<QCheckBox>("chkWeakForms")->isChecked());
+        QVERIFY(!child<QCheckBox>("chkJoinLines")->isChecked());
         QCOMPARE(input()->toPlainText(), "Enter your text here.");
         QVERIFY(result()->toPlainText().isEmpty());
         QVERIFY(html()->toPlainText().isEmpty());
@@ -258,6 +261,21 @@ private slots:
         // The box changes the next run only; the result in hand stays.
         child<QCheckBox>("chkWeakForms")->setChecked(false);
         QCOMPARE(result()->toPlainText(), "Cat and dog.\n" + weak);
+    }
+
+    // Text wrapped at a fixed width, with the box ticked, gives the document
+    // of the same text unwrapped; without it every line is a paragraph.
+    void joinLinesBoxReadsWrappedTextAsItsParagraphs() {
+        const QString line = "Cat and dog and cat and dog and cat and dog and cat";
+        const QString wrapped = line + "\nand dog.\n\n" + line + "\nand dog.";
+        const QString unwrapped = line + " and dog.\n\n" + line + " and dog.";
+        transcribe(unwrapped, true, false);
+        const QString asWritten = htmlTab();
+        transcribe(wrapped, true, false, false, true);
+        QCOMPARE(htmlTab(), asWritten);
+        transcribe(wrapped, true, false, false, false);
+        QVERIFY(htmlTab() != asWritten);
+        QCOMPARE(htmlTab().count("<p>"), 4);
     }
 
     void runWritesTheHtmlTabOnceAndEditsRefreshItAgain() {

@@ -98,6 +98,14 @@
         <translation>Служебные слова (and, of, to, can...) как в беглой речи</translation>
     </message>
     <message>
+        <source>&amp;Join wrapped lines</source>
+        <translation>&amp;Объединять перенесённые строки</translation>
+    </message>
+    <message>
+        <source>Read a line feed inside a paragraph as a space, for text wrapped at a fixed width (e-mail, plain-text books, PDF files)</source>
+        <translation>Читать перевод строки внутри абзаца как пробел — для текста, разбитого на строки постоянной ширины (письма, текстовые книги, PDF)</translation>
+    </message>
+    <message>
         <source>eɪ</source>
         <translation>eɪ</translation>
     </message>
