@@ -1,7 +1,7 @@
 // orvanta-transcribe: the window's transcription run for scripts and pipes.
-#include "cli/utf8_decoder.h"
 #include "document/data_location.h"
 #include "document/document.h"
+#include "document/text_file.h"
 #include "document/user_dictionary.h"
 #include "document/utf16.h"
 #include "engine/lexicon/dictionary.h"
@@ -275,12 +275,18 @@ public:
         case Format::Html:
             append(documentParagraph(toQString(sentence), renderingText));
             break;
-        case Format::Tsv:
-            appendEscaped(sentence);
+        case Format::Tsv: {
+            // The line feed that ended the sentence is the record's own end,
+            // not part of its text.
+            std::u16string_view field = sentence;
+            if (!field.empty() && field.back() == u'\n')
+                field.remove_suffix(1);
+            appendEscaped(field);
             m_buffer += '\t';
             append(renderingText);
             m_buffer += '\n';
             break;
+        }
         }
         if (m_buffer.size() >= chunkSize)
             flush();
@@ -304,7 +310,7 @@ private:
 
     // A sentence is one field of one record: its line breaks, TABs and the
     // escape character itself must not reach the output as they are.
-    void appendEscaped(const std::u16string &sentence) {
+    void appendEscaped(std::u16string_view sentence) {
         QString escaped;
         escaped.reserve(static_cast<qsizetype>(sentence.size()) + 8);
         for (const char16_t c : sentence) {
@@ -358,23 +364,30 @@ void transcribe(const Options &options, const Dictionaries &dictionaries) {
     std::vector<std::u16string> sentences;
     QString text;
     std::vector<char> bytes(chunkSize);
-    bool warned = false;
     for (const QString &input : std::as_const(inputs)) {
         QFile file;
         QString reason;
         if (!openInput(file, input, reason))
             failRead(inputName(input), reason);
-        Utf8Decoder decoder;
+        // Each input is a file of its own, maybe in an encoding of its own.
+        TextDecoder decoder;
+        bool toldEncoding = false;
+        bool toldError = false;
         for (;;) {
             const qint64 got = file.read(bytes.data(), chunkSize);
             if (got < 0)
                 failRead(inputName(input), file.errorString());
             text.clear();
             decoder.decode({bytes.data(), size_t(got)}, got == 0, text);
-            if (decoder.hadError() && !warned) {
-                printError(QStringLiteral("warning: %1: invalid UTF-8 replaced by U+FFFD")
+            if (decoder.encoding() == TextEncoding::Windows1252 && !toldEncoding) {
+                printError(QStringLiteral("%1: not UTF-8; read as Windows-1252")
                                .arg(inputName(input)));
-                warned = true;
+                toldEncoding = true;
+            }
+            if (decoder.hadError() && !toldError) {
+                printError(QStringLiteral("warning: %1: invalid %2 replaced by U+FFFD")
+                               .arg(inputName(input), encodingName(decoder.encoding())));
+                toldError = true;
             }
             cutter.feed({reinterpret_cast<const char16_t *>(text.utf16()),
                          static_cast<std::size_t>(text.size())},

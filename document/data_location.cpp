@@ -21,13 +21,18 @@ bool isWithin(const QString &path, const QString &folder) {
 }
 #endif
 
-// Every data folder but the current one.
-QStringList programFolders() {
+QString ownFolder() {
+    return QCoreApplication::instance() != nullptr ? QCoreApplication::applicationDirPath()
+                                                   : QString();
+}
+
+// Every data folder but the current one, for a program in `programFolder`
+// (empty when unknown).
+QStringList programFolders(const QString &programFolder) {
     QStringList folders;
     // Started from a desktop menu the current folder is the home folder, so
     // the program also looks where it lives and where it was installed.
-    const bool knowsItself = QCoreApplication::instance() != nullptr;
-    const QString programFolder = knowsItself ? QCoreApplication::applicationDirPath() : QString();
+    const bool knowsItself = !programFolder.isEmpty();
     if (knowsItself) {
         folders << programFolder
                 << QDir::cleanPath(programFolder + QStringLiteral("/../share/orvanta"));
@@ -46,16 +51,21 @@ QStringList programFolders() {
 } // namespace
 
 QStringList dataFolders() {
-    QStringList folders = programFolders();
+    QStringList folders = programFolders(ownFolder());
     folders.prepend(QDir::currentPath());
     folders.removeDuplicates();
     return folders;
 }
 
 QString locateDataFile(const QString &relativePath, CurrentFolder current) {
+    return locateDataFile(relativePath, current, ownFolder());
+}
+
+QString locateDataFile(const QString &relativePath, CurrentFolder current,
+                       const QString &programFolder) {
     if (current == CurrentFolder::Search && QFileInfo::exists(relativePath))
         return relativePath;
-    for (const QString &folder : programFolders()) {
+    for (const QString &folder : programFolders(programFolder)) {
         const QString candidate = QDir(folder).filePath(relativePath);
         if (QFileInfo::exists(candidate))
             return QDir::cleanPath(candidate);

@@ -30,5 +30,8 @@ enum class CurrentFolder { Search, Skip };
 // file of the same name where the program was started cannot stand in for
 // them.
 QString locateDataFile(const QString &relativePath, CurrentFolder current = CurrentFolder::Search);
+// The same for a program that lives in `programFolder`.
+QString locateDataFile(const QString &relativePath, CurrentFolder current,
+                       const QString &programFolder);
 
 } // namespace orvanta

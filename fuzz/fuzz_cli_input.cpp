@@ -5,7 +5,7 @@
 // chunked, reports an error exactly for ill-formed input and always gives
 // valid UTF-16; the sentence cutter gives exactly the sentences of the whole
 // text's cut, however the text is chunked.
-#include "cli/utf8_decoder.h"
+#include "document/utf8_decoder.h"
 #include "engine/text/sentence_cutter.h"
 #include "oracle.h"
 

@@ -28,36 +28,32 @@ protected:
         previous = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(work.path()));
     }
-    void TearDown() override {
-        for (const QString &path : placed)
-            QFile::remove(path);
-        // Only folders left empty go; rmdir refuses the others.
-        for (const QString &folder : {programFolder() + "/data", shareFolder() + "/data",
-                                      shareFolder(), shareFolder() + "/.."})
-            QDir().rmdir(folder);
-        QDir::setCurrent(previous);
-    }
+    void TearDown() override { QDir::setCurrent(previous); }
 
     static QString programFolder() { return QCoreApplication::applicationDirPath(); }
     static QString shareFolder() { return QDir::cleanPath(programFolder() + "/../share/orvanta"); }
 
+    // Where the search is tried out: an installation of its own under the
+    // temporary folder, never the build tree.
+    QString placedProgramFolder() const { return work.path() + "/prefix/bin"; }
+
     // The path locateDataFile is expected to return for a file found at `place`.
-    static QString expectedPath(Place place) {
+    QString expectedPath(Place place) const {
         switch (place) {
         case Place::Nowhere:
         case Place::Current:
             return testFile;
         case Place::Program:
-            return programFolder() + "/" + testFile;
+            return placedProgramFolder() + "/" + testFile;
         case Place::ShareBesideProgram:
-            return shareFolder() + "/" + testFile;
+            return work.path() + "/prefix/share/orvanta/" + testFile;
         }
         return {};
     }
 
     void place(Place where) {
-        const QString path =
-            where == Place::Current ? QDir(work.path()).filePath(testFile) : expectedPath(where);
+        const QString path = where == Place::Current ? QDir(work.path()).filePath(testFile)
+                                                     : expectedPath(where);
         ASSERT_TRUE(orvanta::test_support::writeFile(path, "1\ta\tq\n"));
         placed << path;
     }
@@ -105,7 +101,8 @@ TEST_F(DataLocation, SearchOrder) {
         SCOPED_TRACE(row.name);
         for (Place copy : row.copies)
             place(copy);
-        EXPECT_EQ(locateDataFile(testFile, row.current), expectedPath(row.found));
+        EXPECT_EQ(locateDataFile(testFile, row.current, placedProgramFolder()),
+                  expectedPath(row.found));
         for (const QString &path : placed)
             QFile::remove(path);
         placed.clear();

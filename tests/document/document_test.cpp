@@ -28,38 +28,24 @@ protected:
     const orvanta::TranscriptionEngine engine{dictionary};
 };
 
-struct CutCase {
-    const char *name;
-    QString text;
-    QStringList sentences;
-};
-
-TEST(SentenceCut, CutsAtMarksFollowedBySpaceAndAtLineFeeds) {
-    const CutCase cases[] = {
-        {"empty", "", {}},
-        {"two sentences", "Hello world. How are you?", {"Hello world.", "How are you?"}},
-        {"trailing delimiter keeps its mark", "Hello world.\n", {"Hello world."}},
-        {"line feed given back", "One\nTwo", {"One\n", "Two"}},
-        {"each its own mark", "Stop? Stop! Stop.", {"Stop?", "Stop!", "Stop."}},
-        {"blank line in between", "a\n \nb", {"a\n", " \n", "b"}},
-        {"ellipsis splits once", "Wait...  Now", {"Wait...", "Now"}},
-        {"greedy white space", "Ab.  \n\n B", {"Ab.", "B"}},
-        {"mark without space stays", "It is 3.5 e.g., fine", {"It is 3.5 e.g., fine"}},
-        {"title does not split", "Mr. Smith came. Then", {"Mr. Smith came.", "Then"}},
-        {"only delimiters", "\n\n. \n", {}},
-        {"leading spaces kept", "  Hi.  There", {"  Hi.", "There"}},
-        {"no-break space is white space", QString("One.") + QChar(0x00A0) + "Two", {"One.", "Two"}},
-        {"carriage return is white space", "One.\r\nTwo", {"One.", "Two"}},
-        {"tab before line feed stays", "One\t\nTwo", {"One\t\n", "Two"}},
+// The cut itself is the engine's (sentence_cutter_test); what the Qt side
+// adds is the conversion, which must hand every code unit over as it is.
+TEST(SentenceCut, SentencesReachQtCodeUnitForCodeUnit) {
+    struct Case {
+        const char *name;
+        QString text;
+        QStringList sentences;
+    };
+    const Case cases[] = {
         // U+FEFF and U+FFFE look like byte order marks to some conversions.
-        {"zero-width no-break space opening a sentence stays",
+        {"zero-width no-break space opening a sentence",
          "One.\n" + QString(QChar(0xFEFF)) + "Two",
          {"One.", QChar(0xFEFF) + QString("Two")}},
-        {"noncharacter U+FFFE opening a sentence stays",
+        {"noncharacter U+FFFE opening a sentence",
          "One. " + QString(QChar(0xFFFE)) + "Two",
          {"One.", QChar(0xFFFE) + QString("Two")}},
     };
-    for (const CutCase &c : cases)
+    for (const Case &c : cases)
         EXPECT_EQ(cutSentences(c.text), c.sentences) << c.name;
 }
 

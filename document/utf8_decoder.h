@@ -29,4 +29,11 @@ private:
     bool m_atStart = true;
 };
 
+enum class Utf8Sequence { Valid, Invalid, Truncated };
+
+// Whether `bytes` open with a well-formed sequence (an ASCII byte is one),
+// an ill-formed one, or the beginning of a well-formed one that they end
+// too early to finish. `bytes` must not be empty.
+Utf8Sequence checkUtf8Sequence(std::string_view bytes);
+
 } // namespace orvanta

@@ -1,4 +1,4 @@
-#include "cli/utf8_decoder.h"
+#include "document/utf8_decoder.h"
 
 namespace orvanta {
 
@@ -78,6 +78,20 @@ Outcome decodeOne(std::string_view bytes, QString &out, std::size_t &used) {
 }
 
 } // namespace
+
+Utf8Sequence checkUtf8Sequence(std::string_view bytes) {
+    QString unused;
+    std::size_t used = 0;
+    switch (decodeOne(bytes, unused, used)) {
+    case Outcome::Decoded:
+        return Utf8Sequence::Valid;
+    case Outcome::Truncated:
+        return Utf8Sequence::Truncated;
+    case Outcome::Invalid:
+        break;
+    }
+    return Utf8Sequence::Invalid;
+}
 
 void Utf8Decoder::decode(std::string_view bytes, bool last, QString &out) {
     const qsizetype start = out.size();

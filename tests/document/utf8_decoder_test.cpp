@@ -1,4 +1,4 @@
-#include "cli/utf8_decoder.h"
+#include "document/utf8_decoder.h"
 
 #include <QString>
 #include <gtest/gtest.h>
