@@ -1,10 +1,11 @@
-// The command line's input path: UTF-8 decoding of arbitrary bytes that
-// arrive in arbitrary chunks, then the incremental sentence cut. Checked:
-// the decoder agrees with a reference decoder (one U+FFFD per maximal
-// subpart, a leading byte-order mark dropped) however the bytes are
-// chunked, reports an error exactly for ill-formed input and always gives
-// valid UTF-16; the sentence cutter gives exactly the sentences of the whole
+// The command line's input path: decoding of arbitrary bytes that arrive in
+// arbitrary chunks, then the incremental sentence cut. Checked: the UTF-8
+// decoder agrees with a reference decoder (one U+FFFD per maximal subpart, a
+// leading byte-order mark dropped) however the bytes are chunked, reports an
+// error exactly for ill-formed input and always gives valid UTF-16; the whole
+// decoder gives the same text and encoding whole or chunked; the sentence cutter gives exactly the sentences of the whole
 // text's cut, however the text is chunked.
+#include "document/text_file.h"
 #include "document/utf8_decoder.h"
 #include "engine/text/sentence_cutter.h"
 #include "oracle.h"
@@ -117,6 +118,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     chunked.decode({}, true, chunkedText);
     require(chunkedText == wholeText, "chunked decoding differs", u16(chunkedText));
     require(chunked.hadError() == expectedError, "chunked error flag differs");
+
+    // The whole decoder (encoding choice, UTF-16, line ends) gives the same
+    // text and encoding however the bytes are chunked, and valid UTF-16.
+    orvanta::TextDecoder textWhole;
+    QString textWholeText;
+    textWhole.decode(bytes, true, textWholeText);
+    require(QStringView(textWholeText).isValidUtf16(), "text decoder produced invalid UTF-16");
+    require(!textWholeText.contains(u'\r'), "text decoder left a carriage return");
+    orvanta::TextDecoder textChunked;
+    QString textChunkedText;
+    at = 0;
+    for (const std::size_t length : chunking(bytes.size(), seed ^ 0x33)) {
+        textChunked.decode(bytes.substr(at, length), false, textChunkedText);
+        at += length;
+    }
+    textChunked.decode({}, true, textChunkedText);
+    require(textChunkedText == textWholeText, "chunked text decoding differs", u16(textChunkedText));
+    require(textChunked.encoding() == textWhole.encoding(), "chunked encoding differs");
 
     // The cut, on the decoded text and on the raw input read as UTF-16
     // (which may hold lone surrogates).

@@ -418,11 +418,21 @@ TEST(PauseMarks, FollowTheWordBeforeThePunctuation) {
     }
 }
 
+// GCC 12 at -O3 (Release) warns of an overlapping copy inside
+// std::u16string's operator+ below, which cannot happen (a known false
+// positive of its -Wrestrict, GCC bug 105329).
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ == 12
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
 TEST(WeakForms, CyrillicFollowsTheForms) {
     EXPECT_EQ(utf8(transliterateToCyrillic(
                   u"[" + widenUtf8(say(Accent::British, true, u"man and the sea")) + u"]")),
               "[мЭн эн ЗЗэ си:]");
 }
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ == 12
+#pragma GCC diagnostic pop
+#endif
 
 TEST(HomographTable, ReadsTheGeneratedFormat) {
     HomographTable table;
