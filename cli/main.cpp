@@ -380,8 +380,8 @@ void transcribe(const Options &options, const Dictionaries &dictionaries) {
             text.clear();
             decoder.decode({bytes.data(), size_t(got)}, got == 0, text);
             if (decoder.encoding() == TextEncoding::Windows1252 && !toldEncoding) {
-                printError(QStringLiteral("%1: not UTF-8; read as Windows-1252")
-                               .arg(inputName(input)));
+                printError(
+                    QStringLiteral("%1: not UTF-8; read as Windows-1252").arg(inputName(input)));
                 toldEncoding = true;
             }
             if (decoder.hadError() && !toldError) {

@@ -101,8 +101,8 @@ std::string_view TextDecoder::choose(std::string_view bytes, bool last, QString 
         const auto second = size < 2 ? 0 : static_cast<unsigned char>(probe[1]);
         if ((first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF)) {
             m_state = State::Decided;
-            m_encoding = first == 0xFF ? TextEncoding::Utf16LittleEndian
-                                       : TextEncoding::Utf16BigEndian;
+            m_encoding =
+                first == 0xFF ? TextEncoding::Utf16LittleEndian : TextEncoding::Utf16BigEndian;
             m_heldSize = 0;
             bytes.remove_prefix(2 - held);
             return bytes;
@@ -198,8 +198,7 @@ void TextDecoder::normaliseLineEnds(QString &out, qsizetype from) {
 DecodedText decodeTextFile(const QByteArray &bytes) {
     DecodedText result;
     TextDecoder decoder;
-    decoder.decode({bytes.constData(), static_cast<std::size_t>(bytes.size())}, true,
-                   result.text);
+    decoder.decode({bytes.constData(), static_cast<std::size_t>(bytes.size())}, true, result.text);
     result.encoding = decoder.encoding();
     result.looksBinary = result.text.contains(QChar(u'\0'));
     return result;

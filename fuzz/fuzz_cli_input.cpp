@@ -3,8 +3,8 @@
 // decoder agrees with a reference decoder (one U+FFFD per maximal subpart, a
 // leading byte-order mark dropped) however the bytes are chunked, reports an
 // error exactly for ill-formed input and always gives valid UTF-16; the whole
-// decoder gives the same text and encoding whole or chunked; the sentence cutter gives exactly the sentences of the whole
-// text's cut, however the text is chunked.
+// decoder gives the same text and encoding whole or chunked; the sentence cutter gives exactly the
+// sentences of the whole text's cut, however the text is chunked.
 #include "document/text_file.h"
 #include "document/utf8_decoder.h"
 #include "engine/text/sentence_cutter.h"
@@ -134,7 +134,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         at += length;
     }
     textChunked.decode({}, true, textChunkedText);
-    require(textChunkedText == textWholeText, "chunked text decoding differs", u16(textChunkedText));
+    require(textChunkedText == textWholeText, "chunked text decoding differs",
+            u16(textChunkedText));
     require(textChunked.encoding() == textWhole.encoding(), "chunked encoding differs");
 
     // The cut, on the decoded text and on the raw input read as UTF-16

@@ -176,9 +176,9 @@ void TranscribeTest::formats_data() {
         << QStringList{u"[хэˈлэу уэ:лд]"_qs, u"[хау а: йу:]"_qs, u"[ЗЗэ кЭт]"_qs, u"[ЗЗэ кЭт]"_qs};
     // Every line end ends a sentence and stays with it, as a line feed; a
     // line of spaces is a sentence without words.
-    QTest::newRow("blank lines and CRLF") << u"a\n \nb\r\nline two\n\n"_qs << false
-                                          << QStringList{"a\n", " \n", "b\n", "line two\n"}
-                                          << QStringList{"[(a)]", "[]", "[(b)]", u"[laɪn tuː]"_qs};
+    QTest::newRow("blank lines and CRLF")
+        << u"a\n \nb\r\nline two\n\n"_qs << false << QStringList{"a\n", " \n", "b\n", "line two\n"}
+        << QStringList{"[(a)]", "[]", "[(b)]", u"[laɪn tuː]"_qs};
     QTest::newRow("blank lines and CRLF, Cyrillic")
         << u"a\n \nb\r\nline two\n\n"_qs << true << QStringList{"a\n", " \n", "b\n", "line two\n"}
         << QStringList{"[(a)]", "[]", "[(b)]", u"[лаин ту:]"_qs};
@@ -254,8 +254,8 @@ void TranscribeTest::literalSkipsReading() {
 }
 
 void TranscribeTest::tsvEscapesTheSentenceField() {
-    const Run run = runProgram({"-d", m_dictionary, "-f", "tsv"},
-                               "back\\slash\tthe cat\r\nnext. \\n\n\t\n");
+    const Run run =
+        runProgram({"-d", m_dictionary, "-f", "tsv"}, "back\\slash\tthe cat\r\nnext. \\n\n\t\n");
     QCOMPARE(run.exitCode, 0);
     // A backslash and n typed by the user stay apart from a line feed, and
     // only the one TAB between the fields is left in each record; the line
@@ -505,8 +505,7 @@ void TranscribeTest::unreadableFilesFailBeforeAnyOutput_data() {
         QVERIFY(writeFile(locked, "x"));
         QFile::setPermissions(locked, {});
         QTest::addRow("input without read permission")
-            << QStringList{"-d", m_dictionary, good, locked} << locked
-            << systemError(EACCES);
+            << QStringList{"-d", m_dictionary, good, locked} << locked << systemError(EACCES);
     }
 }
 
@@ -644,9 +643,9 @@ void TranscribeTest::inputEncodings_data() {
         << u"Hello \uFFFD world.\t[həˈləʊ wɜːld]\nThe c\uFFFD(at \u00E2\u201A you.\t[ðə (c) (at) (a) juː]\n"_qs
         << QStringList{"warning: %1: invalid UTF-8 replaced by U+FFFD",
                        "%2: not UTF-8; read as Windows-1252"};
-    QTest::newRow("valid UTF-8 and a real U+FFFD") << QByteArrayList{"caf\xC3\xA9 \xEF\xBF\xBD"}
-                                                   << QByteArray() << u"café \uFFFD\t[kæˈfeɪ]\n"_qs
-                                                   << QStringList();
+    QTest::newRow("valid UTF-8 and a real U+FFFD")
+        << QByteArrayList{"caf\xC3\xA9 \xEF\xBF\xBD"} << QByteArray()
+        << u"café \uFFFD\t[kæˈfeɪ]\n"_qs << QStringList();
     QTest::newRow("UTF-16 cut in half") << QByteArrayList{QByteArray("\xFF\xFEH\0i\0\x3D", 7)}
                                         << QByteArray() << u"Hi\uFFFD\t[(Hi)]\n"_qs
                                         << QStringList{"warning: %1: invalid UTF-16LE replaced "

@@ -52,8 +52,8 @@ protected:
     }
 
     void place(Place where) {
-        const QString path = where == Place::Current ? QDir(work.path()).filePath(testFile)
-                                                     : expectedPath(where);
+        const QString path =
+            where == Place::Current ? QDir(work.path()).filePath(testFile) : expectedPath(where);
         ASSERT_TRUE(orvanta::test_support::writeFile(path, "1\ta\tq\n"));
         placed << path;
     }

@@ -79,8 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
              QString::fromUtf8("“Hi” – €5"), Encoding::Windows1252},
         Case{"Windows1252UndefinedByteKept", "a\x81", QString("a") + QChar(0x81),
              Encoding::Windows1252},
-        Case{"Windows1252FromTheFirstByte", "\xFF"
-                                            "x",
+        Case{"Windows1252FromTheFirstByte",
+             "\xFF"
+             "x",
              QString::fromUtf8("ÿx"), Encoding::Windows1252},
         // A byte order mark only counts at the start.
         Case{"Windows1252MarkLaterIsText", "a\xFF\xFE", QString::fromUtf8("aÿþ"),
@@ -92,7 +93,10 @@ INSTANTIATE_TEST_SUITE_P(
              Encoding::Utf8},
         Case{"Utf8ByteOrderMarkThenABrokenByte", "\xEF\xBB\xBF\x93Hi",
              QString::fromUtf8("\uFFFDHi"), Encoding::Utf8},
-        Case{"Utf16LoneSurrogate", QByteArray("\xFF\xFE\x3D\xD8" "a\0", 6),
+        Case{"Utf16LoneSurrogate",
+             QByteArray("\xFF\xFE\x3D\xD8"
+                        "a\0",
+                        6),
              QString::fromUtf8("\uFFFDa"), Encoding::Utf16LittleEndian},
         Case{"Utf16HalfACodeUnitAtTheEnd", QByteArray("\xFE\xFF\0a\0", 5),
              QString::fromUtf8("a\uFFFD"), Encoding::Utf16BigEndian},
