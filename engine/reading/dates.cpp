@@ -1,0 +1,285 @@
+// Dates: month names, written dates in either order, ISO dates.
+
+#include "engine/reading/numeric.h"
+#include "engine/reading/reading_numbers.h"
+
+#include "engine/text/text.h"
+
+#include <array>
+
+namespace orvanta::numbers {
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Tables of things read after or around numbers.
+
+struct Month {
+    View name, abbreviation;
+};
+constexpr std::array<Month, 12> months = {{{u"january", u"jan"},
+                                           {u"february", u"feb"},
+                                           {u"march", u"mar"},
+                                           {u"april", u"apr"},
+                                           {u"may", u""},
+                                           {u"june", u"jun"},
+                                           {u"july", u"jul"},
+                                           {u"august", u"aug"},
+                                           {u"september", u"sep"},
+                                           {u"october", u"oct"},
+                                           {u"november", u"nov"},
+                                           {u"december", u"dec"}}};
+
+// A month name at i, capitalised as a name is ("June", "JUNE", "Sept."):
+// returns its number (1-12) and sets `end` past it and its full stop.
+int monthAt(View text, std::size_t i, std::size_t &end) {
+    if (i >= text.size() || !(text[i] >= u'A' && text[i] <= u'Z'))
+        return 0;
+    std::size_t j = i;
+    while (j < text.size() && isLetter(text[j]))
+        ++j;
+    const int month = monthNumber(text.substr(i, j - i));
+    if (month == 0)
+        return 0;
+    end = j;
+    // Only an abbreviation owns the full stop after it.
+    if (j - i < months[static_cast<std::size_t>(month - 1)].name.size() && j < text.size() &&
+        text[j] == u'.')
+        ++end;
+    return month;
+}
+
+// ", 1908" or " 1908" after a date: read it as a year if it is one.
+std::size_t sayYearAfter(Scan &s, std::size_t end) {
+    std::size_t i = skipSpaces(s.text, end);
+    const bool comma = i < s.text.size() && s.text[i] == u',';
+    if (comma)
+        i = skipSpaces(s.text, i + 1);
+    if (i == end || i >= s.text.size() || !isDigit(s.text[i]))
+        return end;
+    const std::size_t e = digitsEnd(s.text, i);
+    if (e < s.text.size() && (isAlnum(s.text[e]) || (s.text[e] == u',' && e + 1 < s.text.size() &&
+                                                     isDigit(s.text[e + 1]))))
+        return end;
+    // Three-digit years only after a comma and where nothing follows
+    // that they could count: "March 3, 476." but not "March 3, 500 men".
+    const std::size_t after = skipSpaces(s.text, e);
+    const bool early = e - i == 3 && comma && s.text[i] != u'0' &&
+                       (after >= s.text.size() || !isAlnum(s.text[after]));
+    if (e - i != 4 && !early)
+        return end;
+    s.speech.year(s.number(i, e), s.british);
+    return e;
+}
+
+// A day of the month at i, with its ordinal suffix if any: sets `day`
+// and returns the end, or npos.
+std::size_t dayAt(const Scan &s, std::size_t i, unsigned &day) {
+    const std::size_t e = digitsEnd(s.text, i);
+    if (e == i || e - i > 2)
+        return npos;
+    day = s.number(i, e);
+    if (day < 1 || day > 31)
+        return npos;
+    const std::size_t suffix = ordinalSuffixEnd(s, e);
+    return suffix == npos ? e : suffix;
+}
+
+void sayDayMonth(Scan &s, unsigned day, unsigned month, bool dayFirst) {
+    const View name = months[month - 1].name;
+    if (dayFirst) {
+        s.speech.say(u"the");
+        s.speech.cardinal(day, s.british);
+        s.speech.ordinalizeLast();
+        s.speech.say(u"of");
+        s.speech.say(name);
+    } else {
+        s.speech.say(name);
+        s.speech.cardinal(day, s.british);
+        s.speech.ordinalizeLast();
+    }
+}
+
+void sayDate(Scan &s, unsigned day, unsigned month, unsigned year, bool dayFirst) {
+    sayDayMonth(s, day, month, dayFirst);
+    s.speech.year(year, s.british);
+}
+
+} // namespace
+
+// "2008-09-30".
+std::size_t readIsoDate(Scan &s, std::size_t pos) {
+    if (digitsEnd(s.text, pos) != pos + 4 || pos + 10 > s.text.size() || s.text[pos + 4] != u'-' ||
+        s.text[pos + 7] != u'-' || digitsEnd(s.text, pos + 5) != pos + 7 ||
+        digitsEnd(s.text, pos + 8) != pos + 10)
+        return npos;
+    const unsigned year = s.number(pos, pos + 4);
+    const unsigned month = s.number(pos + 5, pos + 7), day = s.number(pos + 8, pos + 10);
+    if (month < 1 || month > 12 || day < 1 || day > 31)
+        return npos;
+    // Read the way people read these in running text, whatever the variant:
+    // neither order is written, and "the 30th of September" is understood
+    // by every reader.
+    sayDate(s, day, month, year, true);
+    return pos + 10;
+}
+
+// "3/4/2024", "30.09.2008", "12/25/99": day first in British English,
+// month first in American, unless only the other order is a date.
+std::size_t readNumericDate(Scan &s, std::size_t pos) {
+    const std::size_t e1 = digitsEnd(s.text, pos);
+    if (e1 - pos > 2 || e1 >= s.text.size())
+        return npos;
+    const char16_t sep = s.text[e1];
+    if (sep != u'/' && sep != u'.' && sep != u'-')
+        return npos;
+    const std::size_t e2 = digitsEnd(s.text, e1 + 1);
+    if (e2 - (e1 + 1) < 1 || e2 - (e1 + 1) > 2 || e2 >= s.text.size() || s.text[e2] != sep)
+        return npos;
+    const std::size_t e3 = digitsEnd(s.text, e2 + 1);
+    const std::size_t yearDigits = e3 - (e2 + 1);
+    if (yearDigits != 4 && !(yearDigits == 2 && sep == u'/'))
+        return npos;
+    if (e3 < s.text.size() && (isAlnum(s.text[e3]) || s.text[e3] == sep))
+        return npos;
+    const unsigned a = s.number(pos, e1), b = s.number(e1 + 1, e2);
+    const unsigned year = s.number(e2 + 1, e3);
+    unsigned day = s.british ? a : b, month = s.british ? b : a;
+    if (month > 12 && day <= 12)
+        std::swap(day, month);
+    if (month < 1 || month > 12 || day < 1 || day > 31)
+        return npos;
+    if (yearDigits == 2) {
+        sayDayMonth(s, day, month, s.british);
+        s.speech.yearPair(year);
+    } else {
+        sayDate(s, day, month, year, s.british);
+    }
+    return e3;
+}
+
+// "20 June 1908", "20th June", "1st of May, 1900".
+std::size_t readDayFirstDate(Scan &s, std::size_t pos) {
+    unsigned day = 0, lastDay = 0;
+    std::size_t i = dayAt(s, pos, day);
+    if (i == npos)
+        return npos;
+    // "5-7 June": the range's second day.
+    if (i + 1 < s.text.size() && isRangeDash(s.text[i]) && isDigit(s.text[i + 1])) {
+        i = dayAt(s, i + 1, lastDay);
+        if (i == npos || lastDay <= day)
+            return npos;
+    }
+    if (i >= s.text.size() || !isInlineSpace(s.text[i]))
+        return npos;
+    i = skipSpaces(s.text, i);
+    bool of = false;
+    if (startsWithAt(s.text, i, u"of ")) {
+        of = true;
+        i = skipSpaces(s.text, i + 2);
+    }
+    std::size_t monthEnd = 0;
+    const int month = monthAt(s.text, i, monthEnd);
+    if (!month)
+        return npos;
+    if (!of && !isAnyOfFolded(wordBefore(s.text, pos), {u"the"}))
+        s.speech.say(u"the");
+    s.speech.cardinal(day, s.british);
+    s.speech.ordinalizeLast();
+    if (lastDay) {
+        s.speech.say(u"to");
+        s.speech.say(u"the");
+        s.speech.cardinal(lastDay, s.british);
+        s.speech.ordinalizeLast();
+    }
+    s.speech.say(u"of");
+    s.speech.say(months[static_cast<std::size_t>(month - 1)].name);
+    return sayYearAfter(s, monthEnd);
+}
+
+// "June 20th, 1908", "June 20, 1908", "June 2015", "Sept. 14th".
+std::size_t readMonthFirstDate(Scan &s, std::size_t pos) {
+    if (pos > 0 && isAlnum(s.text[pos - 1]))
+        return npos;
+    std::size_t monthEnd = 0;
+    const int month = monthAt(s.text, pos, monthEnd);
+    if (!month || monthEnd >= s.text.size() || !isInlineSpace(s.text[monthEnd]))
+        return npos;
+    const std::size_t i = skipSpaces(s.text, monthEnd);
+    const std::size_t e = digitsEnd(s.text, i);
+    if (e == i)
+        return npos;
+    const View name = months[static_cast<std::size_t>(month - 1)].name;
+    if (e - i == 4) {
+        if (e < s.text.size() && isAlnum(s.text[e]))
+            return npos;
+        s.speech.say(name);
+        s.speech.year(s.number(i, e), s.british);
+        return e;
+    }
+    if (e - i > 2)
+        return npos;
+    const unsigned day = s.number(i, e);
+    std::size_t end = ordinalSuffixEnd(s, e);
+    if (end == npos)
+        end = e;
+    if (day < 1 || day > 31 ||
+        (end < s.text.size() &&
+         (isAlnum(s.text[end]) || s.text[end] == u':' || s.text[end] == u'/')))
+        return npos;
+    if (end < s.text.size() && s.text[end] == u'.' && end + 1 < s.text.size() &&
+        isDigit(s.text[end + 1]))
+        return npos;
+    // "June 5-7": the range's second day.
+    unsigned lastDay = 0;
+    if (end + 1 < s.text.size() && isRangeDash(s.text[end]) && isDigit(s.text[end + 1])) {
+        const std::size_t e2 = dayAt(s, end + 1, lastDay);
+        if (e2 != npos && lastDay > day && boundaryAt(s.text, e2))
+            end = e2;
+        else
+            lastDay = 0;
+    }
+    s.speech.say(name);
+    s.speech.cardinal(day, s.british);
+    s.speech.ordinalizeLast();
+    if (lastDay) {
+        s.speech.say(u"to");
+        s.speech.cardinal(lastDay, s.british);
+        s.speech.ordinalizeLast();
+    }
+    return sayYearAfter(s, end);
+}
+
+// The end of "st", "nd", "rd" or "th" after the digits at e, or npos.
+std::size_t ordinalSuffixEnd(const Scan &s, std::size_t e) {
+    if (e + 2 > s.text.size())
+        return npos;
+    const char16_t a = lowerAscii(s.text[e]), b = lowerAscii(s.text[e + 1]);
+    const bool suffix = (a == u's' && b == u't') || (a == u'n' && b == u'd') ||
+                        (a == u'r' && b == u'd') || (a == u't' && b == u'h');
+    if (!suffix || !boundaryAt(s.text, e + 2))
+        return npos;
+    return e + 2;
+}
+
+} // namespace orvanta::numbers
+
+namespace orvanta {
+
+int monthNumber(std::u16string_view word) {
+    // Every capitalised word of a text is asked: most are turned away by
+    // their length or their initial.
+    if (word.size() < 3 || word.size() > 9 ||
+        std::u16string_view(u"JjFfMmAaSsOoNnDd").find(word[0]) == std::u16string_view::npos)
+        return 0;
+    for (std::size_t m = 0; m < numbers::months.size(); ++m) {
+        if (equalsFolded(word, numbers::months[m].name) ||
+            (!numbers::months[m].abbreviation.empty() &&
+             equalsFolded(word, numbers::months[m].abbreviation)) ||
+            (m == 8 && equalsFolded(word, u"sept")))
+            return static_cast<int>(m) + 1;
+    }
+    return 0;
+}
+
+} // namespace orvanta

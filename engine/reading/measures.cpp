@@ -1,0 +1,130 @@
+// Units and per cent after a number.
+
+#include "engine/reading/numeric.h"
+#include "engine/reading/unit_table.h"
+
+#include <array>
+
+namespace orvanta::numbers {
+
+// The unit written at i (after at most one space unless attached only),
+// its end returned through `end`.
+const Unit *unitAt(View text, std::size_t i, std::size_t &end) {
+    const std::size_t spaced = i < text.size() && isInlineSpace(text[i]) ? i + 1 : i;
+    // Most numbers are followed by a word no unit starts like ("years").
+    static constexpr std::array<bool, 128> unitStarts = [] {
+        std::array<bool, 128> table{};
+        for (const Unit &u : units) {
+            if (u.abbreviation[0] < 128)
+                table[u.abbreviation[0]] = true;
+        }
+        return table;
+    }();
+    const auto mayStartUnit = [&](std::size_t at) {
+        return at < text.size() && (text[at] >= 128 || unitStarts[text[at]]);
+    };
+    if (!mayStartUnit(i) && !mayStartUnit(spaced))
+        return nullptr;
+    const Unit *best = nullptr;
+    std::size_t bestEnd = 0;
+    for (const Unit &u : units) {
+        const std::size_t at = u.attachedOnly ? i : spaced;
+        if (at >= text.size() || text[at] != u.abbreviation[0] ||
+            !startsWithAt(text, at, u.abbreviation))
+            continue;
+        const std::size_t e = at + u.abbreviation.size();
+        // "5 m" but not "5 men"; "km2" is whole, so a digit may not follow.
+        if (!boundaryAt(text, e))
+            continue;
+        // "12 W. Main": a capital with a full stop is an initial.
+        if (u.abbreviation.size() == 1 && u.abbreviation[0] >= u'A' && u.abbreviation[0] <= u'Z' &&
+            e < text.size() && text[e] == u'.')
+            continue;
+        if (!best || e > bestEnd) {
+            best = &u;
+            bestEnd = e;
+        }
+    }
+    end = bestEnd;
+    return best;
+}
+
+namespace {
+
+void sayUnit(Scan &s, const Unit &u, bool plural) {
+    View words = plural ? u.plural : u.singular;
+    if (!s.british && !u.americanSingular.empty())
+        words = plural ? u.americanPlural : u.americanSingular;
+    sayWords(s, words);
+}
+
+} // namespace
+
+// What follows an amount: per cent, a unit. Returns the end of all read.
+std::size_t sayUnitAfter(Scan &s, std::size_t end, bool plural, bool hyphenated) {
+    std::size_t at = end;
+    if (hyphenated && at + 1 < s.text.size() && s.text[at] == u'-' && isLetter(s.text[at + 1])) {
+        // "a 5-mile walk": the unit is an adjective and stays singular.
+        std::size_t unitEnd = 0;
+        const Unit *u = unitAt(s.text, at + 1, unitEnd);
+        if (u && !isInlineSpace(s.text[at + 1])) {
+            sayUnit(s, *u, false);
+            return unitEnd;
+        }
+        return end;
+    }
+    const std::size_t spaced = skipSpaces(s.text, at);
+    if (spaced < s.text.size() && (s.text[spaced] == u'%' || s.text[spaced] == u'\uFF05') &&
+        spaced <= at + 1) {
+        s.speech.say(u"percent");
+        return spaced + 1;
+    }
+    if (spaced < s.text.size() && s.text[spaced] == u'\u2030' && spaced <= at + 1) {
+        s.speech.say(u"per");
+        s.speech.say(u"mille");
+        return spaced + 1;
+    }
+    std::size_t unitEnd = 0;
+    if (const Unit *u = unitAt(s.text, at, unitEnd)) {
+        sayUnit(s, *u, plural);
+        at = unitEnd;
+        // "6 ft 2 in", "14 st 7 lb": the smaller unit after the larger,
+        // where "in" can only be inches.
+        const bool feet = u->singular == u"foot", stone = u->singular == u"stone";
+        const std::size_t n = skipSpaces(s.text, at);
+        const std::size_t ne = digitsEnd(s.text, n);
+        if ((feet || stone) && n > at && ne > n && ne - n <= 2) {
+            const std::size_t se = skipSpaces(s.text, ne);
+            const View small = feet ? View(u"in") : View(u"lb");
+            if (startsWithAt(s.text, se, small) && boundaryAt(s.text, se + small.size())) {
+                const unsigned count = s.number(n, ne);
+                s.speech.cardinal(count, s.british);
+                s.speech.say(feet ? (count == 1 ? u"inch" : u"inches")
+                                  : (count == 1 ? u"pound" : u"pounds"));
+                return se + small.size();
+            }
+        }
+    }
+    // "150/km2", "5 kg/m3": per one of the unit.
+    if (at + 1 < s.text.size() && s.text[at] == u'/' && !isInlineSpace(s.text[at + 1])) {
+        if (const Unit *u = unitAt(s.text, at + 1, unitEnd)) {
+            s.speech.say(u"per");
+            sayUnit(s, *u, false);
+            return unitEnd;
+        }
+    }
+    return at;
+}
+
+// Multi-word names ("degrees celsius") go out word by word.
+void sayWords(Scan &s, View words) {
+    for (std::size_t b = 0; b < words.size();) {
+        std::size_t e = words.find(u' ', b);
+        if (e == npos)
+            e = words.size();
+        s.speech.say(words.substr(b, e - b));
+        b = e + 1;
+    }
+}
+
+} // namespace orvanta::numbers
