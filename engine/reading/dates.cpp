@@ -11,9 +11,6 @@ namespace orvanta::numbers {
 
 namespace {
 
-// ---------------------------------------------------------------------------
-// Tables of things read after or around numbers.
-
 struct Month {
     View name, abbreviation;
 };
