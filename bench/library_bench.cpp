@@ -92,7 +92,7 @@ void BM_ReadAndTranscribeSentence(benchmark::State &state) {
                                weakForms});
     for (auto _ : state) {
         for (const std::u16string &sentence : sentences)
-            benchmark::DoNotOptimize(engine.transcribeReadSentence(sentence, british));
+            benchmark::DoNotOptimize(engine.transcribeReadSentence(sentence));
     }
     state.counters["words/s"] =
         benchmark::Counter(wordCount, benchmark::Counter::kIsIterationInvariantRate);

@@ -261,9 +261,8 @@ public:
     }
 
     void sentence(const std::u16string &sentence) {
-        std::u16string rendering =
-            m_options.literal ? m_engine.transcribeSentence(sentence)
-                              : m_engine.transcribeReadSentence(sentence, m_options.british);
+        std::u16string rendering = m_options.literal ? m_engine.transcribeSentence(sentence)
+                                                     : m_engine.transcribeReadSentence(sentence);
         if (m_options.cyrillic)
             rendering = transliterateToCyrillic(std::move(rendering));
         const QString renderingText = toQString(rendering);

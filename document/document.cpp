@@ -82,8 +82,7 @@ QString renderSentence(const TranscriptionEngine &engine, const QString &sentenc
 
 QString renderReadSentence(const TranscriptionEngine &engine, const QString &sentence,
                            bool cyrillic) {
-    std::u16string rendering = engine.transcribeReadSentence(
-        viewOf(sentence), engine.options().variant == Variant::British);
+    std::u16string rendering = engine.transcribeReadSentence(viewOf(sentence));
     if (cyrillic)
         rendering = transliterateToCyrillic(std::move(rendering));
     return toQString(rendering);
@@ -121,9 +120,8 @@ QString buildDocument(const TranscriptionEngine &engine, const QString &text, bo
 
 QString buildReadDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic,
                           bool joinLines) {
-    const bool british = engine.options().variant == Variant::British;
-    return buildWith(text, cyrillic, joinLines, [&engine, british](const std::u16string &sentence) {
-        return engine.transcribeReadSentence(sentence, british);
+    return buildWith(text, cyrillic, joinLines, [&engine](const std::u16string &sentence) {
+        return engine.transcribeReadSentence(sentence);
     });
 }
 

@@ -40,9 +40,10 @@ public:
 
     // One sentence -> "[" + IPA + "]".
     std::u16string transcribeSentence(std::u16string sentence) const;
-    // The same after the reading stage (reading.h) has turned what is
+    // The same after the reading stage (reading/reading.h), in the variant of
+    // the options, has turned what is
     // written into what is said; a sentence without words gives "[]".
-    std::u16string transcribeReadSentence(std::u16string_view sentence, bool british) const;
+    std::u16string transcribeReadSentence(std::u16string_view sentence) const;
 
     // One word -> phonetic code, or "(" + word + ")".
     std::u16string transcribeWord(std::u16string word) const;

@@ -141,10 +141,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     require(!anyLetter || !output.empty(), "letters read as nothing", input);
 
-    const bool british = variant == orvanta::Variant::British;
     const bool weakForms = size > 0 && (data[0] & 0x40) != 0;
     const orvanta::TranscriptionEngine engine(dictionary(), {variant, weakForms});
-    const std::u16string transcription = engine.transcribeReadSentence(input, british);
+    const std::u16string transcription = engine.transcribeReadSentence(input);
     require(transcription.size() >= 2 && transcription.front() == u'[' &&
                 transcription.back() == u']',
             "not bracketed", transcription);
@@ -155,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // The engine notes the pauses and drops their marks here; the words
         // must be the very ones read without them.
         const std::u16string plain = orvanta::TranscriptionEngine(dictionary(), {variant, false})
-                                         .transcribeReadSentence(input, british);
+                                         .transcribeReadSentence(input);
         require(std::count(transcription.begin(), transcription.end(), u' ') ==
                     std::count(plain.begin(), plain.end(), u' '),
                 "weak forms change the words", input);

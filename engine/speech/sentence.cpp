@@ -110,10 +110,9 @@ std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) 
     return transcribeNormalized(normalizeMarkingPauses(std::move(sentence), &pauses), pauses);
 }
 
-std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view sentence,
-                                                           bool british) const {
+std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view sentence) const {
     ReadingContext context;
-    context.variant = british ? Variant::British : Variant::American;
+    context.variant = options_.variant;
     context.knownWord.context = this;
     context.knownWord.test = [](const void *engine, std::u16string_view word) {
         std::u16string unused;
