@@ -76,6 +76,15 @@ def build_american(cmu, word_list, english_words, log):
             joined = w.replace('-', '')
             if joined not in lexicon:
                 lexicon[joined] = american_phones(joined, cmu[w])
+    for w in sorted(lexicon):
+        if w in cmu:
+            raw = american.from_cmu(american.choose(cmu[w]))
+            rest = w[1:]
+            stem = next((rest[:-len(e)] for e in ('ing', 'ers', 'er', 'ed', 's') if rest.endswith(e)
+                         and rest[:-len(e)] in lexicon), rest)
+            lettered = american.letter_e_compound(w, raw, lexicon.get(rest), lexicon.get(stem))
+            if lettered:
+                lexicon[w] = lettered
     engine = Espeak(ESPEAK_AMERICAN_VOICE)
     log(f'espeak-ng {engine.version}, voice {ESPEAK_AMERICAN_VOICE}, for words CMU lacks')
     for w in sorted(word_list - set(lexicon)):
@@ -85,7 +94,10 @@ def build_american(cmu, word_list, english_words, log):
                 break
         else:
             try:
-                lexicon[w] = american.from_espeak(engine.phonemes(w))
+                phones = american.from_espeak(engine.phonemes(w))
+                for rule in american.ESPEAK_CORRECTIONS:
+                    phones = rule(w, phones)
+                lexicon[w] = phones
             except american.UnknownPhoneme as e:
                 log(f'  skipped {w}: unknown espeak phoneme {e}')
     return finish(lexicon, english_words, 'american')

@@ -59,7 +59,12 @@ def choose(variants):
     a one-syllable word and a strong one exists."""
     pick = next((v for v in variants if not is_weak(v)), variants[0])
     same = [v for v in variants if _stress_pattern(v) == _stress_pattern(pick)]
-    return min(same, key=_full_unstressed)
+    pick = min(same, key=_full_unstressed)
+    # a variant with D where another has T is the flapped t of fast speech (thirty
+    # TH ER1 D IY2 before TH ER1 T IY2): the phonemic form keeps the t
+    unflapped = [v for v in variants if len(v) == len(pick) and v != pick and all(
+        a == b or (a, b) == ('D', 'T') for a, b in zip(pick, v))]
+    return unflapped[0] if unflapped else pick
 
 
 def _stress_pattern(arpabet):
@@ -210,7 +215,78 @@ def final_schwa(word, phones):
     return phones
 
 
-CORRECTIONS = [spelled_kit, weak_prefix, gliding_u, thought_spelling, final_schwa]
+def final_happy(word, phones):
+    """A final -y, -ie, -ey, -i (also before -s, -'s, -ies, -ied) is the unstressed happY
+    vowel: CMU's secondary stress on it (ˈkʌmpəˌniː, ˈprɑːbəˌbliː) is no stress a learner
+    hears in company or probably, and espeak-ng's short ɪ in -ies, -y's (ˈbɛlɪz) is the
+    same vowel."""
+    if not re.search(r"..(y|ie|ey|i)('?s|s'|'|es)?$|..(ie|ye)d$", word):
+        return phones
+    idx = _vowels(phones)
+    if len(idx) < 2:
+        return phones
+    last = idx[-1]
+    p, s = phones[last]
+    after = [q for q, _ in phones[last + 1:]]
+    short = p == 'I' and s == 0 and re.search(r"[^aeiou](y|ie|ey)('?s|s'|'|es)?$|[^aeiou](ie|ye)d$", word)
+    if (p == 'J' and s != 1 or short) and after in ([], ['z'], ['s'], ['d']):
+        out = list(phones)
+        out[last] = ('i', 0)
+        return out
+    return phones
+
+
+# suffixes that are never stressed, and the weak vowel each has in this dictionary
+WEAK_SUFFIX = re.compile(r"(ness|less|ful|some)(es|'s|s|')?$")
+WEAK_VOWEL = {'ness': 'I', 'less': 'I', 'ful': 'u', 'some': 'q'}
+KIT_SUFFIX = re.compile(r"(ist|ive|ish|ic|id|is|in|[^h]ing)(s|'s|s'|es|')?$")
+
+
+def weak_suffix(word, phones):
+    """-ness, -less, -ful, -some and, after the main stress, -ist, -ive, -ish, -ic, -ing are
+    unstressed (ˈæŋɡrinɪs, ˈhændfʊl, ˈæktɪvɪst, ˈæblətɪv); CMU gives them a secondary
+    stress, and -ness, -less, -ful with it their full vowels."""
+    idx = _vowels(phones)
+    if len(idx) < 2 or not any(phones[i][1] == 1 for i in idx[:-1]):
+        return phones
+    last = idx[-1]
+    p, s = phones[last]
+    if s != 2:
+        return phones
+    out = list(phones)
+    weak = WEAK_SUFFIX.search(word)
+    if weak:
+        out[last] = (WEAK_VOWEL[weak.group(1)], 0)
+    elif KIT_SUFFIX.search(word) and p == 'I':
+        out[last] = ('I', 0)
+    return out
+
+
+def letter_e_compound(word, phones, rest, stem=None):
+    """e- before a word of one syllable is the letter's name, stressed: email ˈiːmeɪl
+    (CMU's IY0 M EY1 L reads it as the prefix of «emit»); rest is the pronunciation of
+    the word without its e, if it is one, and stem that word without an ending (mailing:
+    mail). Returns None where the rule does not apply; phones are CMU's, uncorrected, since
+    the corrections make the prefix ɪ."""
+    if not word.startswith('e') or rest is None or len(_vowels(stem or rest)) != 1:
+        return None
+    if phones[:1] not in ([('J', 0)], [('i', 0)]) or \
+            [p for p, _ in phones[1:]] != [p for p, _ in rest]:
+        return None
+    return [('J', 1)] + [(p, 0 if s is not None else None) for p, s in phones[1:]]
+
+
+def ordinal_ieth(word, phones):
+    """The ordinal ending -ieth is iəθ (ˈtwentiəθ); CMU gives some of them iɪθ."""
+    if word.endswith('ieth') and len(phones) > 3 and phones[-3:] == [('i', 0), ('I', 0), ('T', None)]:
+        return phones[:-2] + [('q', 0), ('T', None)]
+    return phones
+
+
+CORRECTIONS = [spelled_kit, weak_prefix, gliding_u, thought_spelling, final_schwa,
+               final_happy, weak_suffix, ordinal_ieth]
+# the corrections that hold for espeak-ng's en-us readings of the words CMU lacks as well
+ESPEAK_CORRECTIONS = [final_happy, weak_suffix]
 
 
 # ---------------------------------------------------------------------------------------
@@ -234,6 +310,9 @@ ESPEAK_US_R = {
 }
 ESPEAK_US_SPLIT = {'i@': ['i', 'q'], '@L': ['q', 'l'], '@-': []}
 ESPEAK_IGNORED = {';', '_', '_!', '_:', '%', '=', ''}
+# A stressed vowel is never schwa: the voice's stressed central vowels are STRUT, NURSE
+# and TRAP (adversity ədˈvɜːrsəti, not -ˈvər-)
+STRESSED_CENTRAL = {'@': 'A', '@2': 'A', '3': 'E:', 'a#': 'x'}
 
 
 class UnknownPhoneme(Exception):
@@ -249,6 +328,11 @@ def from_espeak(tokens):
             stress = {"'": 1, ',': 2}.get(tok[0], stress)
             tok = tok[1:]
         if tok in ESPEAK_IGNORED:
+            continue
+        if stress and tok in STRESSED_CENTRAL:
+            phones.append((STRESSED_CENTRAL[tok], stress))
+            if tok == '3' and not (k + 1 < len(tokens) and tokens[k + 1].lstrip("',%=") in ('r', 'r-')):
+                phones.append(('r', None))
             continue
         if tok in ESPEAK_US_R:
             parts = ESPEAK_US_R[tok]

@@ -19,6 +19,9 @@ ESPEAK_RP = {
 # a syllabic l is written with its schwa, as learner dictionaries that show it do
 SYLLABIC = {'@L': [('q', 0), ('l', None)], '@-': [('q', 0)]}
 IGNORED = {';', '_', '_!', '_:', '%', '=', ''}
+# A stressed vowel is never schwa: the voice's stressed central vowels are STRUT, NURSE
+# and TRAP (adversity ədˈvɜːsəti)
+STRESSED_CENTRAL = {'@': 'A', '@2': 'A', '3': 'E:', 'a#': 'x'}
 
 
 class UnknownPhoneme(Exception):
@@ -54,7 +57,7 @@ def from_espeak(tokens, word=''):
             continue
         if tok not in ESPEAK_RP:
             raise UnknownPhoneme(tok)
-        code = ESPEAK_RP[tok]
+        code = STRESSED_CENTRAL[tok] if stress and tok in STRESSED_CENTRAL else ESPEAK_RP[tok]
         phones.append((code, stress) if is_vowel(code) else (code, None))
     return phones
 

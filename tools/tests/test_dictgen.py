@@ -105,6 +105,21 @@ class AmericanMapping(unittest.TestCase):
             ('bernard', 'B ER0 N AA1 R D', "bqr'nRrd"),  # ber- before a consonant: ER
             ('bereft', 'B ER0 EH1 F T', "bI'reft"),
             ('polka', 'P OW1 L K AA0', "'poulkq"),
+            # a final happY is unstressed i, whatever stress CMU gives it
+            ('company', 'K AH1 M P AH0 N IY2', "'kAmpqni"),
+            ('probably', 'P R AA1 B AH0 B L IY2', "'prRbqbli"),
+            ('nobody', 'N OW1 B AA2 D IY2', "'nou\"bRdi"),
+            ('libraries', 'L AY1 B R EH0 R IY2 Z', "'laIbreriz"),
+            ('pitied', 'P IH1 T IY2 D', "'pItid"),
+            ('capri', 'K AH0 P R IY1', "kq'prJ"),             # stressed: long
+            ('pedigree', 'P EH1 D AH0 G R IY2', "'pedI\"grJ"),   # -ee: long
+            # suffixes that take no stress
+            ('angriness', 'AE1 NG G R IY0 N EH2 S', "'xNgrinIs"),
+            ('handful', 'HH AE1 N D F UH2 L', "'hxndful"),
+            ('activist', 'AE1 K T IH0 V IH2 S T', "'xktIvIst"),
+            ('armpit', 'AA1 R M P IH2 T', "'Rrm\"pIt"),        # a compound keeps it
+            ('unless', 'AH0 N L EH1 S', "qn'les"),
+            ('ninetieth', 'N AY1 N T IY0 IH0 TH', "'naIntiqT"),
         ]
         for word, arpabet, code in cases:
             with self.subTest(word=word):
@@ -121,10 +136,27 @@ class AmericanMapping(unittest.TestCase):
         self.assertEqual(american.choose(accept), accept[1])
         piano = [['P', 'IY0', 'AE1', 'N', 'OW0'], ['P', 'IY0', 'AE1', 'N', 'AH0']]
         self.assertEqual(american.choose(piano), piano[0])
+        # the flap of fast speech is not the phoneme: thirty has its t
+        thirty = [['TH', 'ER1', 'D', 'IY2'], ['TH', 'ER1', 'T', 'IY2']]
+        self.assertEqual(american.choose(thirty), thirty[1])
+
+    def test_letter_e_before_a_word_is_stressed(self):
+        mail = american.from_cmu('M EY1 L'.split())
+        cases = [('email', 'IY0 M EY1 L', mail, mail, "'JmeIl"),
+                 ('emailed', 'IY0 M EY1 L D', american.from_cmu('M EY1 L D'.split()), mail, "'JmeIld"),
+                 ('ebola', 'IY0 B OW1 L AH0', american.from_cmu('B OW1 L AH0'.split()), None, None),
+                 ('emit', 'IH0 M IH1 T', american.from_cmu('M IH1 T'.split()), None, None)]
+        for word, arpabet, rest, stem, code in cases:
+            with self.subTest(word=word):
+                got = american.letter_e_compound(word, american.from_cmu(arpabet.split()), rest, stem)
+                self.assertEqual(got and phonology.to_code(got), code)
 
     def test_espeak_r_coloured_vowels_take_one_r(self):
         cases = [(['n', "'3:", 's'], 'nE:rs'), (['h', "'3:", 'r', 'i'], "'hE:ri"),
-                 (['f', "'aI3"], "'faIqr"), (['n', "'i@3"], 'nIr')]
+                 (['f', "'aI3"], "'faIqr"), (['n', "'i@3"], 'nIr'),
+                 # a stressed vowel is no schwa
+                 (['a#', 'd', 'v', "'3", 's', 'I', 't', 'i'], "qd'vE:rsIti"),
+                 (['b', "'@", 'n'], 'bAn')]
         for tokens, code in cases:
             with self.subTest(tokens=tokens):
                 self.assertEqual(phonology.to_code(american.from_espeak(tokens)), code)
@@ -138,6 +170,8 @@ class BritishMapping(unittest.TestCase):
             (['aI', 'd', "'i@"], "aI'dIq"),
             (['k', "'V", 'm', 'f', 't', '@', 'b', '@L'], "'kAmftqbql"),
             (['n', "'eI", 'S', '@-', 'n', '@L'], "'neISqnql"),
+            (['a#', 'd', 'v', "'3", 's', 'I', 't', 'i'], "qd'vE:sIti"),    # stressed: no schwa
+            (["'a#", 'b', 'r', 'i'], "'xbri"),
         ]
         for tokens, code in cases:
             with self.subTest(tokens=tokens):
