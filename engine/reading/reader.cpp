@@ -50,11 +50,6 @@ bool Reading::knownWithApostrophe(std::u16string_view text) const {
     return context.knownWord(lower);
 }
 
-bool Reading::isLetterAt(std::size_t i) const {
-    const char16_t c = sentence[i];
-    return c < 0x80 ? isAsciiLetter(c) : isWordLetter(narrowed(c));
-}
-
 bool Reading::atChunkStart(std::size_t i) const {
     if (i == 0)
         return true;

@@ -17,6 +17,7 @@
 #include "engine/reading/reading_text.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,7 +25,7 @@
 
 namespace orvanta::reading {
 
-constexpr std::uint64_t key(std::string_view word) {
+consteval std::uint64_t key(std::string_view word) {
     std::uint64_t packed = 0;
     for (const char c : word)
         packed = packed << 8 | static_cast<unsigned char>(c);
@@ -61,6 +62,41 @@ inline char16_t narrowed(char16_t c) {
     return c >= 0xFF01 && c <= 0xFF5E ? static_cast<char16_t>(c - 0xFEE0) : c;
 }
 
+bool isWordLetter(char16_t c);
+
+// A set of packed short words (see packedKey) asked about every word read:
+// an open table at most half full, so that a question costs a multiplication
+// and a comparison or two.
+template <std::size_t slots> class KeySet {
+public:
+    template <std::size_t size>
+    constexpr explicit KeySet(const std::array<std::uint64_t, size> &keys) {
+        static_assert(std::has_single_bit(slots) && slots >= 2 * size);
+        for (const std::uint64_t k : keys) {
+            std::size_t at = slot(k);
+            while (table_[at] != 0)
+                at = (at + 1) & (slots - 1);
+            table_[at] = k;
+        }
+    }
+
+    constexpr bool contains(std::uint64_t k) const {
+        for (std::size_t at = slot(k); table_[at] != 0; at = (at + 1) & (slots - 1)) {
+            if (table_[at] == k)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    static constexpr std::size_t slot(std::uint64_t k) {
+        return static_cast<std::size_t>((k * 0x9E3779B97F4A7C15ull) >>
+                                        (64 - std::bit_width(slots) + 1));
+    }
+
+    std::array<std::uint64_t, slots> table_{};
+};
+
 struct Token {
     std::u16string_view text; // letters with inner apostrophes, hyphens, dots
     bool fullStop = false;    // a full stop follows directly
@@ -92,7 +128,10 @@ struct Reading {
     void setPrevious(bool name, bool heading, bool singleLetter);
 
     bool knownWithApostrophe(std::u16string_view text) const;
-    bool isLetterAt(std::size_t i) const;
+    bool isLetterAt(std::size_t i) const {
+        const char16_t c = sentence[i];
+        return c < 0x80 ? isAsciiLetter(c) : isWordLetter(narrowed(c));
+    }
     bool atChunkStart(std::size_t i) const;
     // The first character of the next word after `i`, past spaces, quotes
     // and opening brackets; 0 at the end.
@@ -160,7 +199,6 @@ std::size_t readAddress(Reading &r, std::size_t i, std::size_t end);
 std::size_t readSignAt(Reading &r, std::size_t i);
 
 // scripts.cpp
-bool isWordLetter(char16_t c);
 bool containsOtherScript(std::u16string_view text);
 // The names of the Greek letters, lower and upper case alike.
 std::u16string_view greekLetterName(char16_t c);

@@ -114,19 +114,15 @@ int romanValue(std::u16string_view word) {
 
 // Words after which a Roman numeral counts ("chapter IV", "World War II").
 bool isNumberedHeading(std::uint64_t packed) {
-    static constexpr std::array<std::uint64_t, 35> headings = [] {
-        std::array<std::uint64_t, 35> table{
-            key("act"),      key("appendix"), key("article"), key("book"),    key("canto"),
-            key("chap"),     key("chapter"),  key("episode"), key("figure"),  key("lesson"),
-            key("no"),       key("number"),   key("page"),    key("part"),    key("phase"),
-            key("plate"),    key("psalm"),    key("scene"),   key("section"), key("series"),
-            key("stage"),    key("volume"),   key("war"),     key("axiom"),   key("lemma"),
-            key("lecture"),  key("problem"),  key("stanza"),  key("theorem"), key("exercise"),
-            key("question"), key("letter"),   key("song"),    key("hymn"),    key("poem")};
-        std::sort(table.begin(), table.end());
-        return table;
-    }();
-    return std::binary_search(headings.begin(), headings.end(), packed);
+    static constexpr KeySet<128> headings{std::array<std::uint64_t, 35>{
+        key("act"),      key("appendix"), key("article"), key("book"),    key("canto"),
+        key("chap"),     key("chapter"),  key("episode"), key("figure"),  key("lesson"),
+        key("no"),       key("number"),   key("page"),    key("part"),    key("phase"),
+        key("plate"),    key("psalm"),    key("scene"),   key("section"), key("series"),
+        key("stage"),    key("volume"),   key("war"),     key("axiom"),   key("lemma"),
+        key("lecture"),  key("problem"),  key("stanza"),  key("theorem"), key("exercise"),
+        key("question"), key("letter"),   key("song"),    key("hymn"),    key("poem")}};
+    return headings.contains(packed);
 }
 
 void Reading::emitNumber(int value, bool ordinal) {

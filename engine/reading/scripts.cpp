@@ -187,45 +187,8 @@ std::u16string cleanedWord(const Reading &r, std::u16string_view text) {
     return result;
 }
 
-bool isSpace(char16_t c) {
-    if (c <= u' ')
-        return true;
-    if (c >= 0x80 && c < 0xA0)
-        return c != 0x91 && c != 0x92 && c != 0x93 && c != 0x94 && c != 0x96 && c != 0x97;
-    switch (c) {
-    case 0xA0:
-    case 0x1680:
-    case 0x2028:
-    case 0x2029:
-    case 0x202F:
-    case 0x205F:
-    case 0x3000:
-    case 0xFEFF:
-        return true;
-    default:
-        return c >= 0x2000 && c <= 0x200B;
-    }
-}
-
-bool isApostrophe(char16_t c) {
-    return c == u'\'' || c == 0x2019 || c == 0x2018 || c == 0x2BC || c == 0x91 || c == 0x92 ||
-           c == 0xFF07;
-}
-
 bool isLetter(char16_t c) {
     return isWordLetter(narrowed(c));
-}
-
-std::uint64_t packedKey(std::u16string_view word) {
-    if (word.empty() || word.size() > 8)
-        return 0;
-    std::uint64_t packed = 0;
-    for (const char16_t c : word) {
-        if (!isAsciiLetter(c))
-            return 0;
-        packed = packed << 8 | lowerAscii(c);
-    }
-    return packed;
 }
 
 } // namespace orvanta::reading
