@@ -14,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -61,6 +62,7 @@ bool FileActions::open(const QString &path) {
     cursor.insertText(decoded.text);
     cursor.endEditBlock();
     input->moveCursor(QTextCursor::Start);
+    input->document()->setModified(false);
 
     file = info.absoluteFilePath();
     emit currentFileChanged();
@@ -92,7 +94,7 @@ bool FileActions::saveResult(const QString &path) {
         prompts.ask(QMessageBox::Warning, message, QMessageBox::Ok, QMessageBox::Ok);
         return false;
     }
-    result.editor()->document()->setModified(false);
+    result.markSaved();
     WindowSettings::setLastFolder(QFileInfo(path).absolutePath());
     emit message(tr("Result saved to %1").arg(QDir::toNativeSeparators(path)), 5000);
     return true;
@@ -106,14 +108,71 @@ bool FileActions::saveResultAs() {
 }
 
 bool FileActions::maybeSaveResult() {
-    if (!result.editor()->document()->isModified())
+    if (result.editor()->document()->isModified()) {
+        switch (prompts.ask(
+            QMessageBox::Warning,
+            tr("The result has been edited and not saved. Save it before it is lost?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+        case QMessageBox::Save:
+            return saveResultAs();
+        case QMessageBox::Discard:
+            result.markSaved();
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (!result.hasReplacedEdits())
+        return true;
+    // Saving now would keep the run, not the edits; only Undo brings those.
+    if (prompts.ask(QMessageBox::Warning,
+                    tr("The result you edited was replaced by a later run and never saved. "
+                       "Edit > Undo in the result brings it back. Discard it?"),
+                    QMessageBox::Discard | QMessageBox::Cancel,
+                    QMessageBox::Cancel) != QMessageBox::Discard)
+        return false;
+    result.markSaved();
+    return true;
+}
+
+bool FileActions::saveInput(const QString &path) {
+    QSaveFile target(path);
+    const QByteArray bytes = input->toPlainText().toUtf8();
+    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() ||
+        !target.commit()) {
+        prompts.ask(QMessageBox::Warning,
+                    tr("Could not save the text to “%1”:\n%2")
+                        .arg(QDir::toNativeSeparators(path), target.errorString()),
+                    QMessageBox::Ok, QMessageBox::Ok);
+        return false;
+    }
+    input->document()->setModified(false);
+    const QFileInfo info(path);
+    file = info.absoluteFilePath();
+    emit currentFileChanged();
+    recent.add(file);
+    WindowSettings::setLastFolder(info.absolutePath());
+    emit message(tr("Text saved to %1").arg(QDir::toNativeSeparators(path)), 5000);
+    return true;
+}
+
+bool FileActions::saveInputAs() {
+    const QString suggested =
+        file.isEmpty() ? QDir(WindowSettings::lastFolder()).filePath(tr("text") + ".txt") : file;
+    const QString path = prompts.chooseInputFile(suggested);
+    return !path.isEmpty() && saveInput(path);
+}
+
+bool FileActions::maybeSaveInput() {
+    if (!input->document()->isModified() || input->document()->isEmpty())
         return true;
     switch (prompts.ask(QMessageBox::Warning,
-                        tr("The result has been edited and not saved. Save it before it is lost?"),
+                        tr("The text in the input pane is not saved in a file. Save it before "
+                           "it is cleared?"),
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                         QMessageBox::Save)) {
     case QMessageBox::Save:
-        return saveResultAs();
+        return saveInputAs();
     case QMessageBox::Discard:
         return true;
     default:

@@ -30,10 +30,17 @@ public:
     // Asks to save an edited, unsaved result before it is thrown away;
     // false when the user chose to keep it.
     bool maybeSaveResult();
+    // Writes the input pane's text to a file of the user's choice, as UTF-8.
+    bool saveInputAs();
+    bool saveInput(const QString &path);
+    // Asks before typed text that is in no file is cleared away; false when
+    // the user chose to keep it.
+    bool maybeSaveInput();
     void print();
     void printPreview();
 
-    // The file the input came from; empty for a text typed or pasted.
+    // The file the input came from or was saved to; empty for a text typed
+    // or pasted.
     QString currentFile() const { return file; }
     void forgetCurrentFile();
 

@@ -28,6 +28,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -80,7 +81,9 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     ui->mainToolBar->hide();
 
-    ui->plainTextEdit->setPlainText(tr("Enter your text here."));
+    // A hint, not text: a real text there would be transcribed with the
+    // user's own.
+    ui->plainTextEdit->setPlaceholderText(tr("Enter your text here."));
 
     // A label rather than a status message: hovering any menu entry replaces
     // the message with the entry's (empty) status tip, and the warning would
@@ -110,6 +113,16 @@ MainWindow::MainWindow(QWidget *parent)
     setUpEditors();
 
     WindowSettings::restore(*this, *ui, *resultView);
+    // The input is kept like a scratch pad: what was typed last time is
+    // there again.
+    const WindowSettings::KeptInput kept = WindowSettings::keptInput();
+    ui->plainTextEdit->setPlainText(kept.text);
+    ui->plainTextEdit->document()->setModified(!kept.inFile && !kept.text.isEmpty());
+    connect(ui->plainTextEdit, &QPlainTextEdit::textChanged, this, &MainWindow::updateModified);
+    connect(ui->plainTextEdit, &QPlainTextEdit::modificationChanged, this,
+            &MainWindow::updateModified);
+    connect(resultView, &ResultView::unsavedWorkChanged, this, &MainWindow::updateModified);
+    updateModified();
     updateSymbolButtons();
     updateEditActions();
     setFileTitle();
@@ -221,6 +234,7 @@ void MainWindow::changeEvent(QEvent *e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        ui->plainTextEdit->setPlaceholderText(tr("Enter your text here."));
         setFileTitle();
         updateSymbolButtons();
     }
@@ -377,6 +391,8 @@ void MainWindow::closeEvent(QCloseEvent *event) {
         return;
     }
     WindowSettings::save(*this, *ui, *resultView);
+    WindowSettings::keepInput(
+        {ui->plainTextEdit->toPlainText(), !ui->plainTextEdit->document()->isModified()});
     // The About box and any other window of ours are top-level windows of
     // their own; left open they would keep the program running without its
     // main window.
@@ -465,6 +481,11 @@ QString MainWindow::chooseResultFile(const QString &suggestedPath) {
     return FileActions::askForResultFile(this, suggestedPath);
 }
 
+QString MainWindow::chooseInputFile(const QString &suggestedPath) {
+    return QFileDialog::getSaveFileName(this, tr("Save Input As"), suggestedPath,
+                                        tr("Text files (*.txt);;All files (*)"));
+}
+
 bool MainWindow::openExternalUrl(const QUrl &url) {
     return QDesktopServices::openUrl(url);
 }
@@ -478,12 +499,14 @@ bool MainWindow::saveResult(const QString &path) {
 }
 
 void MainWindow::on_actionNew_triggered() {
-    if (!files->maybeSaveResult())
+    // Quitting keeps the input; New clears it, so it asks about both.
+    if (!files->maybeSaveResult() || !files->maybeSaveInput())
         return;
     // Undoable, like any other edit of the input.
     QTextCursor cursor(ui->plainTextEdit->document());
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
+    ui->plainTextEdit->document()->setModified(false);
     resultView->clear();
     files->forgetCurrentFile();
     showNotice(QString());
@@ -497,6 +520,10 @@ void MainWindow::on_actionOpen_triggered() {
 
 void MainWindow::on_actionSave_Result_As_triggered() {
     files->saveResultAs();
+}
+
+void MainWindow::on_actionSave_Input_As_triggered() {
+    files->saveInputAs();
 }
 
 void MainWindow::on_actionPrint_triggered() {
@@ -595,8 +622,14 @@ void MainWindow::showNotice(const QString &text) {
 }
 
 void MainWindow::setFileTitle() {
+    // "[*]" is where Qt shows the modified mark.
     if (files->currentFile().isEmpty())
-        setWindowTitle(tr("Orvanta"));
+        setWindowTitle(tr("Orvanta[*]"));
     else
-        setWindowTitle(tr("%1 — Orvanta").arg(QFileInfo(files->currentFile()).fileName()));
+        setWindowTitle(tr("%1[*] — Orvanta").arg(QFileInfo(files->currentFile()).fileName()));
+}
+
+void MainWindow::updateModified() {
+    const QTextDocument *input = ui->plainTextEdit->document();
+    setWindowModified(resultView->hasUnsavedWork() || (input->isModified() && !input->isEmpty()));
 }

@@ -48,6 +48,7 @@ protected:
                                     QMessageBox::StandardButton defaultButton) override;
     QString chooseFileToOpen(const QString &folder) override;
     QString chooseResultFile(const QString &suggestedPath) override;
+    QString chooseInputFile(const QString &suggestedPath) override;
     bool openExternalUrl(const QUrl &url) override;
 
 private slots:
@@ -70,6 +71,7 @@ private slots:
     void on_actionNew_triggered();
     void on_actionOpen_triggered();
     void on_actionSave_Result_As_triggered();
+    void on_actionSave_Input_As_triggered();
     void on_actionPrint_triggered();
     void on_actionPrint_Preview_triggered();
     void on_actionQuit_triggered();
@@ -99,6 +101,8 @@ private:
     void updateEditActions();
     void updateSymbolButtons();
     void setFileTitle();
+    // The title's mark for work that is in no file yet.
+    void updateModified();
 
     Ui::MainWindow *ui;
     AboutBox aboutBox;

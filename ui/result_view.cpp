@@ -61,6 +61,8 @@ ResultView::ResultView(Ui::MainWindow &form, QObject *parent)
     fixed.setFixedPitch(true);
     html->setFont(fixed);
     baseSize = result->font().pointSize();
+    connect(result->document(), &QTextDocument::modificationChanged, this,
+            &ResultView::unsavedWorkChanged);
 
     findBar = new QWidget(resultPage);
     findBar->setObjectName(QStringLiteral("findBar"));
@@ -105,7 +107,9 @@ void ResultView::show(const QString &document) {
     QTextDocument *target = result->document();
     settingRunResult = true;
     const auto done = qScopeGuard([this] { settingRunResult = false; });
-    if (target->isModified() && !target->isEmpty()) {
+    // Edits replaced before stay in the undo history only as long as the
+    // document is never set afresh.
+    if ((target->isModified() || replacedEdits) && !target->isEmpty()) {
         // Hand-made formatting would be lost to a second press of the
         // button; replacing it through the cursor keeps it one Undo away.
         QTextDocument fresh;
@@ -118,12 +122,14 @@ void ResultView::show(const QString &document) {
         cursor.insertFragment(QTextDocumentFragment(&fresh));
         cursor.endEditBlock();
         result->moveCursor(QTextCursor::Start);
+        replacedEdits = true;
         emit message(
             tr("The edited result was replaced; Edit > Undo in the result brings it back."), 10000);
     } else {
         result->setHtml(shown);
     }
     target->setModified(false);
+    emit unsavedWorkChanged();
     pendingRunDocument = document;
     htmlViewStale = true;
     if (tabs->currentWidget() == htmlPage)
@@ -138,6 +144,17 @@ void ResultView::clear() {
     html->clear();
     pendingRunDocument = QString();
     htmlViewStale = false;
+    markSaved();
+}
+
+bool ResultView::hasUnsavedWork() const {
+    return result->document()->isModified() || replacedEdits;
+}
+
+void ResultView::markSaved() {
+    replacedEdits = false;
+    result->document()->setModified(false);
+    emit unsavedWorkChanged();
 }
 
 std::unique_ptr<QTextDocument> ResultView::printable() const {

@@ -34,6 +34,13 @@ public:
     // one Undo away.
     void show(const QString &document);
     void clear();
+    // Whether closing or clearing would lose work: the result was edited
+    // and not saved, or an edited result was replaced by a run and is only
+    // one Undo away.
+    bool hasUnsavedWork() const;
+    bool hasReplacedEdits() const { return replacedEdits; }
+    // The user saved the result, or chose to let the unsaved work go.
+    void markSaved();
     // The result as files and paper get it: at the text's own sizes, not
     // the screen's zoom.
     std::unique_ptr<QTextDocument> printable() const;
@@ -60,6 +67,7 @@ public:
 
 signals:
     void message(const QString &text, int timeout);
+    void unsavedWorkChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -81,6 +89,7 @@ private:
     // null once shown or once the result was edited.
     QString pendingRunDocument;
     bool htmlViewStale = false;
+    bool replacedEdits = false;
     // The result editor's display size before any zoom, in points.
     int baseSize = 0;
 };

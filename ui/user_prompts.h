@@ -14,6 +14,7 @@ public:
     virtual QString chooseFileToOpen(const QString &folder) = 0;
     // Returns the chosen path with the extension of the chosen format.
     virtual QString chooseResultFile(const QString &suggestedPath) = 0;
+    virtual QString chooseInputFile(const QString &suggestedPath) = 0;
     virtual bool openExternalUrl(const QUrl &url) = 0;
 
 protected:

@@ -22,6 +22,8 @@ const QString splitter = QStringLiteral("window/splitter");
 const QString zoom = QStringLiteral("result/zoom");
 const QString lastFolder = QStringLiteral("files/lastFolder");
 const QString recentFiles = QStringLiteral("files/recent");
+const QString inputText = QStringLiteral("input/text");
+const QString inputInFile = QStringLiteral("input/inFile");
 } // namespace key
 
 void fitToScreen(QMainWindow &window) {
@@ -129,6 +131,18 @@ QString lastFolder() {
 
 void setLastFolder(const QString &folder) {
     QSettings().setValue(key::lastFolder, folder);
+}
+
+KeptInput keptInput() {
+    const QSettings settings;
+    return {settings.value(key::inputText).toString(),
+            settings.value(key::inputInFile, false).toBool()};
+}
+
+void keepInput(const KeptInput &input) {
+    QSettings settings;
+    settings.setValue(key::inputText, input.text);
+    settings.setValue(key::inputInFile, input.inFile);
 }
 
 } // namespace WindowSettings

@@ -47,4 +47,13 @@ void save(const QMainWindow &window, const Ui::MainWindow &form, const ResultVie
 QString lastFolder();
 void setLastFolder(const QString &folder);
 
+// The input pane's text, kept from one run of the program to the next as on
+// a scratch pad, and whether it was saved in a file as it stands.
+struct KeptInput {
+    QString text;
+    bool inFile = false;
+};
+KeptInput keptInput();
+void keepInput(const KeptInput &input);
+
 } // namespace WindowSettings

@@ -16,6 +16,7 @@ public:
     QString resultFile;
     QString suggestedResultFile;
     int saveDialogs = 0;
+    QString inputFile;
     bool browserStarts = true;
     QList<QUrl> openedUrls;
 
@@ -35,6 +36,7 @@ protected:
         suggestedResultFile = suggestedPath;
         return resultFile;
     }
+    QString chooseInputFile(const QString &) override { return inputFile; }
     bool openExternalUrl(const QUrl &url) override {
         openedUrls << url;
         return browserStarts;
