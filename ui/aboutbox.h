@@ -14,6 +14,12 @@ public:
     explicit AboutBox(QWidget *parent = nullptr);
     ~AboutBox() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+
     Ui::AboutBox *ui;
+    int formWidth = 0;
 };

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -110,6 +111,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     setUpSymbolButtons();
     setUpShortcuts();
+    setUpKeyboardFocus();
     setUpEditors();
 
     WindowSettings::restore(*this, *ui, *resultView);
@@ -200,8 +202,18 @@ void MainWindow::setUpShortcuts() {
     addAction(ui->actionTranscribe);
 }
 
+void MainWindow::setUpKeyboardFocus() {
+    // Tab belongs to the text in the editors; Ctrl+Tab moves on from any
+    // control, as a shortcut of the window, so that neither the editors nor
+    // the result's tabs (which would flip their pages) keep it.
+    auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, [this] { focusNextPrevChild(true); });
+    auto *previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(previous, &QShortcut::activated, this, [this] { focusNextPrevChild(false); });
+}
+
 void MainWindow::setUpEditors() {
-    // Ctrl+Tab out of the editors, Ctrl+wheel zoom, files dropped on the input.
+    // Alt+letters kept from the text, Ctrl+wheel zoom, files dropped on the input.
     for (QWidget *editor :
          {static_cast<QWidget *>(ui->plainTextEdit), static_cast<QWidget *>(ui->textEdit),
           static_cast<QWidget *>(ui->plainTextEdit_2)}) {
@@ -407,13 +419,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        // Tab belongs to the text; Ctrl+Tab is how the keyboard gets out.
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-            (key->modifiers() & Qt::ControlModifier)) {
-            focusNextPrevChild(key->key() == Qt::Key_Tab &&
-                               !(key->modifiers() & Qt::ShiftModifier));
+        // Alt+letter is a mnemonic or nothing. One that matches no mnemonic
+        // (a Latin letter under a Russian interface) reaches the editor,
+        // which would type the letter. AltGr is not Alt on X11, and comes
+        // with Ctrl on Windows: both still type.
+        if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier) &&
+            !key->text().isEmpty() && key->text().at(0).isPrint())
             return true;
-        }
         break;
     }
     case QEvent::Wheel: {

@@ -92,6 +92,7 @@ private slots:
 private:
     void setUpSymbolButtons();
     void setUpShortcuts();
+    void setUpKeyboardFocus();
     void setUpEditors();
     orvanta::Variant chosenVariant() const;
     // Opens "Set pronunciation" for `word` (may be empty: the user types it).

@@ -464,6 +464,92 @@ private slots:
         QCOMPARE(child<QTabWidget>("tabWidget")->currentIndex(), editor == "plainTextEdit_2");
     }
 
+    // Ctrl+Tab (and back with Ctrl+Shift+Tab) visits every control of the
+    // window once and comes back to where it started; the result's tabs
+    // neither flip nor hold the focus.
+    void ctrlTabVisitsEveryControlAndComesBack_data() {
+        QTest::addColumn<bool>("backward");
+        QTest::addColumn<int>("page");
+        QTest::newRow("forward") << false << 0;
+        QTest::newRow("backward") << true << 0;
+        QTest::newRow("forward, HTML tab shown") << false << 1;
+    }
+    void ctrlTabVisitsEveryControlAndComesBack() {
+        QFETCH(bool, backward);
+        QFETCH(int, page);
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *tabs = child<QTabWidget>("tabWidget");
+        tabs->setCurrentIndex(page);
+        input()->setFocus();
+        QTRY_VERIFY(input()->hasFocus());
+        QSet<QWidget *> expected;
+        for (QWidget *widget : child<QWidget>("centralWidget")->findChildren<QWidget *>()) {
+            // A widget with a focus proxy is reached through it; Tab reaches
+            // one of a group of radio buttons, the arrows the others.
+            if (widget->isVisibleTo(window.get()) && widget->isEnabled() &&
+                (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !widget->focusProxy() &&
+                !qobject_cast<QRadioButton *>(widget))
+                expected.insert(widget);
+        }
+        QList<QWidget *> visited{input()};
+        for (int step = 0; step < 200; ++step) {
+            if (backward)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                                Qt::ControlModifier | Qt::ShiftModifier);
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+            QWidget *now = QApplication::focusWidget();
+            QVERIFY(now);
+            if (now == input())
+                break;
+            QVERIFY2(!visited.contains(now), qPrintable(now->objectName()));
+            visited << now;
+        }
+        QCOMPARE(QApplication::focusWidget(), input());
+        QCOMPARE(tabs->currentIndex(), page);
+        for (QWidget *widget : std::as_const(expected))
+            QVERIFY2(visited.contains(widget),
+                     qPrintable(widget->objectName() + " " + widget->metaObject()->className()));
+        QVERIFY(visited.contains(child<QRadioButton>("rdbBritish")) ||
+                visited.contains(child<QRadioButton>("rdbAmerican")));
+        QVERIFY(visited.contains(child<QPushButton>("btnVocanize")));
+    }
+
+    // Alt with a letter that opens no menu and presses no button types
+    // nothing either.
+    void altLetterWithoutMnemonicDoesNothing_data() {
+        QTest::addColumn<QString>("editor");
+        QTest::newRow("input pane") << "plainTextEdit";
+        QTest::newRow("result") << "textEdit";
+    }
+    void altLetterWithoutMnemonicDoesNothing() {
+        QFETCH(QString, editor);
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QString taken;
+        for (QAction *action : window->findChildren<QAction *>())
+            taken +=
+                QKeySequence::mnemonic(action->menu() ? action->menu()->title() : action->text())
+                    .toString();
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+            taken += QKeySequence::mnemonic(button->text()).toString();
+        char free = 0;
+        for (char letter = 'A'; letter <= 'Z' && !free; ++letter) {
+            if (!taken.contains(QStringLiteral("Alt+%1").arg(QChar(letter))))
+                free = letter;
+        }
+        QVERIFY(free);
+        auto *widget = child<QWidget>(qPrintable(editor));
+        widget->setFocus();
+        QTRY_VERIFY(widget->hasFocus());
+        QTest::keyClick(widget, Qt::Key(free), Qt::AltModifier);
+        QVERIFY(input()->toPlainText().isEmpty());
+        QVERIFY(result()->toPlainText().isEmpty());
+        QTest::keyClick(widget, Qt::Key_A);
+        QCOMPARE(input()->toPlainText() + result()->toPlainText(), "a");
+    }
+
     void ctrlWheelZooms_data() {
         QTest::addColumn<QString>("editor");
         QTest::addColumn<int>("delta");

@@ -1,18 +1,24 @@
 // The Russian interface: chosen by locale, complete, and faithful to the
 // placeholders the program fills in.
+#include "declared_version.h"
+#include "ui/aboutbox.h"
 #include "ui/mainwindow.h"
 #include "ui/translations.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <algorithm>
 
 class TranslationTest : public QObject {
     Q_OBJECT
@@ -101,6 +107,40 @@ private slots:
         auto *widget = window.findChild<QAbstractButton *>(objectName);
         QVERIFY(widget);
         QCOMPARE(widget->text().remove('&'), text.remove('&'));
+    }
+
+    // With a Latin keyboard layout under the Russian interface, Alt+F matches
+    // no mnemonic ("Файл" has Ф): it must not type an "f".
+    void russianInterfaceTypesNothingForAltWithALatinLetter() {
+        QVERIFY(orvanta::installTranslations(*qApp, QLocale(QLocale::Russian, QLocale::Russia)));
+        MainWindow window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *input = window.findChild<QPlainTextEdit *>("plainTextEdit");
+        input->clear();
+        input->setFocus();
+        QTRY_VERIFY(input->hasFocus());
+        QTest::keyClick(input, Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(input->toPlainText(), QString());
+    }
+
+    void russianAboutBoxIsTranslatedWithItsWholeTitle() {
+        QVERIFY(orvanta::installTranslations(*qApp, QLocale(QLocale::Russian, QLocale::Russia)));
+        AboutBox box;
+        const auto cyrillic = [](const QString &text) {
+            return std::any_of(text.begin(), text.end(),
+                               [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+        };
+        QVERIFY2(cyrillic(box.windowTitle()), qPrintable(box.windowTitle()));
+        const QString version = box.findChild<QLabel *>("label_2")->text();
+        QVERIFY2(cyrillic(version) && version.contains(declaredVersion()), qPrintable(version));
+        // Title bars use a bold face as a rule; the box is at least as wide
+        // as its title so set.
+        QFont bold = box.font();
+        bold.setBold(true);
+        QVERIFY(box.width() > QFontMetrics(bold).horizontalAdvance(box.windowTitle()));
+        QCOMPARE(box.minimumSize(), box.maximumSize());
     }
 
     void qtsOwnTextsFollow() {
