@@ -69,9 +69,8 @@ bool FileActions::open(const QString &path) {
     recent.add(file);
     WindowSettings::setLastFolder(info.absolutePath());
     if (decoded.encoding == orvanta::DecodedText::Encoding::Windows1252) {
-        emit notice(tr("“%1” is not UTF-8; it was read as Windows-1252 (Western European). "
-                       "If letters look wrong, save it as UTF-8 and open it again.")
-                        .arg(info.fileName()));
+        // Short enough for the status bar of a small window.
+        emit notice(tr("“%1” was read as Windows-1252: it is not UTF-8.").arg(info.fileName()));
     } else {
         emit notice(QString());
     }

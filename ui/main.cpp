@@ -8,7 +8,7 @@
 #include <QLocale>
 #include <QTimer>
 
-#include <cstring>
+#include <cstdio>
 
 namespace {
 
@@ -23,16 +23,64 @@ void describeCommandLine(QCommandLineParser &parser) {
         QStringLiteral("[file]"));
 }
 
-// --help and --version print and end; they must work where no display is,
-// and QApplication cannot start without one.
-bool onlyPrints(int argc, char *argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-        }
+// The options QApplication takes for itself, so that they are no errors to
+// the first look at the command line; the first group takes a value.
+void acceptToolkitOptions(QCommandLineParser &parser) {
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display", "geometry",
+          "title", "name", "visual", "ncols", "cmap"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
     }
-    return false;
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+enum class Verdict { Run, Help, Version, Error };
+
+// --help, --version and a mistyped option print and end; they must work
+// where no display is, and QApplication cannot start without one, so the
+// command line is looked at before it is made.
+Verdict judgeCommandLine(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    // Qt's own options are written with one dash: -style fusion.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    describeCommandLine(parser);
+    acceptToolkitOptions(parser);
+    if (!parser.parse(arguments))
+        return Verdict::Error;
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        return Verdict::Help;
+    if (parser.isSet(QStringLiteral("version")))
+        return Verdict::Version;
+    return Verdict::Run;
+}
+
+int answerWithoutWindow(Verdict verdict, int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    orvanta::installTranslations(app, QLocale());
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    describeCommandLine(parser);
+    acceptToolkitOptions(parser);
+    const bool parsed = parser.parse(app.arguments());
+    if (verdict == Verdict::Help)
+        parser.showHelp(0);
+    if (verdict == Verdict::Version)
+        parser.showVersion();
+    // A usage error, as command-line programs report one: the reason and
+    // the usage on standard error, status 2.
+    std::fprintf(stderr, "%s\n\n%s", qPrintable(parsed ? QString() : parser.errorText()),
+                 qPrintable(parser.helpText()));
+    return 2;
 }
 
 } // namespace
@@ -43,14 +91,8 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("orvanta"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVANTA_VERSION));
 
-    if (onlyPrints(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        orvanta::installTranslations(app, QLocale());
-        QCommandLineParser parser;
-        describeCommandLine(parser);
-        parser.process(app);
-        return 0;
-    }
+    if (const Verdict verdict = judgeCommandLine(argc, argv); verdict != Verdict::Run)
+        return answerWithoutWindow(verdict, argc, argv);
 
     QApplication app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvanta"));

@@ -99,6 +99,8 @@ MainWindow::MainWindow(QWidget *parent)
     fileNotice->setObjectName(QStringLiteral("fileNotice"));
     fileNotice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(fileNotice, 1);
+    showNotice(QString());
+    showWarning(QString());
 
     resultView = new ResultView(*ui, this);
     connect(resultView, &ResultView::message, statusBar(), &QStatusBar::showMessage);
@@ -110,6 +112,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(files, &FileActions::message, statusBar(), &QStatusBar::showMessage);
 
     setUpSymbolButtons();
+    nameHelpAction();
     setUpShortcuts();
     setUpKeyboardFocus();
     setUpEditors();
@@ -196,6 +199,7 @@ void MainWindow::setUpShortcuts() {
     ui->actionFind_Next->setShortcuts(QKeySequence::FindNext);
     ui->actionFind_Previous->setShortcuts(QKeySequence::FindPrevious);
     ui->actionReset_Zoom->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    ui->actionGo_to_Orvanta_website->setShortcuts(QKeySequence::HelpContents);
     ui->actionTranscribe->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     // In no menu, so the window itself has to carry it for the shortcut.
@@ -247,6 +251,7 @@ void MainWindow::changeEvent(QEvent *e) {
     if (e->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         ui->plainTextEdit->setPlaceholderText(tr("Enter your text here."));
+        nameHelpAction();
         setFileTitle();
         updateSymbolButtons();
     }
@@ -262,11 +267,14 @@ void MainWindow::on_btnVocanize_clicked() {
         variant = orvanta::Variant::British;
     else if (ui->rdbAmerican->isChecked())
         variant = orvanta::Variant::American;
+    // What the last file operation or run had to say is old news now.
+    showNotice(QString());
+    statusBar()->clearMessage();
     const Transcription::Outcome outcome =
         transcription.run(ui->plainTextEdit->toPlainText(), variant, ui->chkWeakForms->isChecked(),
                           ui->chkTransliterate->isChecked(), ui->chkJoinLines->isChecked());
     resultView->show(outcome.document);
-    dictionaryWarning->setText(outcome.warning);
+    showWarning(outcome.warning);
 }
 
 void MainWindow::insertPhoneticSymbol() {
@@ -311,6 +319,16 @@ void MainWindow::on_actionReset_Zoom_triggered() {
 
 void MainWindow::on_actionAbout_triggered() {
     aboutBox.show();
+}
+
+void MainWindow::nameHelpAction() {
+    // By default the address is the guide that comes with the program, and
+    // the entry should not promise a web site.
+    if (orvanta::websiteUrl().isLocalFile()) {
+        ui->actionGo_to_Orvanta_website->setText(tr("Orvanta &User Guide"));
+        ui->actionGo_to_Orvanta_website->setStatusTip(
+            tr("Open the user guide that comes with Orvanta"));
+    }
 }
 
 void MainWindow::on_actionGo_to_Orvanta_website_triggered() {
@@ -522,7 +540,7 @@ void MainWindow::on_actionNew_triggered() {
     resultView->clear();
     files->forgetCurrentFile();
     showNotice(QString());
-    dictionaryWarning->clear();
+    showWarning(QString());
     ui->plainTextEdit->setFocus();
 }
 
@@ -629,8 +647,24 @@ void MainWindow::updateSymbolButtons() {
             .arg(ui->actionTranscribe->shortcut().toString(QKeySequence::NativeText)));
 }
 
+namespace {
+
+// An empty label leaves its room to the other one; a long text can be read
+// whole from the tool tip.
+void showInStatusBar(QLabel *label, const QString &text) {
+    label->setText(text);
+    label->setToolTip(text);
+    label->setVisible(!text.isEmpty());
+}
+
+} // namespace
+
 void MainWindow::showNotice(const QString &text) {
-    fileNotice->setText(text);
+    showInStatusBar(fileNotice, text);
+}
+
+void MainWindow::showWarning(const QString &text) {
+    showInStatusBar(dictionaryWarning, text);
 }
 
 void MainWindow::setFileTitle() {

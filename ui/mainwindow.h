@@ -93,12 +93,14 @@ private:
     void setUpSymbolButtons();
     void setUpShortcuts();
     void setUpKeyboardFocus();
+    void nameHelpAction();
     void setUpEditors();
     orvanta::Variant chosenVariant() const;
     // Opens "Set pronunciation" for `word` (may be empty: the user types it).
     void setPronunciation(const QString &word);
 
     void showNotice(const QString &text);
+    void showWarning(const QString &text);
     void updateEditActions();
     void updateSymbolButtons();
     void setFileTitle();

@@ -135,14 +135,15 @@ void PronunciationDialog::insertIpaSymbol() {
 }
 
 void PronunciationDialog::showLocation() {
+    // Said before anything is saved: what saving will do, not what it did.
     const QString where = QDir::toNativeSeparators(dictionaryPath);
     ui->lblLocation->setText(
         variant == orvanta::Variant::British
-            ? tr("Saved for British pronunciation in %1; it takes precedence over the "
-                 "dictionary Orvanta comes with.")
+            ? tr("Saving keeps it for British pronunciation in %1, where it takes precedence "
+                 "over the dictionary Orvanta comes with.")
                   .arg(where)
-            : tr("Saved for American pronunciation in %1; it takes precedence over the "
-                 "dictionary Orvanta comes with.")
+            : tr("Saving keeps it for American pronunciation in %1, where it takes precedence "
+                 "over the dictionary Orvanta comes with.")
                   .arg(where));
 }
 

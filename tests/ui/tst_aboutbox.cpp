@@ -92,6 +92,9 @@ private slots:
         QVERIFY2(QFileInfo(openedUrls[0].toLocalFile()).isFile(),
                  qPrintable(openedUrls[0].toString()));
         QVERIFY(openedUrls[0].path().endsWith("docs/index.html"));
+        // A guide on the disk is no web site, and the menu must not say so.
+        const QString text = action("actionGo_to_Orvanta_website")->text();
+        QVERIFY2(!text.contains("website", Qt::CaseInsensitive), qPrintable(text));
     }
 
     void symbolFontCoversEverySymbol() {

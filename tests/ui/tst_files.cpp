@@ -113,9 +113,28 @@ private slots:
         QVERIFY(window->openFile(file));
         QCOMPARE(input()->toPlainText(), text);
         QCOMPARE(notice().contains("Windows-1252"), legacy);
+        if (legacy) {
+            // Whole, not cut off at the edge of the status bar.
+            const auto *label = child<QLabel>("fileNotice");
+            QTRY_VERIFY(label->isVisible());
+            QTRY_VERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                         qPrintable(QString::number(label->width())));
+        }
         QVERIFY(window->windowTitle().contains("notes.txt"));
         QCOMPARE(recentEntries().value(0), "&1 notes.txt");
         QVERIFY(window->questions.isEmpty());
+    }
+
+    // A new run takes away what the last file operation had to say.
+    void runClearsOldMessages() {
+        QVERIFY(writeFile(path("legacy.txt"), "Caf\xE9."));
+        QVERIFY(window->openFile(path("legacy.txt")));
+        window->statusBar()->showMessage("old news");
+        QVERIFY(!notice().isEmpty());
+        QTest::mouseClick(child<QPushButton>("btnVocanize"), Qt::LeftButton);
+        QVERIFY(notice().isEmpty());
+        QVERIFY(!child<QLabel>("fileNotice")->isVisible());
+        QVERIFY(window->statusBar()->currentMessage().isEmpty());
     }
 
     void openRefusesWhatIsNotText_data() {
@@ -503,8 +522,11 @@ private slots:
         QTest::newRow("version") << QStringList{"--version"} << 0 << "orvanta " + declaredVersion();
         QTest::newRow("short version") << QStringList{"-v"} << 0 << "orvanta " + declaredVersion();
         QTest::newRow("help") << QStringList{"--help"} << 0 << "[file]";
-        QTest::newRow("unknown option")
-            << QStringList{"--no-such-option", "--help"} << 1 << "no-such-option";
+        // A usage error: the reason, the usage, and status 2.
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "bogus";
+        QTest::newRow("unknown option, usage") << QStringList{"--bogus"} << 2 << "[file]";
+        QTest::newRow("unknown option before help")
+            << QStringList{"--no-such-option", "--help"} << 2 << "no-such-option";
     }
     // --help and --version answer without a display.
     void commandLine() {

@@ -181,7 +181,10 @@ private slots:
         QVERIFY(dialog);
         QCOMPARE(child<QLineEdit>(dialog, "lineWord")->text(), "Bob");
         QCOMPARE(child<QLabel>(dialog, "lblCurrent")->text(), "(not transcribed)");
-        QVERIFY(child<QLabel>(dialog, "lblLocation")->text().contains("user-british.txt"));
+        const QString location = child<QLabel>(dialog, "lblLocation")->text();
+        QVERIFY(location.contains("user-british.txt"));
+        // Nothing is saved yet, and the label must not say otherwise.
+        QVERIFY2(!location.contains("Saved", Qt::CaseInsensitive), qPrintable(location));
         child<QLineEdit>(dialog, "lineIpa")->insert(u"bɒb"_qs);
         child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Save)->click();
         QTRY_VERIFY(!openedPronunciationDialog());

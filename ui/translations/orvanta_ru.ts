@@ -41,10 +41,6 @@
         <translation>Это не простой текстовый файл. Сначала сохраните его как обычный текст (.txt).</translation>
     </message>
     <message>
-        <source>“%1” is not UTF-8; it was read as Windows-1252 (Western European). If letters look wrong, save it as UTF-8 and open it again.</source>
-        <translation>Файл «%1» не в кодировке UTF-8; он прочитан как Windows-1252 (западноевропейская). Если буквы выглядят неправильно, сохраните его в UTF-8 и откройте снова.</translation>
-    </message>
-    <message>
         <source>Could not save the result to “%1”:
 %2</source>
         <translation>Не удалось сохранить результат в «%1»:
@@ -81,6 +77,32 @@
     <message>
         <source>Save Result As</source>
         <translation>Сохранить результат как</translation>
+    </message>
+    <message>
+        <source>“%1” was read as Windows-1252: it is not UTF-8.</source>
+        <translation>«%1» прочитан в кодировке Windows-1252: это не UTF-8.</translation>
+    </message>
+    <message>
+        <source>The result you edited was replaced by a later run and never saved. Edit &gt; Undo in the result brings it back. Discard it?</source>
+        <translation>Отредактированный результат был заменён новым запуском и не сохранён. Правка &gt; Отменить в результате вернёт его. Отказаться от него?</translation>
+    </message>
+    <message>
+        <source>Could not save the text to “%1”:
+%2</source>
+        <translation>Не удалось сохранить текст в «%1»:
+%2</translation>
+    </message>
+    <message>
+        <source>Text saved to %1</source>
+        <translation>Текст сохранён в %1</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <source>The text in the input pane is not saved in a file. Save it before it is cleared?</source>
+        <translation>Текст в поле ввода не сохранён в файл. Сохранить его перед очисткой?</translation>
     </message>
 </context>
 <context>
@@ -436,10 +458,6 @@
         <translation>Транскрибировать текст (%1)</translation>
     </message>
     <message>
-        <source>%1 — Orvanta</source>
-        <translation>%1 — Orvanta</translation>
-    </message>
-    <message>
         <source>%1  %2; American transcriptions mostly write %3 instead (British “%4” [%5])</source>
         <translation>%1  %2; в американских транскрипциях обычно пишут %3 (британское «%4» [%5])</translation>
     </message>
@@ -566,6 +584,34 @@
     <message>
         <source>secondary stress</source>
         <translation>второстепенное ударение</translation>
+    </message>
+    <message>
+        <source>Save &amp;Input As…</source>
+        <translation>Сохранить ввод Сохранить &amp;ввод как…amp;как…</translation>
+    </message>
+    <message>
+        <source>Save the text of the input pane to a text file</source>
+        <translation>Сохранить текст поля ввода в текстовый файл</translation>
+    </message>
+    <message>
+        <source>Orvanta &amp;User Guide</source>
+        <translation>&amp;Руководство пользователя Orvanta</translation>
+    </message>
+    <message>
+        <source>Open the user guide that comes with Orvanta</source>
+        <translation>Открыть руководство пользователя, поставляемое с Orvanta</translation>
+    </message>
+    <message>
+        <source>Save Input As</source>
+        <translation>Сохранить ввод как</translation>
+    </message>
+    <message>
+        <source>Orvanta[*]</source>
+        <translation>Orvanta[*]</translation>
+    </message>
+    <message>
+        <source>%1[*] — Orvanta</source>
+        <translation>%1[*] — Orvanta</translation>
     </message>
 </context>
 <context>
@@ -735,12 +781,12 @@
         <translation>Не удалось сохранить ваш словарь %1: %2</translation>
     </message>
     <message>
-        <source>Saved for British pronunciation in %1; it takes precedence over the dictionary Orvanta comes with.</source>
-        <translation>Сохраняется для британского произношения в %1 и имеет приоритет над словарём, поставляемым с Orvanta.</translation>
+        <source>Saving keeps it for British pronunciation in %1, where it takes precedence over the dictionary Orvanta comes with.</source>
+        <translation>При сохранении оно будет записано для британского произношения в %1 и получит приоритет над словарём, поставляемым с Orvanta.</translation>
     </message>
     <message>
-        <source>Saved for American pronunciation in %1; it takes precedence over the dictionary Orvanta comes with.</source>
-        <translation>Сохраняется для американского произношения в %1 и имеет приоритет над словарём, поставляемым с Orvanta.</translation>
+        <source>Saving keeps it for American pronunciation in %1, where it takes precedence over the dictionary Orvanta comes with.</source>
+        <translation>При сохранении оно будет записано для американского произношения в %1 и получит приоритет над словарём, поставляемым с Orvanta.</translation>
     </message>
 </context>
 <context>
