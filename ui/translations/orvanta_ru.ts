@@ -587,7 +587,7 @@
     </message>
     <message>
         <source>Save &amp;Input As…</source>
-        <translation>Сохранить ввод Сохранить &amp;ввод как…amp;как…</translation>
+        <translation>Сохранить ввод &amp;как…</translation>
     </message>
     <message>
         <source>Save the text of the input pane to a text file</source>
