@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -123,6 +124,23 @@ private slots:
         QTRY_VERIFY(input->hasFocus());
         QTest::keyClick(input, Qt::Key_F, Qt::AltModifier);
         QCOMPARE(input->toPlainText(), QString());
+    }
+
+    // Within a menu no Russian letter is claimed twice.
+    void russianMenusHaveUniqueMnemonics() {
+        QVERIFY(orvanta::installTranslations(*qApp, QLocale(QLocale::Russian, QLocale::Russia)));
+        MainWindow window;
+        for (QMenu *menu : window.findChildren<QMenu *>()) {
+            QStringList taken;
+            for (QAction *action : menu->actions()) {
+                const QString text = action->menu() ? action->menu()->title() : action->text();
+                const QString key = QKeySequence::mnemonic(text).toString();
+                if (key.isEmpty())
+                    continue;
+                QVERIFY2(!taken.contains(key), qPrintable(text));
+                taken << key;
+            }
+        }
     }
 
     void russianAboutBoxIsTranslatedWithItsWholeTitle() {
