@@ -5,6 +5,7 @@
 #include "document/user_dictionary.h"
 #include "document/utf16.h"
 #include "engine/lexicon/dictionary.h"
+#include "engine/lexicon/guess_model.h"
 #include "engine/output/cyrillic.h"
 #include "engine/text/sentence_cutter.h"
 #include "engine/transcription_engine.h"
@@ -18,6 +19,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +39,7 @@ struct Options {
     bool literal = false;
     bool weakForms = false;
     bool joinLines = false;
+    bool guess = true;
     Format format = Format::Lines;
     QString dictionary; // empty: the bundled one of the chosen variant
     // The user's own pronunciations, looked up first; empty: the window's
@@ -51,7 +54,7 @@ struct Options {
 const char usageText[] =
     "Usage: orvanta-transcribe [-b|--british | -a|--american] [-d|--dictionary FILE]\n"
     "                          [--user-dictionary FILE] [-c|--cyrillic] [--literal]\n"
-    "                          [-w|--weak-forms] [--join-lines]\n"
+    "                          [-w|--weak-forms] [--join-lines] [--no-guess]\n"
     "                          [-f|--format lines|html|tsv] [FILE...]\n";
 
 const char helpText[] =
@@ -76,6 +79,10 @@ const char helpText[] =
     "      --join-lines       read a line feed inside a paragraph as a space, for text\n"
     "                         wrapped at a fixed width; a blank, short or indented line,\n"
     "                         a list item or a heading still starts a new piece\n"
+    "      --no-guess         leave a word that no dictionary holds in parentheses, as\n"
+    "                         written, instead of guessing its pronunciation from known\n"
+    "                         words it is made of or from its letters; a guess is\n"
+    "                         marked with a * in front of it\n"
     "  -f, --format FORMAT    lines: each sentence's transcription on a line (default)\n"
     "                         html:  the HTML document that the window shows\n"
     "                         tsv:   the sentence, a TAB and its transcription; line feeds,\n"
@@ -117,11 +124,12 @@ Options parseOptions(const QStringList &arguments) {
     const QCommandLineOption literal(QStringLiteral("literal"), {});
     const QCommandLineOption weakForms({"w", "weak-forms"}, {});
     const QCommandLineOption joinLines(QStringLiteral("join-lines"), {});
+    const QCommandLineOption noGuess(QStringLiteral("no-guess"), {});
     const QCommandLineOption format({"f", "format"}, {}, "FORMAT");
     const QCommandLineOption help({"h", "help"}, {});
     const QCommandLineOption version(QStringLiteral("version"), {});
     parser.addOptions({british, american, dictionary, userDictionary, cyrillic, literal, weakForms,
-                       joinLines, format, help, version});
+                       joinLines, noGuess, format, help, version});
     parser.addPositionalArgument("FILE", {}, "[FILE...]");
 
     if (!parser.parse(arguments))
@@ -149,6 +157,7 @@ Options parseOptions(const QStringList &arguments) {
     options.literal = parser.isSet(literal);
     options.weakForms = parser.isSet(weakForms);
     options.joinLines = parser.isSet(joinLines);
+    options.guess = !parser.isSet(noGuess);
     options.dictionary = parser.value(dictionary);
     if (parser.isSet(dictionary) && options.dictionary.isEmpty())
         failUsage(QStringLiteral("--dictionary needs a file name"));
@@ -197,6 +206,8 @@ bool openInput(QFile &file, const QString &input, QString &reason) {
 struct Dictionaries {
     PronunciationDictionary shipped;
     std::optional<PronunciationDictionary> user;
+    // Read on the first word that no dictionary holds.
+    std::unique_ptr<GuessModel> guessModel;
 };
 
 // Checks every input and loads the dictionaries before anything is written,
@@ -223,7 +234,22 @@ Dictionaries prepare(const Options &options) {
     DictionaryLoad load = PronunciationDictionary::load(QFile::encodeName(path).toStdString());
     if (!load.ok())
         failRead(path, QString::fromLocal8Bit(load.error));
-    Dictionaries dictionaries{std::move(load.dictionary), std::nullopt};
+    Dictionaries dictionaries{std::move(load.dictionary), std::nullopt, nullptr};
+    if (options.guess) {
+        // Without the model the words that are not made of known words stay
+        // in parentheses, as they were before there was one: worth a
+        // warning, not the run.
+        const std::string dictionaryFile = QFile::encodeName(path).toStdString();
+        const std::string modelFile = letterToSoundPathFor(dictionaryFile);
+        dictionaries.guessModel =
+            std::make_unique<GuessModel>(modelFile, [modelFile](const std::string &error) {
+                printError(
+                    QStringLiteral("warning: cannot read the letter-to-sound model %1: %2; "
+                                   "words that no dictionary holds and that are not made "
+                                   "of known words stay in parentheses")
+                        .arg(QFile::decodeName(modelFile.c_str()), QString::fromLocal8Bit(error)));
+            });
+    }
 
     if (!options.userDictionary.isEmpty()) {
         // Named on the command line: as binding as any other file named.
@@ -349,9 +375,12 @@ private:
 };
 
 void transcribe(const Options &options, const Dictionaries &dictionaries) {
+    EngineOptions engineOptions{options.british ? Variant::British : Variant::American,
+                                options.weakForms};
+    engineOptions.guessUnknownWords = options.guess && !options.literal;
+    engineOptions.guessModel = dictionaries.guessModel.get();
     const TranscriptionEngine engine(
-        dictionaries.shipped, dictionaries.user ? &*dictionaries.user : nullptr,
-        EngineOptions{options.british ? Variant::British : Variant::American, options.weakForms});
+        dictionaries.shipped, dictionaries.user ? &*dictionaries.user : nullptr, engineOptions);
     Output output(options, engine);
     output.begin();
 

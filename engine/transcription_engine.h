@@ -8,10 +8,18 @@
 #include "engine/lexicon/dictionary.h"
 #include "engine/variant.h"
 
+#include <string_view>
+
 #include <string>
 #include <vector>
 
 namespace orvanta {
+
+class GuessModel;
+
+// Written in front of a guessed word's code, and so in front of its IPA or
+// Cyrillic: linguists star a form no source attests.
+inline constexpr char16_t guessMark = u'*';
 
 // How an engine transcribes beyond what its dictionaries say.
 struct EngineOptions {
@@ -19,6 +27,12 @@ struct EngineOptions {
     // Function words take their weak forms in running speech ("and" ən,
     // "can" kən) and keep the strong ones where speech stresses them.
     bool weakForms = false;
+    // A word no dictionary holds, which would stay "(word)", is formed from
+    // known parts or, failing that, said by the letter-to-sound model (when
+    // there is one), and marked with guessMark. Literal transcription
+    // (transcribeSentence) never guesses.
+    bool guessUnknownWords = false;
+    const GuessModel *guessModel = nullptr;
 };
 
 // An engine reads its dictionaries and never changes them or itself, so one
@@ -48,6 +62,10 @@ public:
     // One word -> phonetic code, or "(" + word + ")".
     std::u16string transcribeWord(std::u16string word) const;
 
+    // The guessed phonetic code of a lower-case a-z word that no dictionary
+    // holds (without the mark), or an empty string when there is none.
+    std::u16string guessWord(std::u16string_view lowerWord) const;
+
     // Dictionary test on an already lower-cased word.
     bool hasTranscription(const std::u16string &word) const;
 
@@ -58,11 +76,11 @@ private:
     // "[" + adjusted IPA + "]" for words already normalised, `pauses`
     // telling which of them pause punctuation followed.
     std::u16string transcribeNormalized(std::u16string_view words,
-                                        const std::vector<bool> &pauses) const;
+                                        const std::vector<bool> &pauses, bool guess) const;
     // Every dictionary lookup of the engine: appends the transcription of
     // exactly `lowerWord` to `out` and says whether there was one.
     bool lookUp(std::u16string_view lowerWord, std::u16string &out) const;
-    void appendWordCode(std::u16string_view word, std::u16string &out) const;
+    void appendWordCode(std::u16string_view word, std::u16string &out, bool guess = false) const;
     // transcribeWord once the whole word `w` (lower-cased `word`) is known
     // to be missing from the dictionary.
     std::u16string transcribeMissingWord(const std::u16string &word, const std::u16string &w) const;

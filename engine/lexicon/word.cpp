@@ -1,4 +1,6 @@
 #include "engine/lexicon/dictionary.h"
+#include "engine/lexicon/guess_model.h"
+#include "engine/lexicon/word_formation.h"
 #include "engine/lexicon/word_rules.h"
 #include "engine/text/text.h"
 #include "engine/transcription_engine.h"
@@ -60,7 +62,8 @@ bool TranscriptionEngine::hasTranscription(const std::u16string &word) const {
     return (user_ != nullptr && user_->hasTranscription(word)) || shipped_->hasTranscription(word);
 }
 
-void TranscriptionEngine::appendWordCode(std::u16string_view word, std::u16string &out) const {
+void TranscriptionEngine::appendWordCode(std::u16string_view word, std::u16string &out,
+                                         bool guess) const {
     // Most words are in the dictionary as they are, lower-cased: look them
     // up from a buffer on the stack, straight into `out`.
     constexpr std::size_t onStack = 64;
@@ -73,7 +76,17 @@ void TranscriptionEngine::appendWordCode(std::u16string_view word, std::u16strin
         if (lookUp(std::u16string_view(lower, word.size()), out))
             return;
         const std::u16string original(word);
-        out += transcribeMissingWord(original, toLowerAscii(original));
+        const std::u16string said = transcribeMissingWord(original, toLowerAscii(original));
+        if (guess && said.front() == u'(') {
+            const std::u16string guessed =
+                guessWord(std::u16string_view(lower, word.size()));
+            if (!guessed.empty()) {
+                out += guessMark;
+                out += guessed;
+                return;
+            }
+        }
+        out += said;
         return;
     }
     out += transcribeWord(std::u16string(word));
@@ -85,6 +98,33 @@ std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const {
     if (lookUp(w, code))
         return code;
     return transcribeMissingWord(word, w);
+}
+
+std::u16string TranscriptionEngine::guessWord(std::u16string_view lowerWord) const {
+    // Other scripts, digits and apostrophes are no letters to sound out.
+    if (lowerWord.empty() ||
+        !std::all_of(lowerWord.begin(), lowerWord.end(),
+                     [](char16_t c) { return c >= u'a' && c <= u'z'; }))
+        return {};
+    const rules::KnownWords known{
+        this, [](const void *context, std::u16string_view word, bool inflected,
+                 std::u16string &code) {
+            const auto *engine = static_cast<const TranscriptionEngine *>(context);
+            if (engine->lookUp(word, code))
+                return true;
+            if (!inflected)
+                return false;
+            const std::u16string spelled(word);
+            code = engine->transcribeMissingWord(spelled, spelled);
+            return code.front() != u'(';
+        }};
+    rules::Formation formed = rules::formWord(lowerWord, options_.variant, known);
+    if (!formed.code.empty())
+        return std::move(formed.code);
+    if (options_.guessModel == nullptr)
+        return {};
+    const LetterToSoundModel *model = options_.guessModel->model();
+    return model != nullptr ? model->pronounce(lowerWord) : std::u16string();
 }
 
 std::u16string TranscriptionEngine::transcribeMissingWord(const std::u16string &word,

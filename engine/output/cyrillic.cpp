@@ -16,6 +16,7 @@ constexpr std::pair<char16_t, std::u16string_view> cyrillicTable[] = {
     {u'\'', u"'"},
     {u'(', u"("},
     {u')', u")"},
+    {u'*', u"*"},
     {u',', u","},
     {u':', u":"},
     {u';', u";"},
@@ -64,7 +65,7 @@ constexpr std::pair<char16_t, std::u16string_view> cyrillicTable[] = {
     {u'\u02D0', u":"},            // ː
     {u'\u03B8', u"\u0421\u0421"}, // θ
 };
-static_assert(std::size(cyrillicTable) == 51);
+static_assert(std::size(cyrillicTable) == 52);
 static_assert(std::is_sorted(std::begin(cyrillicTable), std::end(cyrillicTable),
                              [](const auto &a, const auto &b) { return a.first < b.first; }));
 

@@ -5,6 +5,7 @@
 #include "engine/output/rendering.h"
 #include "engine/speech/word_classes.h"
 #include "engine/text/text.h"
+#include "engine/transcription_engine.h"
 
 #include <algorithm>
 #include <array>
@@ -23,9 +24,12 @@ bool isUntranscribed(View piece) {
     return !piece.empty() && piece[0] == u'(';
 }
 
-// A leading stress mark is skipped: "'xpl" begins with a vowel.
+// A leading guess mark and stress mark are skipped: "*'xpl" begins with a
+// vowel.
 char16_t firstSound(View piece) {
-    const std::size_t at = !piece.empty() && (piece[0] == u'\'' || piece[0] == u'"') ? 1 : 0;
+    std::size_t at = !piece.empty() && piece[0] == guessMark ? 1 : 0;
+    if (at < piece.size() && (piece[at] == u'\'' || piece[at] == u'"'))
+        ++at;
     // NUL belongs to no sound class.
     return at < piece.size() ? piece[at] : u'\0';
 }
@@ -457,7 +461,12 @@ void Phrase::render(bool adjust, std::u16string &out) const {
             !isUntranscribed(slots_[i + 1].said) &&
             rules::classifySound(firstSound(slots_[i + 1].said)) == rules::SoundClass::Vowel &&
             slot.piece != u"DJ" && slot.piece != u"tu" && linksWithR(i);
-        rules::appendIpa(slot.said, out);
+        if (!slot.said.empty() && slot.said[0] == guessMark) {
+            out += guessMark;
+            rules::appendIpa(slot.said.substr(1), out);
+        } else {
+            rules::appendIpa(slot.said, out);
+        }
         if (link && (slot.said.empty() || slot.said.back() != u'r'))
             out += u'r';
     }

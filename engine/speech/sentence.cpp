@@ -107,7 +107,8 @@ std::u16string normalizeMarkingPauses(std::u16string sentence, PauseMarks *pause
 
 std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) const {
     thread_local PauseMarks pauses;
-    return transcribeNormalized(normalizeMarkingPauses(std::move(sentence), &pauses), pauses);
+    return transcribeNormalized(normalizeMarkingPauses(std::move(sentence), &pauses), pauses,
+                                false);
 }
 
 std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view sentence) const {
@@ -154,16 +155,17 @@ std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view s
     }
     if (words.empty())
         return u"[]";
-    return transcribeNormalized(words, pauses);
+    return transcribeNormalized(words, pauses, options_.guessUnknownWords);
 }
 
 std::u16string TranscriptionEngine::transcribeNormalized(std::u16string_view words,
-                                                         const std::vector<bool> &pauses) const {
+                                                         const std::vector<bool> &pauses,
+                                                         bool guess) const {
     std::u16string code;
     code.reserve(words.size() + words.size() / 2 + 8);
     for (std::size_t start = 0;;) {
         const std::size_t end = words.find(u' ', start);
-        appendWordCode(words.substr(start, end - start), code);
+        appendWordCode(words.substr(start, end - start), code, guess);
         if (end == std::u16string_view::npos)
             break;
         code += u' ';

@@ -1,0 +1,342 @@
+#include "engine/lexicon/word_formation.h"
+
+#include "engine/lexicon/word_formation_tables.h"
+#include "engine/lexicon/word_rules.h"
+
+#include <algorithm>
+#include <map>
+
+namespace orvanta::rules {
+
+namespace {
+
+using namespace formation;
+
+// A part within a part within the word ("un- companion -able" on an
+// inflected word) and no deeper: each level multiplies the look-ups.
+constexpr int maxDepth = 2;
+// Shorter words are too easily split into unrelated pieces.
+constexpr std::size_t shortestWord = 5;
+constexpr std::size_t shortestPart = 3;
+
+constexpr std::u16string_view vowelSounds = u"IexPAuqiJRLHEOoa";
+
+bool isVowelSound(char16_t c) {
+    return vowelSounds.find(c) != std::u16string_view::npos;
+}
+
+bool isStressMark(char16_t c) {
+    return c == u'\'' || c == u'"';
+}
+
+bool isVowelLetter(char16_t c) {
+    return c == u'a' || c == u'e' || c == u'i' || c == u'o' || c == u'u' || c == u'y';
+}
+
+char16_t firstSound(std::u16string_view code) {
+    for (const char16_t c : code) {
+        if (!isStressMark(c))
+            return c;
+    }
+    return u'\0';
+}
+
+// The dictionaries write no mark on a word of one syllable; a part that
+// becomes a syllable of a longer word needs one.
+std::u16string withPrimary(std::u16string code) {
+    if (code.find(u'\'') == std::u16string::npos)
+        code.insert(code.begin(), u'\'');
+    return code;
+}
+
+// A later element of a compound keeps its stress, as a secondary one.
+std::u16string demoted(std::u16string code) {
+    std::replace(code.begin(), code.end(), u'\'', u'"');
+    if (code.find(u'"') == std::u16string::npos)
+        code.insert(code.begin(), u'"');
+    return code;
+}
+
+// A stressed syllable that begins with a vowel takes the consonant before
+// it as its onset: 'memq + "aIz is 'memq"raIz.
+void appendStressed(std::u16string &code, std::u16string_view stressed) {
+    const bool movesOnset = stressed.size() >= 2 && isStressMark(stressed[0]) &&
+                            isVowelSound(stressed[1]) && code.size() >= 2 &&
+                            !isVowelSound(code.back()) && !isStressMark(code.back()) &&
+                            code.back() != u':' && isVowelSound(code[code.size() - 2]);
+    if (!movesOnset) {
+        code += stressed;
+        return;
+    }
+    code.insert(code.size() - 1, 1, stressed[0]);
+    code += stressed.substr(1);
+}
+
+bool isShortWord(std::u16string_view word) {
+    return std::find(std::begin(shortWords), std::end(shortWords), word) != std::end(shortWords);
+}
+
+bool endsSpelledWithR(std::u16string_view spelling) {
+    return spelling.ends_with(u'r') || spelling.ends_with(u"re");
+}
+
+// How a stem's spelling was restored, which tells how its sounds change.
+enum class Restored {
+    AsWritten,
+    DroppedY, // "harmon-ize": the y and its sound go
+    YToI,     // "happi-ness": the happY vowel stays, shortened in British
+    LeToLy,   // "gent-ly": the syllabic l of "gentle" merges into -ly
+};
+
+struct Stem {
+    std::u16string spelling;
+    Restored restored;
+};
+
+class Former {
+public:
+    Former(Variant variant, const KnownWords &known)
+        : british_(variant == Variant::British), known_(known) {}
+
+    Formation form(std::u16string_view word, int depth) {
+        const std::u16string key(word);
+        if (const auto found = memo_.find(key); found != memo_.end())
+            return found->second;
+        Formation result;
+        // Parts the dictionaries hold first; parts themselves formed only
+        // when nothing simpler explains the word.
+        for (const bool formedParts : {false, true}) {
+            if (formedParts && depth >= maxDepth)
+                break;
+            if (bySuffix(word, depth, formedParts, result) ||
+                byPrefix(word, depth, formedParts, result) ||
+                byCompound(word, depth, formedParts, result) ||
+                (formedParts && byInflection(word, depth, result)))
+                break;
+        }
+        memo_.emplace(key, result);
+        return result;
+    }
+
+private:
+    // A known word of a reasonable length, or one formed itself.
+    bool part(std::u16string_view word, int depth, bool formed, bool inflected,
+              Formation &out) {
+        if (word.size() < shortestPart || (word.size() == shortestPart && !isShortWord(word)))
+            return false;
+        if (!formed) {
+            out.code.clear();
+            if (!known_.find(known_.context, word, inflected, out.code) || out.code.empty())
+                return false;
+            out.parts = word;
+            return true;
+        }
+        if (word.size() < shortestWord)
+            return false;
+        out = form(word, depth + 1);
+        return !out.code.empty();
+    }
+
+    bool bySuffix(std::u16string_view word, int depth, bool formed, Formation &out);
+    bool byPrefix(std::u16string_view word, int depth, bool formed, Formation &out);
+    bool byCompound(std::u16string_view word, int depth, bool formed, Formation &out);
+    bool byInflection(std::u16string_view word, int depth, Formation &out);
+    std::u16string joinSuffix(const Suffix &suffix, const Stem &stem, std::u16string code) const;
+
+    bool british_;
+    const KnownWords &known_;
+    std::map<std::u16string, Formation> memo_;
+};
+
+std::u16string Former::joinSuffix(const Suffix &suffix, const Stem &stem,
+                                  std::u16string code) const {
+    switch (stem.restored) {
+    case Restored::AsWritten:
+        break;
+    case Restored::DroppedY:
+        if (code.ends_with(u'i'))
+            code.pop_back();
+        break;
+    case Restored::YToI:
+        if (code.ends_with(u'i')) {
+            // British shortens it before every suffix; American keeps it
+            // before -ness and weakens it before -ly.
+            if (british_)
+                code.back() = u'I';
+            else if (suffix.spelling == u"ly")
+                code.back() = u'q';
+            else if (suffix.spelling != u"ness")
+                code.back() = u'I';
+        }
+        break;
+    case Restored::LeToLy:
+        if (code.ends_with(u"ql"))
+            code.resize(code.size() - 2);
+        else if (code.ends_with(u'l'))
+            code.pop_back();
+        break;
+    }
+    const std::u16string_view sounds = british_ ? suffix.british : suffix.american;
+    // Non-rhotic British says the written r before a vowel: "clear-ish".
+    if (british_ && isVowelSound(firstSound(sounds)) && endsSpelledWithR(stem.spelling) &&
+        !code.ends_with(u'r'))
+        code += u'r';
+    switch (suffix.stress) {
+    case SuffixStress::None:
+        return withPrimary(std::move(code)) + std::u16string(sounds);
+    case SuffixStress::Secondary:
+        code = withPrimary(std::move(code));
+        appendStressed(code, u"\"" + std::u16string(sounds));
+        return code;
+    case SuffixStress::Shift: {
+        code = demoted(std::move(code));
+        const std::size_t mark = sounds.find(u'\'');
+        const std::u16string_view before = sounds.substr(0, mark);
+        code += before;
+        appendStressed(code, sounds.substr(before.size()));
+        return code;
+    }
+    }
+    return code;
+}
+
+bool Former::bySuffix(std::u16string_view word, int depth, bool formed, Formation &out) {
+    for (const Suffix &suffix : suffixes) {
+        if (!word.ends_with(suffix.spelling) ||
+            word.size() < suffix.spelling.size() + shortestPart)
+            continue;
+        const std::u16string base(word.substr(0, word.size() - suffix.spelling.size()));
+        if (!base.ends_with(suffix.stemEnds))
+            continue;
+        Stem stems[5];
+        std::size_t count = 0;
+        stems[count++] = {base, Restored::AsWritten};
+        if (isVowelLetter(suffix.spelling[0])) {
+            // "lov-able", "fatt-ish", "harmon-ize"
+            if (!isVowelLetter(base.back()))
+                stems[count++] = {base + u"e", Restored::AsWritten};
+            const std::size_t n = base.size();
+            if (n >= 4 && base[n - 1] == base[n - 2] && !isVowelLetter(base.back()))
+                stems[count++] = {base.substr(0, n - 1), Restored::AsWritten};
+            if (!isVowelLetter(base.back()) && suffix.spelling != u"y")
+                stems[count++] = {base + u"y", Restored::DroppedY};
+        } else if (base.back() == u'i') {
+            stems[count++] = {base.substr(0, base.size() - 1) + u"y", Restored::YToI};
+        }
+        if (suffix.spelling == u"ly" && !isVowelLetter(base.back()))
+            stems[count++] = {base + u"le", Restored::LeToLy};
+
+        for (std::size_t i = 0; i < count; ++i) {
+            Formation stem;
+            if (!part(stems[i].spelling, depth, formed, false, stem))
+                continue;
+            out.code = joinSuffix(suffix, stems[i], std::move(stem.code));
+            out.parts = stem.parts + u" -" + std::u16string(suffix.spelling);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Former::byPrefix(std::u16string_view word, int depth, bool formed, Formation &out) {
+    for (const Prefix &prefix : prefixes) {
+        if (!word.starts_with(prefix.spelling))
+            continue;
+        const std::u16string_view rest = word.substr(prefix.spelling.size());
+        // A prefix of one or two letters is too easily a word's own start.
+        const std::size_t shortestRest = prefix.spelling.size() <= 2 ? 4 : shortestPart;
+        if (rest.size() < shortestRest ||
+            (!prefix.stemStarts.empty() &&
+             prefix.stemStarts.find(rest[0]) == std::u16string_view::npos))
+            continue;
+        Formation stem;
+        if (!part(rest, depth, formed, true, stem))
+            continue;
+        std::u16string code(british_ ? prefix.british : prefix.american);
+        if (british_ && prefix.spelling.ends_with(u'r') && isVowelSound(firstSound(stem.code)))
+            code += u'r';
+        switch (prefix.stress) {
+        case PrefixStress::None:
+        case PrefixStress::Own:
+            code += withPrimary(std::move(stem.code));
+            break;
+        case PrefixStress::Primary:
+            code += demoted(std::move(stem.code));
+            break;
+        }
+        out.code = std::move(code);
+        out.parts = std::u16string(prefix.spelling) + u"- " + stem.parts;
+        return true;
+    }
+    return false;
+}
+
+bool Former::byCompound(std::u16string_view word, int depth, bool formed, Formation &out) {
+    // The split whose shorter part is longest: "pass code", not "passc ode".
+    std::size_t bestShorter = 0;
+    Formation best;
+    for (std::size_t at = shortestPart; at + shortestPart <= word.size(); ++at) {
+        const std::size_t shorter = std::min(at, word.size() - at);
+        if (shorter <= bestShorter)
+            continue;
+        Formation first;
+        Formation second;
+        if (!part(word.substr(0, at), depth, false, false, first) ||
+            !part(word.substr(at), depth, formed, true, second))
+            continue;
+        std::u16string code = withPrimary(std::move(first.code));
+        if (british_ && endsSpelledWithR(word.substr(0, at)) && !code.ends_with(u'r') &&
+            isVowelSound(firstSound(second.code)))
+            code += u'r';
+        code += demoted(std::move(second.code));
+        best.code = std::move(code);
+        best.parts = first.parts + u" " + second.parts;
+        bestShorter = shorter;
+    }
+    if (best.code.empty())
+        return false;
+    out = std::move(best);
+    return true;
+}
+
+// An inflection ending on a formed word: "downlink-s", "uncompanionabl-y".
+bool Former::byInflection(std::u16string_view word, int depth, Formation &out) {
+    struct Ending {
+        std::u16string_view spelling;
+        std::u16string_view suffix; // as the inflection rules name it
+    };
+    static constexpr Ending endings[] = {
+        {u"ing", u"ing"}, {u"ies", u"s"}, {u"ied", u"d"}, {u"es", u"s"},
+        {u"ed", u"d"},    {u"s", u"s"},   {u"d", u"d"},
+    };
+    for (const Ending &ending : endings) {
+        if (!word.ends_with(ending.spelling))
+            continue;
+        std::u16string base(word.substr(0, word.size() - ending.spelling.size()));
+        if (ending.spelling.starts_with(u"ie"))
+            base += u'y';
+        const std::size_t n = base.size();
+        const bool doubled = n >= 2 && base[n - 1] == base[n - 2] && !isVowelLetter(base.back());
+        const std::u16string stems[] = {base, doubled ? base.substr(0, n - 1) : base + u"e"};
+        for (const std::u16string &stem : stems) {
+            Formation formed;
+            if (!part(stem, depth, true, false, formed))
+                continue;
+            out.code = joinCode(stem, std::move(formed.code), std::u16string(ending.suffix));
+            out.parts = formed.parts + u" -" + std::u16string(ending.spelling);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+Formation formWord(std::u16string_view lowerWord, Variant variant, const KnownWords &known) {
+    if (lowerWord.size() < shortestWord || known.find == nullptr)
+        return {};
+    Former former(variant, known);
+    return former.form(lowerWord, 0);
+}
+
+} // namespace orvanta::rules
