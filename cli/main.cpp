@@ -235,12 +235,14 @@ Dictionaries prepare(const Options &options) {
     if (!load.ok())
         failRead(path, QString::fromLocal8Bit(load.error));
     Dictionaries dictionaries{std::move(load.dictionary), std::nullopt, nullptr};
-    if (options.guess) {
+    const std::string modelFile = letterToSoundPathFor(QFile::encodeName(path).toStdString());
+    // A dictionary of the user's own has no model beside it unless one was
+    // trained for it; the bundled ones always have one.
+    if (options.guess &&
+        (options.dictionary.isEmpty() || QFile::exists(QFile::decodeName(modelFile.c_str())))) {
         // Without the model the words that are not made of known words stay
         // in parentheses, as they were before there was one: worth a
         // warning, not the run.
-        const std::string dictionaryFile = QFile::encodeName(path).toStdString();
-        const std::string modelFile = letterToSoundPathFor(dictionaryFile);
         dictionaries.guessModel =
             std::make_unique<GuessModel>(modelFile, [modelFile](const std::string &error) {
                 printError(

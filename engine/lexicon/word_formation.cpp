@@ -72,6 +72,39 @@ void appendStressed(std::u16string &code, std::u16string_view stressed) {
     code += stressed.substr(1);
 }
 
+std::size_t syllables(std::u16string_view code) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        if (isVowelSound(code[i]) && (i == 0 || !isVowelSound(code[i - 1])))
+            ++count;
+    }
+    return count;
+}
+
+// The dictionaries hold abbreviations said letter by letter ("ftp") and
+// phrases; as a part of a word they would be read out so.
+bool soundsLikeAWord(std::u16string_view spelling, std::u16string_view code) {
+    const std::size_t count = syllables(code);
+    return count > 0 && count <= spelling.size() / 2 + 1 &&
+           code.find(u' ') == std::u16string_view::npos;
+}
+
+// How the later element of a compound may begin: with a consonant that can
+// open an English syllable. Word ends that the dictionaries list on their
+// own ("-ings", "-ency") begin with a vowel or a cluster no word begins with.
+bool beginsLikeAWord(std::u16string_view word) {
+    static constexpr std::u16string_view clusters[] = {
+        u"bl", u"br", u"ch", u"cl", u"cr", u"dr", u"dw", u"fl", u"fr", u"gl", u"gr",
+        u"kn", u"ph", u"pl", u"pr", u"qu", u"sc", u"sh", u"sk", u"sl", u"sm", u"sn",
+        u"sp", u"st", u"sw", u"th", u"tr", u"tw", u"wh", u"wr"};
+    if (word.size() < 2 || isVowelLetter(word[0]))
+        return false;
+    if (isVowelLetter(word[1]))
+        return true;
+    return std::find(std::begin(clusters), std::end(clusters), word.substr(0, 2)) !=
+           std::end(clusters);
+}
+
 bool isShortWord(std::u16string_view word) {
     return std::find(std::begin(shortWords), std::end(shortWords), word) != std::end(shortWords);
 }
@@ -83,6 +116,7 @@ bool endsSpelledWithR(std::u16string_view spelling) {
 // How a stem's spelling was restored, which tells how its sounds change.
 enum class Restored {
     AsWritten,
+    DroppedE, // "lov-able", and "catastroph-ize" loses the e's sound too
     DroppedY, // "harmon-ize": the y and its sound go
     YToI,     // "happi-ness": the happY vowel stays, shortened in British
     LeToLy,   // "gent-ly": the syllabic l of "gentle" merges into -ly
@@ -110,7 +144,7 @@ public:
                 break;
             if (bySuffix(word, depth, formedParts, result) ||
                 byPrefix(word, depth, formedParts, result) ||
-                byCompound(word, depth, formedParts, result) ||
+                (!formedParts && depth == 0 && byCompound(word, depth, result)) ||
                 (formedParts && byInflection(word, depth, result)))
                 break;
         }
@@ -126,7 +160,8 @@ private:
             return false;
         if (!formed) {
             out.code.clear();
-            if (!known_.find(known_.context, word, inflected, out.code) || out.code.empty())
+            if (!known_.find(known_.context, word, inflected, out.code) ||
+                !soundsLikeAWord(word, out.code))
                 return false;
             out.parts = word;
             return true;
@@ -139,7 +174,7 @@ private:
 
     bool bySuffix(std::u16string_view word, int depth, bool formed, Formation &out);
     bool byPrefix(std::u16string_view word, int depth, bool formed, Formation &out);
-    bool byCompound(std::u16string_view word, int depth, bool formed, Formation &out);
+    bool byCompound(std::u16string_view word, int depth, Formation &out);
     bool byInflection(std::u16string_view word, int depth, Formation &out);
     std::u16string joinSuffix(const Suffix &suffix, const Stem &stem, std::u16string code) const;
 
@@ -152,7 +187,17 @@ std::u16string Former::joinSuffix(const Suffix &suffix, const Stem &stem,
                                   std::u16string code) const {
     switch (stem.restored) {
     case Restored::AsWritten:
+        // "-edly" and "-edness" say the ending as a syllable of its own
+        // ("markedly"), whatever the participle does alone.
+        if ((suffix.spelling == u"ly" || suffix.spelling == u"ness") &&
+            stem.spelling.ends_with(u"ed") && code.size() >= 2 &&
+            (code.back() == u't' || code.back() == u'd') &&
+            !isVowelSound(code[code.size() - 2]) && code[code.size() - 2] != u':') {
+            code.back() = u'I';
+            code += u'd';
+        }
         break;
+    case Restored::DroppedE:
     case Restored::DroppedY:
         if (code.ends_with(u'i'))
             code.pop_back();
@@ -202,7 +247,8 @@ std::u16string Former::joinSuffix(const Suffix &suffix, const Stem &stem,
 
 bool Former::bySuffix(std::u16string_view word, int depth, bool formed, Formation &out) {
     for (const Suffix &suffix : suffixes) {
-        if (!word.ends_with(suffix.spelling) ||
+        // "-y" ends too many words of other make ("-graphy", "-ocracy").
+        if ((formed && suffix.spelling == u"y") || !word.ends_with(suffix.spelling) ||
             word.size() < suffix.spelling.size() + shortestPart)
             continue;
         const std::u16string base(word.substr(0, word.size() - suffix.spelling.size()));
@@ -214,7 +260,7 @@ bool Former::bySuffix(std::u16string_view word, int depth, bool formed, Formatio
         if (isVowelLetter(suffix.spelling[0])) {
             // "lov-able", "fatt-ish", "harmon-ize"
             if (!isVowelLetter(base.back()))
-                stems[count++] = {base + u"e", Restored::AsWritten};
+                stems[count++] = {base + u"e", Restored::DroppedE};
             const std::size_t n = base.size();
             if (n >= 4 && base[n - 1] == base[n - 2] && !isVowelLetter(base.back()))
                 stems[count++] = {base.substr(0, n - 1), Restored::AsWritten};
@@ -255,15 +301,7 @@ bool Former::byPrefix(std::u16string_view word, int depth, bool formed, Formatio
         std::u16string code(british_ ? prefix.british : prefix.american);
         if (british_ && prefix.spelling.ends_with(u'r') && isVowelSound(firstSound(stem.code)))
             code += u'r';
-        switch (prefix.stress) {
-        case PrefixStress::None:
-        case PrefixStress::Own:
-            code += withPrimary(std::move(stem.code));
-            break;
-        case PrefixStress::Primary:
-            code += demoted(std::move(stem.code));
-            break;
-        }
+        code += withPrimary(std::move(stem.code));
         out.code = std::move(code);
         out.parts = std::u16string(prefix.spelling) + u"- " + stem.parts;
         return true;
@@ -271,18 +309,22 @@ bool Former::byPrefix(std::u16string_view word, int depth, bool formed, Formatio
     return false;
 }
 
-bool Former::byCompound(std::u16string_view word, int depth, bool formed, Formation &out) {
+bool Former::byCompound(std::u16string_view word, int depth, Formation &out) {
     // The split whose shorter part is longest: "pass code", not "passc ode".
     std::size_t bestShorter = 0;
     Formation best;
     for (std::size_t at = shortestPart; at + shortestPart <= word.size(); ++at) {
         const std::size_t shorter = std::min(at, word.size() - at);
-        if (shorter <= bestShorter)
+        // Classical combining forms ("sino-", "hydro-") and a letter
+        // split from its double are seldom a compound's seam.
+        const char16_t last = word[at - 1];
+        if (shorter <= bestShorter || last == word[at] || last == u'a' || last == u'i' ||
+            last == u'o' || last == u'u' || !beginsLikeAWord(word.substr(at)))
             continue;
         Formation first;
         Formation second;
         if (!part(word.substr(0, at), depth, false, false, first) ||
-            !part(word.substr(at), depth, formed, true, second))
+            !part(word.substr(at), depth, false, true, second))
             continue;
         std::u16string code = withPrimary(std::move(first.code));
         if (british_ && endsSpelledWithR(word.substr(0, at)) && !code.ends_with(u'r') &&

@@ -10,7 +10,6 @@ namespace orvanta::rules::formation {
 enum class PrefixStress {
     None,      // "un" before a stressed stem: An'kaInd
     Own,       // the prefix's own marks as written, the stem keeps its primary
-    Primary,   // the prefix takes the primary, the stem's becomes secondary
 };
 
 struct Prefix {
@@ -43,7 +42,6 @@ inline constexpr Prefix prefixes[] = {
     {u"pre", u"\"prJ", u"\"prJ", PrefixStress::Own, {}},
     {u"post", u"\"pqust", u"\"poust", PrefixStress::Own, {}},
     {u"anti", u"\"xnti", u"\"xnti", PrefixStress::Own, {}},
-    {u"co", u"\"kqu", u"\"kou", PrefixStress::Own, {}},
     {u"sub", u"\"sAb", u"\"sAb", PrefixStress::Own, {}},
     {u"super", u"\"sHpq", u"\"sHpqr", PrefixStress::Own, {}},
     {u"semi", u"\"semi", u"\"semi", PrefixStress::Own, {}},
@@ -60,7 +58,6 @@ inline constexpr Prefix prefixes[] = {
     {u"bio", u"\"baIqu", u"\"baIou", PrefixStress::Own, {}},
     {u"extra", u"\"ekstrq", u"\"ekstrq", PrefixStress::Own, {}},
     {u"trans", u"\"trxnz", u"\"trxnz", PrefixStress::Own, {}},
-    {u"e", u"'J", u"'J", PrefixStress::Primary, u"bcdfgjklmnpstvwz"},
 };
 
 enum class SuffixStress {
@@ -80,14 +77,14 @@ struct Suffix {
 
 // Longest spelling first among those sharing an ending.
 inline constexpr Suffix suffixes[] = {
-    {u"ization", u"aIzeISqn", u"IzeISqn", SuffixStress::Shift, {}},
-    {u"isation", u"aIzeISqn", u"IzeISqn", SuffixStress::Shift, {}},
-    {u"ness", u"nIs", u"nIs", SuffixStress::None, {}},
-    {u"less", u"lIs", u"lIs", SuffixStress::None, {}},
+    {u"ization", u"aI'zeISqn", u"I'zeISqn", SuffixStress::Shift, {}},
+    {u"isation", u"aI'zeISqn", u"I'zeISqn", SuffixStress::Shift, {}},
+    {u"ness", u"nqs", u"nqs", SuffixStress::None, {}},
+    {u"less", u"lqs", u"lqs", SuffixStress::None, {}},
     {u"ful", u"fql", u"fql", SuffixStress::None, {}},
     {u"ish", u"IS", u"IS", SuffixStress::None, {}},
     {u"like", u"laIk", u"laIk", SuffixStress::Secondary, {}},
-    {u"ally", u"li", u"li", SuffixStress::None, u"ic"},
+    {u"ally", u"qli", u"qli", SuffixStress::None, u"ic"},
     {u"ly", u"li", u"li", SuffixStress::None, {}},
     {u"ment", u"mqnt", u"mqnt", SuffixStress::None, {}},
     {u"able", u"qbql", u"qbql", SuffixStress::None, {}},
@@ -111,7 +108,7 @@ inline constexpr Suffix suffixes[] = {
     {u"ford", u"fqd", u"fqrd", SuffixStress::None, {}},
     {u"ham", u"qm", u"qm", SuffixStress::None, {}},
     {u"ton", u"tqn", u"tqn", SuffixStress::None, {}},
-    {u"land", u"lqnd", u"lqnd", SuffixStress::None, {}},
+    {u"land", u"lxnd", u"lxnd", SuffixStress::Secondary, {}},
     {u"mouth", u"mqT", u"mqT", SuffixStress::None, {}},
     {u"borough", u"bqrq", u"bE:ou", SuffixStress::None, {}},
     {u"bury", u"bqri", u"beri", SuffixStress::None, {}},

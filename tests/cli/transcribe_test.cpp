@@ -103,6 +103,8 @@ private slots:
     void formats_data();
     void formats();
     void htmlShowsMarkupAsText();
+    void guessingCanBeTurnedOff();
+    void damagedModelIsReportedOnce();
     void literalSkipsReading_data();
     void literalSkipsReading();
     void tsvEscapesTheSentenceField();
@@ -186,6 +188,9 @@ void TranscribeTest::formats_data() {
         << u"caf\u00E9\u00A0the cat.\u3000\U0001F600 \u0434\u0430"_qs << false
         << QStringList{u"caf\u00E9\u00A0the cat."_qs, u"\U0001F600 \u0434\u0430"_qs}
         << QStringList{u"[kæˈfeɪ ðə kæt]"_qs, u"[(\u0434\u0430)]"_qs};
+    // A word made of known words is guessed and starred, in every format.
+    QTest::newRow("guessed word") << u"The catbox."_qs << false << QStringList{"The catbox."}
+                                  << QStringList{u"[ðə *ˈkætˌbɒks]"_qs};
     // What a careless conversion takes for a byte order mark, dropping it
     // or byte-swapping the whole sentence after it.
     QTest::newRow("sentences opening with U+FFFE and U+FEFF")
@@ -221,6 +226,30 @@ void TranscribeTest::formats() {
     QCOMPARE(records.size(), renderings.size());
     for (qsizetype i = 0; i < records.size(); ++i)
         QVERIFY2(records[i].endsWith('\t' + renderings[i].toUtf8()), records[i].constData());
+}
+
+void TranscribeTest::guessingCanBeTurnedOff() {
+    for (const char *option : {"--no-guess", "--literal"}) {
+        const Run run = runProgram({"-d", m_dictionary, option}, "The catbox.");
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(run.out), u"[ðə (catbox)]\n"_qs);
+    }
+}
+
+// Without its model the program works as it did before there was one: the
+// words that no known words make up stay in parentheses, with one warning.
+void TranscribeTest::damagedModelIsReportedOnce() {
+    const QString dictionary = m_dir.filePath(QStringLiteral("modelled.txt"));
+    QVERIFY(writeFile(dictionary, "1\tthe\tDJ\n2\tcat\tkxt\n3\tbox\tbPks\n"));
+    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("modelled-g2p.bin")), "not a model"));
+    const Run run = runProgram({"-d", dictionary}, "The zqxvw catbox.\nThe zqxvw.\n");
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out), u"[ðə (zqxvw) *ˈkætˌbɒks]\n[ðə (zqxvw)]\n"_qs);
+    QCOMPARE(run.err.count("warning: cannot read the letter-to-sound model"), 1);
+    QVERIFY2(run.err.contains("modelled-g2p.bin"), run.err);
+
+    const Run off = runProgram({"-d", dictionary, "--no-guess"}, "The zqxvw.");
+    QCOMPARE(off.err, QByteArray());
 }
 
 void TranscribeTest::htmlShowsMarkupAsText() {

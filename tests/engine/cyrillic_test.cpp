@@ -48,6 +48,7 @@ TEST(Cyrillic, TransliteratesRenderedIpa) {
         {"characters without a letter", u"-0.9qxcyA\u00E9", u""},
         {"capital Latin letters and other marks", u"ABCXYZ!?\"-_.\u0254\u0303", u"\u043E"},
         {"sentence without words", u"[]", u"[]"},
+        {"guessed word keeps its mark", u"[*\u02C8k\u00E6t]", u"[*\u02C8\u043A\u042D\u0442]"},
         {"empty", u"", u""},
     };
     for (const auto &c : cases)
