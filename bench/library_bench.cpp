@@ -5,6 +5,7 @@
 #include "bench/long_text.h"
 #include "document/document.h"
 #include "engine/lexicon/dictionary.h"
+#include "engine/lexicon/guess_model.h"
 #include "engine/speech/phrase.h"
 #include "engine/transcription_engine.h"
 
@@ -86,10 +87,12 @@ void BM_ReadAndTranscribeSentence(benchmark::State &state) {
     const bool british = state.range(0) != 0;
     const bool weakForms = state.range(1) != 0;
     const orvanta::PronunciationDictionary dictionary = loadVariant(state, british);
-    const TranscriptionEngine engine(
-        dictionary,
-        orvanta::EngineOptions{british ? orvanta::Variant::British : orvanta::Variant::American,
-                               weakForms});
+    // Guessing is on, as in the window and the command line: a text of
+    // known words never takes the guess's path.
+    orvanta::EngineOptions options{british ? orvanta::Variant::British : orvanta::Variant::American,
+                                   weakForms};
+    options.guessUnknownWords = true;
+    const TranscriptionEngine engine(dictionary, options);
     for (auto _ : state) {
         for (const std::u16string &sentence : sentences)
             benchmark::DoNotOptimize(engine.transcribeReadSentence(sentence));
@@ -105,6 +108,34 @@ BENCHMARK(BM_ReadAndTranscribeSentence)
     ->Args({0, 1})
     ->Args({1, 1})
     ->Unit(benchmark::kMillisecond);
+
+// Words no dictionary holds, made up for the purpose: some of known parts,
+// some for the letter-to-sound model (read before the timing starts).
+void BM_GuessWord(benchmark::State &state) {
+    static constexpr std::u16string_view words[] = {
+        u"unkindliness", u"passcodes",   u"overbrightish", u"kinglike",    u"blogsphere",
+        u"zentrabulous", u"florpington", u"quastered",     u"vemblish",    u"draxonomy",
+        u"unfrequently", u"downlinks",   u"prettyish",     u"missishness", u"snorbleflax",
+    };
+    const bool british = state.range(0) != 0;
+    const orvanta::PronunciationDictionary dictionary = loadVariant(state, british);
+    const orvanta::GuessModel model(orvanta::letterToSoundPathFor(dictionaryPath(british)));
+    orvanta::EngineOptions options{british ? orvanta::Variant::British
+                                           : orvanta::Variant::American};
+    options.guessUnknownWords = true;
+    options.guessModel = &model;
+    const TranscriptionEngine engine(dictionary, options);
+    model.model();
+    for (auto _ : state) {
+        for (const std::u16string_view word : words)
+            benchmark::DoNotOptimize(engine.guessWord(word));
+    }
+    state.counters["words/s"] =
+        benchmark::Counter(double(std::size(words)), benchmark::Counter::kIsIterationInvariantRate);
+    state.SetLabel(std::string(british ? "british" : "american") +
+                   (model.model() != nullptr ? "" : ", word formation alone"));
+}
+BENCHMARK(BM_GuessWord)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // What one press of "Transcribe!" costs before any widget is touched.
 void BM_BuildDocumentWithLoad(benchmark::State &state) {

@@ -75,8 +75,8 @@ public:
 private:
     // "[" + adjusted IPA + "]" for words already normalised, `pauses`
     // telling which of them pause punctuation followed.
-    std::u16string transcribeNormalized(std::u16string_view words,
-                                        const std::vector<bool> &pauses, bool guess) const;
+    std::u16string transcribeNormalized(std::u16string_view words, const std::vector<bool> &pauses,
+                                        bool guess) const;
     // Every dictionary lookup of the engine: appends the transcription of
     // exactly `lowerWord` to `out` and says whether there was one.
     bool lookUp(std::u16string_view lowerWord, std::u16string &out) const;

@@ -16,8 +16,7 @@ class GuessModel {
 public:
     // `onFailure` hears, once and from whichever thread asked first, why the
     // model could not be read.
-    explicit GuessModel(std::string path,
-                        std::function<void(const std::string &)> onFailure = {});
+    explicit GuessModel(std::string path, std::function<void(const std::string &)> onFailure = {});
     GuessModel(const GuessModel &) = delete;
     GuessModel &operator=(const GuessModel &) = delete;
 

@@ -22,7 +22,8 @@ std::u16string LetterToSoundModel::pronounce(std::u16string_view) const {
 std::string letterToSoundPathFor(const std::string &dictionaryPath) {
     const std::size_t dot = dictionaryPath.rfind('.');
     const std::size_t slash = dictionaryPath.find_last_of("/\\");
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
     return (hasExtension ? dictionaryPath.substr(0, dot) : dictionaryPath) + "-g2p.bin";
 }
 

@@ -78,8 +78,7 @@ void TranscriptionEngine::appendWordCode(std::u16string_view word, std::u16strin
         const std::u16string original(word);
         const std::u16string said = transcribeMissingWord(original, toLowerAscii(original));
         if (guess && said.front() == u'(') {
-            const std::u16string guessed =
-                guessWord(std::u16string_view(lower, word.size()));
+            const std::u16string guessed = guessWord(std::u16string_view(lower, word.size()));
             if (!guessed.empty()) {
                 out += guessMark;
                 out += guessed;
@@ -102,22 +101,21 @@ std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const {
 
 std::u16string TranscriptionEngine::guessWord(std::u16string_view lowerWord) const {
     // Other scripts, digits and apostrophes are no letters to sound out.
-    if (lowerWord.empty() ||
-        !std::all_of(lowerWord.begin(), lowerWord.end(),
-                     [](char16_t c) { return c >= u'a' && c <= u'z'; }))
+    if (lowerWord.empty() || !std::all_of(lowerWord.begin(), lowerWord.end(),
+                                          [](char16_t c) { return c >= u'a' && c <= u'z'; }))
         return {};
-    const rules::KnownWords known{
-        this, [](const void *context, std::u16string_view word, bool inflected,
-                 std::u16string &code) {
-            const auto *engine = static_cast<const TranscriptionEngine *>(context);
-            if (engine->lookUp(word, code))
-                return true;
-            if (!inflected)
-                return false;
-            const std::u16string spelled(word);
-            code = engine->transcribeMissingWord(spelled, spelled);
-            return code.front() != u'(';
-        }};
+    const rules::KnownWords known{this, [](const void *context, std::u16string_view word,
+                                           bool inflected, std::u16string &code) {
+                                      const auto *engine =
+                                          static_cast<const TranscriptionEngine *>(context);
+                                      if (engine->lookUp(word, code))
+                                          return true;
+                                      if (!inflected)
+                                          return false;
+                                      const std::u16string spelled(word);
+                                      code = engine->transcribeMissingWord(spelled, spelled);
+                                      return code.front() != u'(';
+                                  }};
     rules::Formation formed = rules::formWord(lowerWord, options_.variant, known);
     if (!formed.code.empty())
         return std::move(formed.code);

@@ -94,9 +94,9 @@ bool soundsLikeAWord(std::u16string_view spelling, std::u16string_view code) {
 // own ("-ings", "-ency") begin with a vowel or a cluster no word begins with.
 bool beginsLikeAWord(std::u16string_view word) {
     static constexpr std::u16string_view clusters[] = {
-        u"bl", u"br", u"ch", u"cl", u"cr", u"dr", u"dw", u"fl", u"fr", u"gl", u"gr",
-        u"kn", u"ph", u"pl", u"pr", u"qu", u"sc", u"sh", u"sk", u"sl", u"sm", u"sn",
-        u"sp", u"st", u"sw", u"th", u"tr", u"tw", u"wh", u"wr"};
+        u"bl", u"br", u"ch", u"cl", u"cr", u"dr", u"dw", u"fl", u"fr", u"gl",
+        u"gr", u"kn", u"ph", u"pl", u"pr", u"qu", u"sc", u"sh", u"sk", u"sl",
+        u"sm", u"sn", u"sp", u"st", u"sw", u"th", u"tr", u"tw", u"wh", u"wr"};
     if (word.size() < 2 || isVowelLetter(word[0]))
         return false;
     if (isVowelLetter(word[1]))
@@ -154,8 +154,7 @@ public:
 
 private:
     // A known word of a reasonable length, or one formed itself.
-    bool part(std::u16string_view word, int depth, bool formed, bool inflected,
-              Formation &out) {
+    bool part(std::u16string_view word, int depth, bool formed, bool inflected, Formation &out) {
         if (word.size() < shortestPart || (word.size() == shortestPart && !isShortWord(word)))
             return false;
         if (!formed) {
@@ -191,8 +190,8 @@ std::u16string Former::joinSuffix(const Suffix &suffix, const Stem &stem,
         // ("markedly"), whatever the participle does alone.
         if ((suffix.spelling == u"ly" || suffix.spelling == u"ness") &&
             stem.spelling.ends_with(u"ed") && code.size() >= 2 &&
-            (code.back() == u't' || code.back() == u'd') &&
-            !isVowelSound(code[code.size() - 2]) && code[code.size() - 2] != u':') {
+            (code.back() == u't' || code.back() == u'd') && !isVowelSound(code[code.size() - 2]) &&
+            code[code.size() - 2] != u':') {
             code.back() = u'I';
             code += u'd';
         }

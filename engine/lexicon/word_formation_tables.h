@@ -8,8 +8,8 @@
 namespace orvanta::rules::formation {
 
 enum class PrefixStress {
-    None,      // "un" before a stressed stem: An'kaInd
-    Own,       // the prefix's own marks as written, the stem keeps its primary
+    None, // "un" before a stressed stem: An'kaInd
+    Own,  // the prefix's own marks as written, the stem keeps its primary
 };
 
 struct Prefix {
@@ -119,28 +119,26 @@ inline constexpr Suffix suffixes[] = {
 // "toolbox"); longer parts need only be in the dictionary. Most short
 // dictionary entries are abbreviations and names, which make silly splits.
 inline constexpr std::u16string_view shortWords[] = {
-    u"act", u"add", u"age", u"aid", u"air", u"all", u"ant", u"ape", u"arm", u"art", u"ash",
-    u"axe", u"bad", u"bag", u"ban", u"bar", u"bat", u"bay", u"bed", u"bee", u"big",
-    u"bin", u"bit", u"bog", u"bow", u"box", u"boy", u"bud", u"bug", u"bun", u"bus", u"buy",
-    u"cab", u"can", u"cap", u"car", u"cat", u"cow", u"cry", u"cup", u"cut", u"day", u"den",
-    u"dew", u"die", u"dig", u"dim", u"dip", u"dog", u"dot", u"dry", u"due", u"dye", u"ear",
-    u"eat", u"egg", u"end", u"eye", u"fan", u"far", u"fat", u"fee", u"few", u"fig", u"fin",
-    u"fir", u"fit", u"fix", u"fly", u"fog", u"fox", u"fry", u"fun", u"fur", u"gap", u"gas",
-    u"gem", u"get", u"god", u"gum", u"gun", u"gut", u"guy", u"ham", u"hat", u"hay", u"hen",
-    u"hip", u"hit", u"hog", u"hop", u"hot", u"how", u"hub", u"hut", u"ice", u"ink", u"inn",
-    u"ivy", u"jam", u"jar", u"jaw", u"jet", u"job", u"joy", u"jug", u"key", u"kid", u"kin",
-    u"kit", u"lab", u"lad", u"lap", u"law", u"lay", u"leg", u"lid", u"lip", u"log", u"low",
-    u"mad", u"man", u"map", u"mat", u"men", u"mid", u"mix", u"mob", u"mop", u"mud", u"mug",
-    u"nap", u"net", u"new", u"nut", u"oak", u"oar", u"odd", u"off", u"oil", u"old", u"one",
-    u"out", u"owl", u"own", u"pad", u"pan", u"pat", u"paw", u"pay", u"pea", u"pen", u"pet",
-    u"pie", u"pig", u"pin", u"pit", u"pop", u"pot", u"pub", u"put", u"rag", u"ram", u"rat",
-    u"raw", u"ray", u"red", u"rib", u"rid", u"rim", u"rip", u"rod", u"row", u"rub", u"rug",
-    u"run", u"rye", u"sad", u"saw", u"say", u"sea", u"see", u"set", u"sew", u"shy", u"sin",
-    u"sip", u"sit", u"six", u"sky", u"son", u"sow", u"spy", u"sun", u"tab", u"tag", u"tan",
-    u"tap", u"tar", u"tax", u"tea", u"ten", u"tie", u"tin", u"tip", u"toe", u"ton", u"too",
-    u"top", u"toy", u"try", u"tub", u"tug", u"two", u"use", u"van", u"vat", u"war", u"wax",
-    u"way", u"web", u"wet", u"who", u"why", u"wig", u"win", u"wit", u"woe", u"won", 
-    u"yes", u"yet", u"zip", u"zoo",
+    u"act", u"add", u"age", u"aid", u"air", u"all", u"ant", u"ape", u"arm", u"art", u"ash", u"axe",
+    u"bad", u"bag", u"ban", u"bar", u"bat", u"bay", u"bed", u"bee", u"big", u"bin", u"bit", u"bog",
+    u"bow", u"box", u"boy", u"bud", u"bug", u"bun", u"bus", u"buy", u"cab", u"can", u"cap", u"car",
+    u"cat", u"cow", u"cry", u"cup", u"cut", u"day", u"den", u"dew", u"die", u"dig", u"dim", u"dip",
+    u"dog", u"dot", u"dry", u"due", u"dye", u"ear", u"eat", u"egg", u"end", u"eye", u"fan", u"far",
+    u"fat", u"fee", u"few", u"fig", u"fin", u"fir", u"fit", u"fix", u"fly", u"fog", u"fox", u"fry",
+    u"fun", u"fur", u"gap", u"gas", u"gem", u"get", u"god", u"gum", u"gun", u"gut", u"guy", u"ham",
+    u"hat", u"hay", u"hen", u"hip", u"hit", u"hog", u"hop", u"hot", u"how", u"hub", u"hut", u"ice",
+    u"ink", u"inn", u"ivy", u"jam", u"jar", u"jaw", u"jet", u"job", u"joy", u"jug", u"key", u"kid",
+    u"kin", u"kit", u"lab", u"lad", u"lap", u"law", u"lay", u"leg", u"lid", u"lip", u"log", u"low",
+    u"mad", u"man", u"map", u"mat", u"men", u"mid", u"mix", u"mob", u"mop", u"mud", u"mug", u"nap",
+    u"net", u"new", u"nut", u"oak", u"oar", u"odd", u"off", u"oil", u"old", u"one", u"out", u"owl",
+    u"own", u"pad", u"pan", u"pat", u"paw", u"pay", u"pea", u"pen", u"pet", u"pie", u"pig", u"pin",
+    u"pit", u"pop", u"pot", u"pub", u"put", u"rag", u"ram", u"rat", u"raw", u"ray", u"red", u"rib",
+    u"rid", u"rim", u"rip", u"rod", u"row", u"rub", u"rug", u"run", u"rye", u"sad", u"saw", u"say",
+    u"sea", u"see", u"set", u"sew", u"shy", u"sin", u"sip", u"sit", u"six", u"sky", u"son", u"sow",
+    u"spy", u"sun", u"tab", u"tag", u"tan", u"tap", u"tar", u"tax", u"tea", u"ten", u"tie", u"tin",
+    u"tip", u"toe", u"ton", u"too", u"top", u"toy", u"try", u"tub", u"tug", u"two", u"use", u"van",
+    u"vat", u"war", u"wax", u"way", u"web", u"wet", u"who", u"why", u"wig", u"win", u"wit", u"woe",
+    u"won", u"yes", u"yet", u"zip", u"zoo",
 };
 
 } // namespace orvanta::rules::formation

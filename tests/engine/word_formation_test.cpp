@@ -46,62 +46,68 @@ void expectFormations(Variant variant, std::initializer_list<FormationCase> case
 // prefix like re- or over- takes a secondary one, a compound's second
 // element is secondary, and the affixes bring their spelling changes.
 TEST(WordFormation, BritishAffixesAndCompounds) {
-    expectFormations(Variant::British, {
-        {u"unkindness", {{"kind", "kaInd"}}, u"un- kind -ness", u"An'kaIndnqs"},
-        {u"happiness", {{"happy", "'hxpi"}}, u"happy -ness", u"'hxpInqs"},
-        {u"pitiful", {{"pity", "'pIti"}}, u"pity -ful", u"'pItIfql"},
-        {u"gently", {{"gentle", "'Gentql"}}, u"gentle -ly", u"'Gentli"},
-        {u"fattish", {{"fat", "fxt"}}, u"fat -ish", u"'fxtIS"},
-        {u"lovable", {{"love", "lAv"}}, u"love -able", u"'lAvqbql"},
-        {u"memorize", {{"memory", "'memqri"}}, u"memory -ize", u"'memq\"raIz"},
-        {u"catastrophize", {{"catastrophe", "kq'txstrqfi"}}, u"catastrophe -ize",
-         u"kq'txstrq\"faIz"},
-        {u"realization", {{"real", "rIql"}}, u"real -ization", u"\"rIqlaI'zeISqn"},
-        {u"markedness", {{"marked", "mRkt"}}, u"marked -ness", u"'mRkIdnqs"},
-        {u"kinglike", {{"king", "kIN"}}, u"king -like", u"'kIN\"laIk"},
-        {u"clearish", {{"clear", "klIq"}}, u"clear -ish", u"'klIqrIS"},
-        {u"overact", {{"act", "xkt"}}, u"over- act", u"\"quvqr'xkt"},
-        {u"rewrap", {{"wrap", "rxp"}}, u"re- wrap", u"\"rJ'rxp"},
-        {u"illogical", {{"logical", "'lPGIkql"}}, u"il- logical", u"I'lPGIkql"},
-        {u"impure", {{"pure", "pjuq"}}, u"im- pure", u"Im'pjuq"},
-        {u"passcode", {{"pass", "pRs"}, {"code", "kqud"}}, u"pass code", u"'pRs\"kqud"},
-        {u"downlinks", {{"down", "daun"}, {"link", "lINk"}}, u"down links",
-         u"'daun\"lINks"},
-        {u"sunbed", {{"sun", "sAn"}, {"bed", "bed"}}, u"sun bed", u"'sAn\"bed"},
-        {u"uncompanionable", {{"companion", "kqm'pxnjqn"}}, u"un- companion -able",
-         u"Ankqm'pxnjqnqbql"},
-    });
+    expectFormations(
+        Variant::British,
+        {
+            {u"unkindness", {{"kind", "kaInd"}}, u"un- kind -ness", u"An'kaIndnqs"},
+            {u"happiness", {{"happy", "'hxpi"}}, u"happy -ness", u"'hxpInqs"},
+            {u"pitiful", {{"pity", "'pIti"}}, u"pity -ful", u"'pItIfql"},
+            {u"gently", {{"gentle", "'Gentql"}}, u"gentle -ly", u"'Gentli"},
+            {u"fattish", {{"fat", "fxt"}}, u"fat -ish", u"'fxtIS"},
+            {u"lovable", {{"love", "lAv"}}, u"love -able", u"'lAvqbql"},
+            {u"memorize", {{"memory", "'memqri"}}, u"memory -ize", u"'memq\"raIz"},
+            {u"catastrophize",
+             {{"catastrophe", "kq'txstrqfi"}},
+             u"catastrophe -ize",
+             u"kq'txstrq\"faIz"},
+            {u"realization", {{"real", "rIql"}}, u"real -ization", u"\"rIqlaI'zeISqn"},
+            {u"markedness", {{"marked", "mRkt"}}, u"marked -ness", u"'mRkIdnqs"},
+            {u"kinglike", {{"king", "kIN"}}, u"king -like", u"'kIN\"laIk"},
+            {u"clearish", {{"clear", "klIq"}}, u"clear -ish", u"'klIqrIS"},
+            {u"overact", {{"act", "xkt"}}, u"over- act", u"\"quvqr'xkt"},
+            {u"rewrap", {{"wrap", "rxp"}}, u"re- wrap", u"\"rJ'rxp"},
+            {u"illogical", {{"logical", "'lPGIkql"}}, u"il- logical", u"I'lPGIkql"},
+            {u"impure", {{"pure", "pjuq"}}, u"im- pure", u"Im'pjuq"},
+            {u"passcode", {{"pass", "pRs"}, {"code", "kqud"}}, u"pass code", u"'pRs\"kqud"},
+            {u"downlinks", {{"down", "daun"}, {"link", "lINk"}}, u"down links", u"'daun\"lINks"},
+            {u"sunbed", {{"sun", "sAn"}, {"bed", "bed"}}, u"sun bed", u"'sAn\"bed"},
+            {u"uncompanionable",
+             {{"companion", "kqm'pxnjqn"}},
+             u"un- companion -able",
+             u"Ankqm'pxnjqnqbql"},
+        });
 }
 
 TEST(WordFormation, AmericanSoundsOfTheAffixes) {
-    expectFormations(Variant::American, {
-        {u"happiness", {{"happy", "'hxpi"}}, u"happy -ness", u"'hxpinqs"},
-        {u"overact", {{"act", "xkt"}}, u"over- act", u"\"ouvqr'xkt"},
-        {u"realization", {{"real", "rJl"}}, u"real -ization", u"\"rJlI'zeISqn"},
-        {u"clearish", {{"clear", "klIr"}}, u"clear -ish", u"'klIrIS"},
-    });
+    expectFormations(Variant::American,
+                     {
+                         {u"happiness", {{"happy", "'hxpi"}}, u"happy -ness", u"'hxpinqs"},
+                         {u"overact", {{"act", "xkt"}}, u"over- act", u"\"ouvqr'xkt"},
+                         {u"realization", {{"real", "rJl"}}, u"real -ization", u"\"rJlI'zeISqn"},
+                         {u"clearish", {{"clear", "klIr"}}, u"clear -ish", u"'klIrIS"},
+                     });
 }
 
 // Splits that explain the letters with entries no reader would see in the
 // word: short abbreviations, letters read out, word ends, classical forms.
 TEST(WordFormation, RefusesSillySplits) {
-    expectFormations(Variant::British, {
-        {u"unto", {{"to", "tH"}}, u"", u""},
-        {u"catsmtp", {{"cat", "kxt"}, {"smtp", "\"es\"em\"tJ'pJ"}}, u"", u""},
-        {u"pinings", {{"pin", "pIn"}, {"ings", "INz"}}, u"", u""},
-        {u"hydrophobic", {{"hydro", "'haIdrqu"}, {"phobic", "'fqubIk"}}, u"", u""},
-        {u"glamming", {{"glam", "glxm"}, {"ming", "mIN"}}, u"", u""},
-        {u"nycbox", {{"nyc", "\"enwaI'sJ"}, {"box", "bPks"}}, u"", u""},
-        {u"boxnyc", {{"nyc", "naIk"}, {"box", "bPks"}}, u"", u""},
-    });
+    expectFormations(Variant::British,
+                     {
+                         {u"unto", {{"to", "tH"}}, u"", u""},
+                         {u"catsmtp", {{"cat", "kxt"}, {"smtp", "\"es\"em\"tJ'pJ"}}, u"", u""},
+                         {u"pinings", {{"pin", "pIn"}, {"ings", "INz"}}, u"", u""},
+                         {u"hydrophobic", {{"hydro", "'haIdrqu"}, {"phobic", "'fqubIk"}}, u"", u""},
+                         {u"glamming", {{"glam", "glxm"}, {"ming", "mIN"}}, u"", u""},
+                         {u"nycbox", {{"nyc", "\"enwaI'sJ"}, {"box", "bPks"}}, u"", u""},
+                         {u"boxnyc", {{"nyc", "naIk"}, {"box", "bPks"}}, u"", u""},
+                     });
 }
 
 // The engine marks the word it guessed; the literal reading and an engine
 // told not to guess leave it in parentheses.
 TEST(WordFormation, GuessesAreMarkedInTheSentence) {
-    const PronunciationDictionary dictionary =
-        dictionaryOf({{"the", "DJ"}, {"for", "fL"}, {"kind", "kaInd"}, {"pass", "pRs"},
-                      {"code", "kqud"}});
+    const PronunciationDictionary dictionary = dictionaryOf(
+        {{"the", "DJ"}, {"for", "fL"}, {"kind", "kaInd"}, {"pass", "pRs"}, {"code", "kqud"}});
     EngineOptions guessing{Variant::British};
     guessing.guessUnknownWords = true;
     const TranscriptionEngine engine(dictionary, guessing);
