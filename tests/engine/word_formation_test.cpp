@@ -111,15 +111,14 @@ TEST(WordFormation, GuessesAreMarkedInTheSentence) {
     EngineOptions guessing{Variant::British};
     guessing.guessUnknownWords = true;
     const TranscriptionEngine engine(dictionary, guessing);
-    EXPECT_EQ(engine.transcribeReadSentence(u"The passcode for unkindness.", true),
+    EXPECT_EQ(engine.transcribeReadSentence(u"The passcode for unkindness."),
               u"[\u00F0\u0259 *\u02C8p\u0251\u02D0s\u02CCk\u0259\u028Ad "
               u"f\u0254\u02D0r *\u028Cn\u02C8ka\u026Andn\u0259s]");
     EXPECT_EQ(engine.transcribeSentence(u"The passcode."), u"[\u00F0\u0259 (passcode)]");
-    EXPECT_EQ(engine.transcribeReadSentence(u"The Zqxv.", true), u"[\u00F0\u0259 (Zqxv)]");
+    EXPECT_EQ(engine.transcribeReadSentence(u"The Zqxv."), u"[\u00F0\u0259 (Zqxv)]");
 
     const TranscriptionEngine notGuessing(dictionary, EngineOptions{Variant::British});
-    EXPECT_EQ(notGuessing.transcribeReadSentence(u"The passcode.", true),
-              u"[\u00F0\u0259 (passcode)]");
+    EXPECT_EQ(notGuessing.transcribeReadSentence(u"The passcode."), u"[\u00F0\u0259 (passcode)]");
 }
 
 } // namespace
