@@ -29,11 +29,31 @@ void appendEscaped(QString &out, QStringView text) {
     }
 }
 
+// A guessed word, from its mark to the next space or bracket, gets a look
+// of its own, so that a reader tells it from the dictionary's words.
+void appendMarkingGuesses(QString &out, QStringView rendering) {
+    for (qsizetype at = 0; at < rendering.size();) {
+        const qsizetype mark = rendering.indexOf(QChar(orvanta::guessMark), at);
+        if (mark < 0) {
+            out += rendering.mid(at);
+            return;
+        }
+        qsizetype end = mark + 1;
+        while (end < rendering.size() && rendering[end] != u' ' && rendering[end] != u']')
+            ++end;
+        out += rendering.mid(at, mark - at);
+        out += QLatin1String("<span class=\"guess\">");
+        out += rendering.mid(mark, end - mark);
+        out += QLatin1String("</span>");
+        at = end;
+    }
+}
+
 void appendParagraph(QString &out, QStringView sentence, QStringView rendering) {
     out += QLatin1String("<p><span class=\"original\">");
     appendEscaped(out, sentence);
     out += QLatin1String("</span><br>\n<span class=\"transcr\">");
-    out += rendering;
+    appendMarkingGuesses(out, rendering);
     out += QLatin1String("</span></p>\n\n");
 }
 
@@ -58,6 +78,10 @@ QString documentOpening() {
                           "    font-family: Lucida Sans Unicode;\n"
                           "    font-size: smaller;\n"
                           "    color: #666666;\n"
+                          "  }\n"
+                          ".guess {\n"
+                          "    font-style: italic;\n"
+                          "    color: #996633;\n"
                           "  }\n"
                           "</style>\n"
                           "</header>\n<body>\n");

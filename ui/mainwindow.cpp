@@ -270,6 +270,7 @@ void MainWindow::on_btnVocanize_clicked() {
     // What the last file operation or run had to say is old news now.
     showNotice(QString());
     statusBar()->clearMessage();
+    transcription.guessUnknownWords = ui->actionGuess_unknown_words->isChecked();
     const Transcription::Outcome outcome =
         transcription.run(ui->plainTextEdit->toPlainText(), variant, ui->chkWeakForms->isChecked(),
                           ui->chkTransliterate->isChecked(), ui->chkJoinLines->isChecked());
@@ -358,6 +359,7 @@ orvanta::Variant MainWindow::chosenVariant() const {
 
 void MainWindow::setPronunciation(const QString &word) {
     const orvanta::Variant variant = chosenVariant();
+    transcription.guessUnknownWords = ui->actionGuess_unknown_words->isChecked();
     const PronunciationDialog::Transcriber transcriber = transcription.transcriberFor(variant);
     auto *dialog =
         new PronunciationDialog(orvanta::userDictionaryPath(variant), variant, transcriber, this);

@@ -29,6 +29,7 @@ Transcription::Outcome Transcription::run(const QString &text,
     QString unreadable;
     if (!requested.isEmpty()) {
         const QString path = orvanta::locateDataFile(requested);
+        options.guessModel = modelFor(path);
         orvanta::DictionaryLoad load =
             orvanta::PronunciationDictionary::load(QFile::encodeName(path).toStdString());
         if (!load.ok())
@@ -43,6 +44,7 @@ Transcription::Outcome Transcription::run(const QString &text,
         userDictionary = orvanta::loadUserLayer(userPath, &userError);
 
     options.weakForms = weakForms;
+    options.guessUnknownWords = guessUnknownWords;
     const orvanta::TranscriptionEngine engine(dictionary,
                                               userDictionary ? &*userDictionary : nullptr, options);
     Outcome outcome;
@@ -59,6 +61,15 @@ Transcription::Outcome Transcription::run(const QString &text,
         outcome.warning = tr("Could not read your own pronunciations \"%1\" (%2): the shipped "
                              "dictionary was used alone.")
                               .arg(QDir::toNativeSeparators(userPath), userError);
+    } else if (options.guessModel != nullptr && !options.guessModel->error().empty() &&
+               !reported[options.guessModel]) {
+        reported[options.guessModel] = true;
+        outcome.warning =
+            tr("Could not read the letter-to-sound model \"%1\" (%2): words that no dictionary "
+               "holds and that are not made of known words are shown in parentheses.")
+                .arg(
+                    QDir::toNativeSeparators(QFile::decodeName(options.guessModel->path().c_str())),
+                    QString::fromLocal8Bit(options.guessModel->error()));
     }
     return outcome;
 }
@@ -74,13 +85,27 @@ PronunciationDialog::Transcriber Transcription::transcriberFor(orvanta::Variant 
     dictionaries->shipped =
         orvanta::PronunciationDictionary::load(QFile::encodeName(path).toStdString()).dictionary;
     dictionaries->user = orvanta::loadUserLayer(orvanta::userDictionaryPath(variant));
-    return [dictionaries, variant](const QString &key) {
+    orvanta::EngineOptions options{variant};
+    options.guessUnknownWords = guessUnknownWords;
+    options.guessModel = modelFor(path);
+    return [dictionaries, options](const QString &key) {
         const orvanta::TranscriptionEngine engine(
-            dictionaries->shipped, dictionaries->user ? &*dictionaries->user : nullptr,
-            orvanta::EngineOptions{variant});
-        const std::u16string code = engine.transcribeWord(key.toStdU16String());
+            dictionaries->shipped, dictionaries->user ? &*dictionaries->user : nullptr, options);
+        std::u16string code = engine.transcribeWord(key.toStdU16String());
+        // A word the run guessed starts from that guess.
+        if (!code.empty() && code.front() == u'(' && options.guessUnknownWords)
+            code = engine.guessWord(orvanta::toLowerAscii(key.toStdU16String()));
         if (code.empty() || code.front() == u'(')
             return QString();
         return orvanta::toQString(engine.renderIpa(code));
     };
+}
+
+const orvanta::GuessModel *Transcription::modelFor(const QString &dictionaryPath) const {
+    const std::string path =
+        orvanta::letterToSoundPathFor(QFile::encodeName(dictionaryPath).toStdString());
+    std::unique_ptr<orvanta::GuessModel> &model = models[QFile::decodeName(path.c_str())];
+    if (!model)
+        model = std::make_unique<orvanta::GuessModel>(path);
+    return model.get();
 }

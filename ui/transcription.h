@@ -3,12 +3,15 @@
 #pragma once
 
 #include "engine/lexicon/dictionary.h"
+#include "engine/lexicon/guess_model.h"
 #include "engine/transcription_engine.h"
 #include "ui/pronunciationdialog.h"
 
 #include <QCoreApplication>
 #include <QString>
 
+#include <map>
+#include <memory>
 #include <optional>
 
 class Transcription {
@@ -36,8 +39,18 @@ public:
 
     QString britishDictionaryPath;
     QString americanDictionaryPath;
+    // Words no dictionary holds are guessed, in runs and in the words the
+    // transcribers give.
+    bool guessUnknownWords = true;
 
 private:
+    // The letter-to-sound model beside a dictionary file, read on the first
+    // word that needs it and kept for the window's life.
+    const orvanta::GuessModel *modelFor(const QString &dictionaryPath) const;
+
+    mutable std::map<QString, std::unique_ptr<orvanta::GuessModel>> models;
+    // Models whose failure the user has been told of, once each.
+    std::map<const orvanta::GuessModel *, bool> reported;
     // The dictionary and options of the last run.
     orvanta::PronunciationDictionary dictionary;
     // The user's own pronunciations of the run's variant, looked up first.

@@ -16,6 +16,7 @@ namespace key {
 const QString variant = QStringLiteral("options/variant");
 const QString cyrillic = QStringLiteral("options/cyrillic");
 const QString weakForms = QStringLiteral("options/weakForms");
+const QString guess = QStringLiteral("options/guessUnknownWords");
 const QString joinLines = QStringLiteral("options/joinLines");
 const QString geometry = QStringLiteral("window/geometry");
 const QString splitter = QStringLiteral("window/splitter");
@@ -101,6 +102,7 @@ void restore(QMainWindow &window, Ui::MainWindow &form, ResultView &result) {
         form.rdbAmerican->setChecked(true);
     form.chkTransliterate->setChecked(settings.value(key::cyrillic, false).toBool());
     form.chkWeakForms->setChecked(settings.value(key::weakForms, false).toBool());
+    form.actionGuess_unknown_words->setChecked(settings.value(key::guess, true).toBool());
     form.chkJoinLines->setChecked(settings.value(key::joinLines, false).toBool());
     // Qt keeps a restored window on the screen; only the form's own size
     // needs fitting.
@@ -116,6 +118,7 @@ void save(const QMainWindow &window, const Ui::MainWindow &form, const ResultVie
                                                                  : QStringLiteral("american"));
     settings.setValue(key::cyrillic, form.chkTransliterate->isChecked());
     settings.setValue(key::weakForms, form.chkWeakForms->isChecked());
+    settings.setValue(key::guess, form.actionGuess_unknown_words->isChecked());
     settings.setValue(key::joinLines, form.chkJoinLines->isChecked());
     settings.setValue(key::geometry, window.saveGeometry());
     settings.setValue(key::splitter, form.splitter->saveState());

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -88,8 +89,13 @@ QByteArray linesOf(const QStringList &renderings) {
 // markup characters, and their transcriptions.
 QByteArray htmlOf(const QStringList &sentences, const QStringList &renderings) {
     QList<Paragraph> paragraphs;
+    // A guessed word, starred, is set apart by a span of its own.
+    static const QRegularExpression guess(QStringLiteral("(\\*[^ \\]]*)"));
     for (qsizetype i = 0; i < sentences.size(); ++i)
-        paragraphs.append({sentences[i], renderings.value(i)});
+        paragraphs.append(
+            {sentences[i],
+             QString(renderings.value(i))
+                 .replace(guess, QStringLiteral("<span class=\"guess\">\\1</span>"))});
     return htmlDocument(paragraphs).toUtf8() + '\n';
 }
 

@@ -32,6 +32,10 @@ QString htmlDocument(const QList<Paragraph> &paragraphs) {
                                       "    font-size: smaller;\n"
                                       "    color: #666666;\n"
                                       "  }\n"
+                                      ".guess {\n"
+                                      "    font-style: italic;\n"
+                                      "    color: #996633;\n"
+                                      "  }\n"
                                       "</style>\n"
                                       "</header>\n"
                                       "<body>\n");

@@ -4,6 +4,7 @@
 #include "document/user_dictionary.h"
 #include "qt_support.h"
 #include "ui/mainwindow.h"
+#include "ui/mytextedit.h"
 #include "ui/pronunciationdialog.h"
 #include "ui/userdictionarydialog.h"
 
@@ -205,6 +206,44 @@ private slots:
         QCOMPARE(child<QLabel>(dialog, "lblCurrent")->text(), u"zoɪ"_qs);
         QCOMPARE(child<QLineEdit>(dialog, "lineIpa")->text(), u"zoɪ"_qs);
         dialog->reject();
+    }
+
+    // A word made of known words is guessed: starred, set apart, explained
+    // by a tooltip, and the start of its own pronunciation; the Dictionary
+    // menu turns guessing off.
+    void guessedWordIsMarkedAndCanBeTurnedOff() {
+        QVERIFY(transcribe("Zoe catdog.", true).contains(u"[zoɪ *ˈkætˌdɒɡ]"_qs));
+        auto *result = child<MyTextEdit>(window.get(), "textEdit");
+        QTextCursor guess = result->document()->find(u"*ˈkæt"_qs);
+        QTextCursor known = result->document()->find(u"zoɪ"_qs);
+        QVERIFY(!guess.isNull() && !known.isNull());
+        QVERIFY(guess.charFormat().fontItalic());
+        QVERIFY(!known.charFormat().fontItalic());
+        guess.setPosition(guess.selectionStart() + 2);
+        known.setPosition(known.selectionStart() + 1);
+        QVERIFY(!result->toolTipAt(result->cursorRect(guess).center()).isEmpty());
+        QVERIFY(result->toolTipAt(result->cursorRect(known).center()).isEmpty());
+
+        placeCursorIn("catdog");
+        child<QAction>(window.get(), "actionSet_pronunciation")->trigger();
+        PronunciationDialog *dialog = openedPronunciationDialog();
+        QVERIFY(dialog);
+        QCOMPARE(child<QLineEdit>(dialog, "lineIpa")->text(), u"ˈkætˌdɒɡ"_qs);
+        dialog->reject();
+
+        child<QAction>(window.get(), "actionGuess_unknown_words")->trigger();
+        QVERIFY(transcribe("Zoe catdog.", true).contains(u"[zoɪ (catdog)]"_qs));
+    }
+
+    // Without its model the window works as before there was one, and says
+    // so once.
+    void missingModelIsReportedOnce() {
+        QVERIFY(transcribe("Zoe zqxvw.", true).contains(u"(zqxvw)"_qs));
+        const auto *warning = window->findChild<QLabel *>("dictionaryWarning");
+        QVERIFY(warning);
+        QVERIFY2(warning->text().contains("-g2p.bin"), qPrintable(warning->text()));
+        transcribe("Zoe zqxvw.", true);
+        QVERIFY(warning->text().isEmpty());
     }
 
     void contextMenuOffersTheWordUnderTheMouse() {

@@ -276,6 +276,14 @@
         <translation>Пользовательский &amp;словарь…</translation>
     </message>
     <message>
+        <source>&amp;Guess unknown words</source>
+        <translation>&amp;Угадывать незнакомые слова</translation>
+    </message>
+    <message>
+        <source>Pronounce words no dictionary holds from the known words they are made of, or from their letters; a guess is marked with *</source>
+        <translation>Произносить слова, которых нет в словарях, по известным словам, из которых они составлены, или по буквам; догадка отмечена знаком *</translation>
+    </message>
+    <message>
         <source>Enter your text here.</source>
         <translation>Введите здесь текст на английском языке.</translation>
     </message>
@@ -615,6 +623,13 @@
     </message>
 </context>
 <context>
+    <name>MyTextEdit</name>
+    <message>
+        <source>Guessed: no dictionary holds this word. Right-click its word in the sentence and choose Set pronunciation… to give your own.</source>
+        <translation>Догадка: этого слова нет ни в одном словаре. Щёлкните это слово в предложении правой кнопкой и выберите «Задать произношение…», чтобы указать своё.</translation>
+    </message>
+</context>
+<context>
     <name>PronunciationDialog</name>
     <message>
         <source>Set Pronunciation</source>
@@ -848,6 +863,10 @@
     <message>
         <source>Could not read your own pronunciations &quot;%1&quot; (%2): the shipped dictionary was used alone.</source>
         <translation>Не удалось прочитать ваши произношения «%1» (%2): использован только поставляемый словарь.</translation>
+    </message>
+    <message>
+        <source>Could not read the letter-to-sound model &quot;%1&quot; (%2): words that no dictionary holds and that are not made of known words are shown in parentheses.</source>
+        <translation>Не удалось прочитать модель чтения по буквам «%1» (%2): слова, которых нет в словарях и которые не составлены из известных слов, показаны в скобках.</translation>
     </message>
 </context>
 <context>
