@@ -3,7 +3,6 @@
 #include "document/document.h"
 #include "document/text_file.h"
 #include "document/user_dictionary.h"
-#include "document/utf16.h"
 #include "engine/lexicon/dictionary.h"
 #include "engine/lexicon/guess_model.h"
 #include "engine/output/cyrillic.h"
@@ -16,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -293,14 +293,17 @@ public:
                                                      : m_engine.transcribeReadSentence(sentence);
         if (m_options.cyrillic)
             rendering = transliterateToCyrillic(std::move(rendering));
-        const QString renderingText = toQString(rendering);
+        // Written straight from the engine's strings, in pieces: a sentence
+        // without a break may be as long as the whole input.
+        const QStringView renderingText(rendering.data(), qsizetype(rendering.size()));
         switch (m_options.format) {
         case Format::Lines:
             append(renderingText);
             m_buffer += '\n';
             break;
         case Format::Html:
-            append(documentParagraph(toQString(sentence), renderingText));
+            writeParagraph(QStringView(sentence.data(), qsizetype(sentence.size())), renderingText,
+                           [this](QStringView piece) { append(piece); });
             break;
         case Format::Tsv: {
             // The line feed that ended the sentence is the record's own end,
@@ -333,32 +336,48 @@ public:
     }
 
 private:
-    void append(const QString &text) { m_buffer += text.toUtf8(); }
+    // Converted a piece at a time, never splitting a surrogate pair, so that
+    // the bytes are those of the whole text's conversion.
+    void append(QStringView text) {
+        constexpr qsizetype piece = 16 * 1024;
+        while (!text.isEmpty()) {
+            qsizetype size = std::min(piece, text.size());
+            if (size < text.size() && text[size - 1].isHighSurrogate())
+                --size;
+            m_buffer += text.first(size).toUtf8();
+            text = text.sliced(size);
+            if (m_buffer.size() >= chunkSize)
+                flush();
+        }
+    }
 
     // A sentence is one field of one record: its line breaks, TABs and the
     // escape character itself must not reach the output as they are.
     void appendEscaped(std::u16string_view sentence) {
-        QString escaped;
-        escaped.reserve(static_cast<qsizetype>(sentence.size()) + 8);
-        for (const char16_t c : sentence) {
-            switch (c) {
+        std::size_t run = 0;
+        for (std::size_t i = 0; i < sentence.size(); ++i) {
+            const char *escape = nullptr;
+            switch (sentence[i]) {
             case u'\n':
-                escaped += QLatin1String("\\n");
+                escape = "\\n";
                 break;
             case u'\r':
-                escaped += QLatin1String("\\r");
+                escape = "\\r";
                 break;
             case u'\t':
-                escaped += QLatin1String("\\t");
+                escape = "\\t";
                 break;
             case u'\\':
-                escaped += QLatin1String("\\\\");
+                escape = "\\\\";
                 break;
             default:
-                escaped += c;
+                continue;
             }
+            append(QStringView(sentence.data() + run, qsizetype(i - run)));
+            m_buffer += escape;
+            run = i + 1;
         }
-        append(escaped);
+        append(QStringView(sentence.data() + run, qsizetype(sentence.size() - run)));
     }
 
     void flush() {

@@ -11,50 +11,55 @@ namespace {
 
 // The user's text goes into markup: without escaping, «a<b and c>d» would be
 // swallowed as a tag and vanish from the result.
-void appendEscaped(QString &out, QStringView text) {
-    for (const QChar c : text) {
-        switch (c.unicode()) {
+void writeEscaped(QStringView text, const TextWriter &write) {
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QStringView entity;
+        switch (text[i].unicode()) {
         case u'&':
-            out += QLatin1String("&amp;");
+            entity = u"&amp;";
             break;
         case u'<':
-            out += QLatin1String("&lt;");
+            entity = u"&lt;";
             break;
         case u'>':
-            out += QLatin1String("&gt;");
+            entity = u"&gt;";
             break;
         default:
-            out += c;
+            continue;
         }
+        if (i > run)
+            write(text.sliced(run, i - run));
+        write(entity);
+        run = i + 1;
     }
+    if (text.size() > run)
+        write(text.sliced(run));
 }
 
 // A guessed word, from its mark to the next space or bracket, gets a look
 // of its own, so that a reader tells it from the dictionary's words.
-void appendMarkingGuesses(QString &out, QStringView rendering) {
+void writeMarkingGuesses(QStringView rendering, const TextWriter &write) {
     for (qsizetype at = 0; at < rendering.size();) {
         const qsizetype mark = rendering.indexOf(QChar(orvanta::guessMark), at);
         if (mark < 0) {
-            out += rendering.mid(at);
+            write(rendering.sliced(at));
             return;
         }
         qsizetype end = mark + 1;
         while (end < rendering.size() && rendering[end] != u' ' && rendering[end] != u']')
             ++end;
-        out += rendering.mid(at, mark - at);
-        out += QLatin1String("<span class=\"guess\">");
-        out += rendering.mid(mark, end - mark);
-        out += QLatin1String("</span>");
+        if (mark > at)
+            write(rendering.sliced(at, mark - at));
+        write(u"<span class=\"guess\">");
+        write(rendering.sliced(mark, end - mark));
+        write(u"</span>");
         at = end;
     }
 }
 
 void appendParagraph(QString &out, QStringView sentence, QStringView rendering) {
-    out += QLatin1String("<p><span class=\"original\">");
-    appendEscaped(out, sentence);
-    out += QLatin1String("</span><br>\n<span class=\"transcr\">");
-    appendMarkingGuesses(out, rendering);
-    out += QLatin1String("</span></p>\n\n");
+    writeParagraph(sentence, rendering, [&out](QStringView piece) { out += piece; });
 }
 
 std::u16string_view viewOf(const QString &text) {
@@ -85,6 +90,14 @@ QString documentOpening() {
                           "  }\n"
                           "</style>\n"
                           "</header>\n<body>\n");
+}
+
+void writeParagraph(QStringView sentence, QStringView rendering, const TextWriter &write) {
+    write(u"<p><span class=\"original\">");
+    writeEscaped(sentence, write);
+    write(u"</span><br>\n<span class=\"transcr\">");
+    writeMarkingGuesses(rendering, write);
+    write(u"</span></p>\n\n");
 }
 
 QString documentParagraph(const QString &sentence, const QString &rendering) {

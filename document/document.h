@@ -3,6 +3,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <functional>
 
 namespace orvanta {
 
@@ -16,6 +19,10 @@ QStringList cutSentences(const QString &text, bool joinLines = false);
 QString documentOpening(); // <html>...<body>\n
 QString documentParagraph(const QString &sentence, const QString &rendering);
 QString documentClosing(); // </body>\n</html>
+// The paragraph handed to `write` piece by piece, for a writer that need not
+// hold a long sentence's paragraph whole.
+using TextWriter = std::function<void(QStringView)>;
+void writeParagraph(QStringView sentence, QStringView rendering, const TextWriter &write);
 
 // "[" + IPA + "]" for one sentence, or its Cyrillic spelling.
 QString renderSentence(const TranscriptionEngine &engine, const QString &sentence, bool cyrillic);

@@ -151,11 +151,36 @@ const WeakForm *weakFormOf(View word) {
 
 enum class Onset : unsigned char { Vowel, Consonant, Unknown };
 
-struct Slot {
-    View word;  // as normalisation left it; empty past the last word
-    View piece; // as word transcription gave it
-    View said;  // after the choice of reading and form
+// A sentence without a break may have millions of words, so a slot is kept
+// small: 32 bytes rather than the 56 of three views.
+class Slot {
+public:
+    Slot(View word, View piece)
+        : word_(word.data()), said_(piece.data()),
+          wordSize_(static_cast<std::uint32_t>(word.size())),
+          saidSize_(static_cast<std::uint32_t>(piece.size())),
+          theOrTo_(piece == u"DJ" || piece == u"tu") {}
+
+    // As normalisation left it; empty past the last word.
+    View word() const { return {word_, wordSize_}; }
+    // After the choice of reading and form; at first as word transcription
+    // gave it.
+    View said() const { return {said_, saidSize_}; }
+    void say(View said) {
+        said_ = said.data();
+        saidSize_ = static_cast<std::uint32_t>(said.size());
+    }
+    // Whether word transcription gave the plain "the" or "to".
+    bool theOrTo() const { return theOrTo_; }
+
     bool pauseAfter = false;
+
+private:
+    const char16_t *word_;
+    const char16_t *said_;
+    std::uint32_t wordSize_;
+    std::uint32_t saidSize_;
+    bool theOrTo_;
 };
 
 // How the next word begins. An untranscribed word tells by its first
@@ -194,14 +219,14 @@ private:
     bool pauseBefore(std::size_t i) const { return i == 0 || slots_[i - 1].pauseAfter; }
     bool pauseAfter(std::size_t i) const { return i + 1 == slots_.size() || slots_[i].pauseAfter; }
     // The neighbouring words, or nothing across a pause.
-    View previous(std::size_t i) const { return pauseBefore(i) ? View() : slots_[i - 1].word; }
-    View next(std::size_t i) const { return pauseAfter(i) ? View() : slots_[i + 1].word; }
+    View previous(std::size_t i) const { return pauseBefore(i) ? View() : slots_[i - 1].word(); }
+    View next(std::size_t i) const { return pauseAfter(i) ? View() : slots_[i + 1].word(); }
     Onset nextOnset(std::size_t i) const {
-        return i + 1 < slots_.size() ? onsetOf(slots_[i + 1].said) : Onset::Unknown;
+        return i + 1 < slots_.size() ? onsetOf(slots_[i + 1].said()) : Onset::Unknown;
     }
     bool sentenceHas(bool (*test)(View)) const {
         return std::any_of(slots_.begin(), slots_.end(),
-                           [test](const Slot &slot) { return test(slot.word); });
+                           [test](const Slot &slot) { return test(slot.word()); });
     }
 
     std::optional<WordRole> roleOf(std::size_t i, const HomographTable::Entry &entry) const;
@@ -250,7 +275,7 @@ std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entr
             return first({WordRole::Noun, WordRole::Adjective});
         // A word in -s after a name or "who" is the name's verb: "Smith
         // records", "who lives"; a capitalised one is part of a name itself.
-        const View word = slots_[i].word;
+        const View word = slots_[i].word();
         if (!word.empty() && lowerAscii(word.back()) == u's' && !isNameInside(word, false) &&
             (equalsFolded(before, u"who") || isNameInside(before, i == 1)))
             return first({WordRole::Verb});
@@ -278,14 +303,14 @@ void Phrase::readHomographs() {
         return;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         Slot &slot = slots_[i];
-        if (isUntranscribed(slot.piece))
+        if (isUntranscribed(slot.said()))
             continue;
-        const HomographTable::Entry *entry = table->find(slot.word);
+        const HomographTable::Entry *entry = table->find(slot.word());
         if (entry == nullptr || (settings_.userDictionary != nullptr &&
                                  settings_.userDictionary->hasTranscription(entry->word)))
             continue;
         if (const std::optional<WordRole> role = roleOf(i, *entry))
-            slot.said = entry->reading(*role);
+            slot.say(entry->reading(*role));
     }
 }
 
@@ -299,11 +324,11 @@ bool isCapitalUs(View word) {
 // the pronoun after it is said in full.
 bool Phrase::opensShortQuestion(std::size_t i) const {
     return i + 1 < slots_.size() && pauseBefore(i) && !pauseAfter(i) && pauseAfter(i + 1) &&
-           isAuxiliary(slots_[i].word) && isPronounSubject(slots_[i + 1].word);
+           isAuxiliary(slots_[i].word()) && isPronounSubject(slots_[i + 1].word());
 }
 
 bool Phrase::keepsStrongForm(std::size_t i, const WeakForm &form) const {
-    const View word = slots_[i].word;
+    const View word = slots_[i].word();
     const View before = previous(i);
     const View after = next(i);
     if (opensShortQuestion(i))
@@ -393,26 +418,26 @@ void Phrase::chooseForms(bool adjust) {
     // as that word is said.
     for (std::size_t i = slots_.size(); i-- > 0;) {
         Slot &slot = slots_[i];
-        if (isUntranscribed(slot.said))
+        if (isUntranscribed(slot.said()))
             continue;
         if (settings_.weakForms) {
-            const WeakForm *form = weakFormOf(slot.word);
+            const WeakForm *form = weakFormOf(slot.word());
             if (form == nullptr)
                 continue;
             if (!keepsStrongForm(i, *form))
-                slot.said = weakForm(i, *form);
+                slot.say(weakForm(i, *form));
             else if (form->use == WeakUse::To)
-                slot.said = u"tH";
+                slot.say(u"tH");
             continue;
         }
-        if (slot.said != u"DJ" && slot.said != u"tu")
+        if (slot.said() != u"DJ" && slot.said() != u"tu")
             continue;
         if (i == last) {
             // A final "to" is stranded and stressed: "Where to?"
-            if (slot.said == u"tu")
-                slot.said = u"tH";
+            if (slot.said() == u"tu")
+                slot.say(u"tH");
         } else if (adjust && nextOnset(i) == Onset::Consonant) {
-            slot.said = slot.said == u"DJ" ? View(u"Dq") : View(u"tq");
+            slot.say(slot.said() == u"DJ" ? View(u"Dq") : View(u"tq"));
         }
     }
 }
@@ -430,8 +455,8 @@ bool endsInRVowel(View said) {
 
 bool Phrase::linksWithR(std::size_t i) const {
     const Slot &slot = slots_[i];
-    const View word = slot.word;
-    const View said = slot.said;
+    const View word = slot.word();
+    const View said = slot.said();
     const bool endsInR = !word.empty() && lowerAscii(word.back()) == u'r';
     if (settings_.american) {
         // General American says every written final r already and adds
@@ -451,23 +476,24 @@ void Phrase::render(bool adjust, std::u16string &out) const {
         if (i != 0)
             out += u' ';
         const Slot &slot = slots_[i];
-        if (isUntranscribed(slot.said)) {
-            out.append(slot.said);
+        const View said = slot.said();
+        if (isUntranscribed(said)) {
+            out.append(said);
             continue;
         }
         // In running speech a pause breaks the link: "here, and" has no r.
         const bool link =
             adjust && i + 1 < slots_.size() && !(settings_.weakForms && slot.pauseAfter) &&
-            !isUntranscribed(slots_[i + 1].said) &&
-            rules::classifySound(firstSound(slots_[i + 1].said)) == rules::SoundClass::Vowel &&
-            slot.piece != u"DJ" && slot.piece != u"tu" && linksWithR(i);
-        if (!slot.said.empty() && slot.said[0] == guessMark) {
+            !isUntranscribed(slots_[i + 1].said()) &&
+            rules::classifySound(firstSound(slots_[i + 1].said())) == rules::SoundClass::Vowel &&
+            !slot.theOrTo() && linksWithR(i);
+        if (!said.empty() && said[0] == guessMark) {
             out += guessMark;
-            rules::appendIpa(slot.said.substr(1), out);
+            rules::appendIpa(said.substr(1), out);
         } else {
-            rules::appendIpa(slot.said, out);
+            rules::appendIpa(said, out);
         }
-        if (link && (slot.said.empty() || slot.said.back() != u'r'))
+        if (link && (said.empty() || said.back() != u'r'))
             out += u'r';
     }
 }
@@ -500,21 +526,22 @@ void appendConnectedSpeech(const PhraseSettings &settings, std::u16string_view s
                            std::u16string &out) {
     thread_local std::vector<Slot> slots;
     slots.clear();
+    slots.reserve(static_cast<std::size_t>(std::count(code.begin(), code.end(), u' ')) + 1);
     std::size_t wordStart = 0;
     bool wordsLeft = true;
     for (std::size_t start = 0;;) {
         const std::size_t end = pieceEnd(code, start);
-        Slot slot;
-        slot.piece = slot.said = code.substr(start, end - start);
+        View word;
+        bool pauseAfter = false;
         if (wordsLeft) {
             const std::size_t wordEnd = pieceEnd(sentence, wordStart);
-            slot.word = sentence.substr(wordStart, wordEnd - wordStart);
+            word = sentence.substr(wordStart, wordEnd - wordStart);
             const std::size_t index = slots.size();
-            slot.pauseAfter = index < pauses.size() && pauses[index];
+            pauseAfter = index < pauses.size() && pauses[index];
             wordsLeft = wordEnd < sentence.size();
             wordStart = wordEnd + 1;
         }
-        slots.push_back(slot);
+        slots.emplace_back(word, code.substr(start, end - start)).pauseAfter = pauseAfter;
         if (end == code.size())
             break;
         start = end + 1;
@@ -526,6 +553,9 @@ void appendConnectedSpeech(const PhraseSettings &settings, std::u16string_view s
     phrase.readHomographs();
     phrase.chooseForms(adjust);
     phrase.render(adjust, out);
+    // The slots are kept for the next sentence, but not a long one's.
+    if (slots.capacity() > 4096)
+        std::vector<Slot>().swap(slots);
 }
 
 } // namespace orvanta
