@@ -10,6 +10,20 @@ namespace orvanta::reading {
 
 namespace {
 
+// A capitalised verb that opens a question, or a word that opens a clause,
+// is never the name of a monarch: "Can I?" and "And I?" end in the pronoun.
+bool isAuxiliaryOrConjunction(std::uint64_t packed) {
+    static constexpr std::uint64_t words[] = {
+        key("can"),    key("could"), key("shall"), key("should"), key("may"),  key("might"),
+        key("must"),   key("will"),  key("would"), key("do"),     key("does"), key("did"),
+        key("am"),     key("was"),   key("were"),  key("have"),   key("has"),  key("had"),
+        key("need"),   key("dare"),  key("and"),   key("but"),    key("or"),   key("so"),
+        key("nor"),    key("than"),  key("as"),    key("if"),     key("when"), key("why"),
+        key("how"),    key("what"),  key("where"), key("who"),    key("whom"), key("though"),
+        key("because")};
+    return packed != 0 && std::find(std::begin(words), std::end(words), packed) != std::end(words);
+}
+
 // Prefixes that are not words by themselves.
 bool isBoundPrefix(std::uint64_t packed) {
     static constexpr std::array<std::uint64_t, 14> prefixes = {
@@ -215,7 +229,7 @@ bool readToken(Reading &r, const Token &token, std::size_t end) {
 
     r.emit(text);
     const bool letterHeading = packed == key("letter");
-    r.setPrevious(capitalised,
+    r.setPrevious(capitalised && !isAuxiliaryOrConjunction(packed),
                   packed != 0
                       ? isNumberedHeading(packed)
                       : equalsFolded(text, u"corollary") || equalsFolded(text, u"proposition") ||
