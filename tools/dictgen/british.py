@@ -284,10 +284,48 @@ def re_contraction(word, phones):
     return phones
 
 
+def final_happy(word, phones):
+    """A final -y, -ie, -ey after a consonant, also before -s, -'s, -d, is the happY vowel,
+    unstressed: the voice gives ɪ before an ending (ˈæbɪz for abbey's, where abbey is
+    ˈæbi) and now and then a stressed iː."""
+    if not re.search(r"[^aeiou](y|ie|ey)('?s|s'|'|es)?$|[^aeiou](ie|ye)d$", word):
+        return phones
+    idx = [i for i, (_, s) in enumerate(phones) if s is not None]
+    if len(idx) < 2:
+        return phones
+    last = idx[-1]
+    p, s = phones[last]
+    after = [q for q, _ in phones[last + 1:]]
+    if (p == 'I' and s == 0 or p == 'J' and s == 2) and after in ([], ['z'], ['s'], ['d']):
+        return phones[:last] + [('i', 0)] + phones[last + 1:]
+    return phones
+
+
+def weak_suffix(word, phones):
+    """-ness, -less, -ful, -some and, after the main stress, -ist, -ive, -ish, -ic, -ing
+    take no stress (ˈbʌðəsəm, ˈæktɪvɪst); the rule is the American file's."""
+    from .american import weak_suffix as unstressed_suffix
+    return unstressed_suffix(word, phones)
+
+
+def rhotic_leftover(word, phones):
+    """RP has no r after a vowel unless a vowel follows; the voice keeps some (ˈbɜːrstəʊn),
+    and reads the h of a spelled rrh as a sound of its own (əˈrɪθmiə, not ərˈhɪθmiə); an
+    r before j is left alone, as the voice uses it for an r that begins a syllable."""
+    out = []
+    for k, (p, s) in enumerate(phones):
+        if p == 'h' and out and out[-1][0] == 'r' and 'rrh' in word:
+            continue
+        out.append((p, s))
+    return [(p, s) for k, (p, s) in enumerate(out)
+            if not (p == 'r' and k > 0 and out[k - 1][1] is not None
+                    and (k + 1 == len(out) or out[k + 1][1] is None and out[k + 1][0] != 'j'))]
+
+
 CORRECTIONS = [nasal_before_stress, voiceless_past, weak_goose, final_foot, weak_strut,
                one_strut, weak_initial_dress, ion_glide, spelled_kit,
                internal_happy, dance_bath, thought_al, shire, weak_men, velar_trap,
-               weak_ature, re_contraction]
+               weak_ature, re_contraction, final_happy, weak_suffix, rhotic_leftover]
 
 
 def compound_happy(lexicon):

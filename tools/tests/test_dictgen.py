@@ -207,6 +207,15 @@ class BritishMapping(unittest.TestCase):
             (british.weak_ature, 'literature', 'l I 1 t r I C q', "'lItrqCq"),
             (british.re_contraction, "they're", 'D eI 1 q', 'Deq'),
             (british.re_contraction, 'player', 'p l eI 1 q', "'pleIq"),      # no 're: kept
+            (british.final_happy, "abbey's", 'x 1 b I z', "'xbiz"),
+            (british.final_happy, 'carried', 'k x 1 r I d', "'kxrid"),
+            (british.final_happy, 'rapid', 'r x 1 p I d', "'rxpId"),          # no -y: kept
+            (british.final_happy, 'bonhomie', 'b P 1 n q m J 2', "'bPnqmi"),
+            (british.weak_suffix, 'bothersome', 'b P 1 D q s A 2 m', "'bPDqsqm"),
+            (british.weak_suffix, 'gynaecologist', 'g aI 2 n I k P 1 l q G I 2 s t', "\"gaInI'kPlqGIst"),
+            (british.rhotic_leftover, 'burrstone', 'b E: 1 r s t qu 2 n', "'bE:\"stqun"),
+            (british.rhotic_leftover, 'arrhythmia', 'q r h I 1 D m I q', "q'rIDmIq"),
+            (british.rhotic_leftover, 'very', 'v e 1 r i', "'veri"),          # before a vowel
         ]
         for rule, word, spec, code in cases:
             with self.subTest(rule=rule.__name__, word=word):
