@@ -82,16 +82,19 @@ void BM_TranscribeSentence(benchmark::State &state) {
 BENCHMARK(BM_TranscribeSentence)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The same with the reading stage in front, as the window and the command
-// line run it; the second argument turns the weak forms on.
+// line run it; the second argument turns the weak forms on, the third the
+// guess for words no dictionary holds (the text has some, about one word in
+// 120, made of random letters, with the variant's letter-to-sound model).
 void BM_ReadAndTranscribeSentence(benchmark::State &state) {
     const bool british = state.range(0) != 0;
     const bool weakForms = state.range(1) != 0;
+    const bool guess = state.range(2) != 0;
     const orvanta::PronunciationDictionary dictionary = loadVariant(state, british);
-    // Guessing is on, as in the window and the command line: a text of
-    // known words never takes the guess's path.
+    const orvanta::GuessModel model(orvanta::letterToSoundPathFor(dictionaryPath(british)));
     orvanta::EngineOptions options{british ? orvanta::Variant::British : orvanta::Variant::American,
                                    weakForms};
-    options.guessUnknownWords = true;
+    options.guessUnknownWords = guess;
+    options.guessModel = &model;
     const TranscriptionEngine engine(dictionary, options);
     for (auto _ : state) {
         for (const std::u16string &sentence : sentences)
@@ -100,13 +103,15 @@ void BM_ReadAndTranscribeSentence(benchmark::State &state) {
     state.counters["words/s"] =
         benchmark::Counter(wordCount, benchmark::Counter::kIsIterationInvariantRate);
     state.SetLabel(std::string(british ? "british" : "american") +
-                   (weakForms ? ", weak forms" : ""));
+                   (weakForms ? ", weak forms" : "") + (guess ? ", guessing" : ""));
 }
 BENCHMARK(BM_ReadAndTranscribeSentence)
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Args({0, 1})
-    ->Args({1, 1})
+    ->Args({0, 0, 0})
+    ->Args({1, 0, 0})
+    ->Args({0, 1, 0})
+    ->Args({1, 1, 0})
+    ->Args({0, 0, 1})
+    ->Args({1, 0, 1})
     ->Unit(benchmark::kMillisecond);
 
 // Words no dictionary holds, made up for the purpose: some of known parts,
