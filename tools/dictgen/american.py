@@ -229,7 +229,7 @@ def final_happy(word, phones):
     p, s = phones[last]
     after = [q for q, _ in phones[last + 1:]]
     short = p == 'I' and s == 0 and re.search(r"[^aeiou](y|ie|ey)('?s|s'|'|es)?$|[^aeiou](ie|ye)d$", word)
-    if (p == 'J' and s != 1 or short) and after in ([], ['z'], ['s'], ['d']):
+    if (p == 'J' and s != 1 or short) and after in ([], ['z'], ['d']):
         out = list(phones)
         out[last] = ('i', 0)
         return out
@@ -255,7 +255,8 @@ def weak_suffix(word, phones):
         return phones
     out = list(phones)
     weak = WEAK_SUFFIX.search(word)
-    if weak:
+    if weak and p in ('e', 'A', 'q', 'I', 'u'):
+        # a long vowel is no suffix: chromosome ends in Greek -soma (ˈkroʊməˌsoʊm)
         out[last] = (WEAK_VOWEL[weak.group(1)], 0)
     elif KIT_SUFFIX.search(word) and p == 'I':
         out[last] = ('I', 0)

@@ -296,7 +296,7 @@ def final_happy(word, phones):
     last = idx[-1]
     p, s = phones[last]
     after = [q for q, _ in phones[last + 1:]]
-    if (p == 'I' and s == 0 or p == 'J' and s == 2) and after in ([], ['z'], ['s'], ['d']):
+    if (p == 'I' and s == 0 or p == 'J' and s == 2) and after in ([], ['z'], ['d']):
         return phones[:last] + [('i', 0)] + phones[last + 1:]
     return phones
 

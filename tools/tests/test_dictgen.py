@@ -116,6 +116,8 @@ class AmericanMapping(unittest.TestCase):
             # suffixes that take no stress
             ('angriness', 'AE1 NG G R IY0 N EH2 S', "'xNgrinIs"),
             ('handful', 'HH AE1 N D F UH2 L', "'hxndful"),
+            ('chromosome', 'K R OW1 M AH0 S OW2 M', "'kroumq\"soum"),   # Greek -soma
+            ('gladys', 'G L AE1 D IH0 S', "'glxdIs"),      # s, not the ending z
             ('activist', 'AE1 K T IH0 V IH2 S T', "'xktIvIst"),
             ('armpit', 'AA1 R M P IH2 T', "'Rrm\"pIt"),        # a compound keeps it
             ('unless', 'AH0 N L EH1 S', "qn'les"),
