@@ -155,6 +155,56 @@ std::size_t readNumericDate(Scan &s, std::size_t pos) {
     return e3;
 }
 
+// "on 5/6", "until 12/24", "Friday 6/14": a day and a month without a year,
+// which a fraction can look like. A word that dates follow makes it a date;
+// so does a shape no fraction has in running text (7/1, 10/2, 3/15: over
+// one, or not in lowest terms), unless "of" or a unit follows.
+std::size_t readShortDate(Scan &s, std::size_t pos) {
+    const std::size_t e1 = digitsEnd(s.text, pos);
+    if (e1 - pos > 2 || e1 + 1 >= s.text.size() || s.text[e1] != u'/' ||
+        (pos > 0 && (s.text[pos - 1] == u'/' || isAlnum(s.text[pos - 1]))))
+        return npos;
+    const std::size_t e2 = digitsEnd(s.text, e1 + 1);
+    if (e2 == e1 + 1 || e2 - (e1 + 1) > 2 ||
+        (e2 < s.text.size() && (isAlnum(s.text[e2]) || s.text[e2] == u'/')) ||
+        (e2 + 1 < s.text.size() && (s.text[e2] == u'.' || s.text[e2] == u',') &&
+         isDigit(s.text[e2 + 1])))
+        return npos;
+    const unsigned a = s.number(pos, e1), b = s.number(e1 + 1, e2);
+    if (a == 0 || b == 0 || (a == 24 && b == 7))
+        return npos;
+    unsigned day = s.british ? a : b, month = s.british ? b : a;
+    if (month > 12 && day <= 12)
+        std::swap(day, month);
+    if (month > 12 || day > 31)
+        return npos;
+    const View next = wordAfter(s.text, e2);
+    if (isAnyOfFolded(next, {u"of", u"an", u"a", u"inch", u"inches", u"cup", u"cups", u"mile",
+                             u"miles", u"teaspoon", u"tablespoon", u"pound", u"hour", u"full"}) ||
+        unitFollows(s, e2))
+        return npos;
+    const View before = wordBefore(s.text, pos);
+    const bool cue =
+        isAnyOfFolded(before, {u"on",       u"until",  u"till",     u"since",   u"dated",
+                               u"through",  u"thru",   u"monday",   u"tuesday", u"wednesday",
+                               u"thursday", u"friday", u"saturday", u"sunday",  u"mon",
+                               u"tue",      u"tues",   u"wed",      u"thu",     u"thurs",
+                               u"fri",      u"sat",    u"sun",      u"due",     u"deadline"});
+    unsigned x = a, y = b;
+    while (y != 0) {
+        const unsigned t = x % y;
+        x = y;
+        y = t;
+    }
+    const bool noFraction = b == 1 || a >= b || x > 1;
+    if (!cue && !noFraction)
+        return npos;
+    if (!cue && a == b)
+        return npos; // "50/50", "20/20"
+    sayDayMonth(s, day, month, s.british);
+    return e2;
+}
+
 // "20 June 1908", "20th June", "1st of May, 1900".
 std::size_t readDayFirstDate(Scan &s, std::size_t pos) {
     unsigned day = 0, lastDay = 0;

@@ -3,6 +3,8 @@
 #include "engine/reading/numeric.h"
 #include "engine/reading/unit_table.h"
 
+#include "engine/text/text.h"
+
 #include <array>
 
 namespace orvanta::numbers {
@@ -86,7 +88,14 @@ std::size_t sayUnitAfter(Scan &s, std::size_t end, bool plural, bool hyphenated)
     }
     std::size_t unitEnd = 0;
     if (const Unit *u = unitAt(s.text, at, unitEnd)) {
-        sayUnit(s, *u, plural);
+        const bool describes =
+            s.attributive && unitEnd < s.text.size() && isInlineSpace(s.text[unitEnd]) &&
+            unitEnd + 1 < s.text.size() && s.text[unitEnd + 1] >= u'a' &&
+            s.text[unitEnd + 1] <= u'z' &&
+            !isAnyOfFolded(wordAfter(s.text, unitEnd),
+                           {u"of", u"per", u"and", u"or", u"to", u"a", u"an", u"the", u"in", u"on",
+                            u"at", u"by", u"for", u"from", u"with", u"each", u"every"});
+        sayUnit(s, *u, plural && !describes);
         at = unitEnd;
         // "6 ft 2 in", "14 st 7 lb": the smaller unit after the larger,
         // where "in" can only be inches.

@@ -87,6 +87,7 @@ std::size_t readQuantity(Scan &s, std::size_t pos) {
     if (!first)
         return npos;
     std::size_t end = first->end;
+    s.attributive = isAnyOfFolded(wordBefore(s.text, pos), {u"a", u"an"});
 
     // Chains of points ("1.2.3") are section or version numbers.
     if (first->point && end + 1 < s.text.size() && s.text[end] == u'.' &&
@@ -370,9 +371,9 @@ std::size_t readReferenceNumber(Scan &s, std::size_t pos) {
 }
 
 std::size_t readFromDigit(Scan &s, std::size_t pos) {
-    for (auto attempt :
-         {&readReferenceNumber, &readIsoDate, &readNumericDate, &readDigitGroups, &readTimes,
-          &readRatio, &readDayFirstDate, &readOrdinal, &readDecade, &readFraction}) {
+    for (auto attempt : {&readReferenceNumber, &readIsoDate, &readNumericDate, &readDigitGroups,
+                         &readTimes, &readRatio, &readDayFirstDate, &readOrdinal, &readDecade,
+                         &readShortDate, &readFraction}) {
         const std::size_t mark = s.speech.mark();
         const std::size_t end = attempt(s, pos);
         if (end != npos)

@@ -105,6 +105,9 @@ struct Scan {
     View text;
     bool british;
     Speech speech;
+    // "a 5 km race": after "a" the amount and its unit describe a noun,
+    // and the unit stays singular.
+    bool attributive = false;
 
     // The value of the digits text[begin, end) (at most nine of them).
     unsigned number(std::size_t begin, std::size_t end) const {
@@ -155,6 +158,7 @@ void sayWords(Scan &s, View words);
 std::size_t ordinalSuffixEnd(const Scan &s, std::size_t e);
 std::size_t readIsoDate(Scan &s, std::size_t pos);
 std::size_t readNumericDate(Scan &s, std::size_t pos);
+std::size_t readShortDate(Scan &s, std::size_t pos);
 std::size_t readDayFirstDate(Scan &s, std::size_t pos);
 std::size_t readMonthFirstDate(Scan &s, std::size_t pos);
 

@@ -2,6 +2,7 @@
 // ordinals after a name (Henry VIII).
 
 #include "engine/reading/reader.h"
+#include "engine/text/text.h"
 
 #include <algorithm>
 #include <array>
@@ -110,6 +111,71 @@ int romanValue(std::u16string_view word) {
     return std::u16string_view(canonical, length) == word ? total : 0;
 }
 
+// The word of letters that ends before `pos` in `text`, past spaces, or
+// empty; `start` is set to where it begins.
+std::u16string_view wordEndingBefore(std::u16string_view text, std::size_t pos,
+                                     std::size_t &start) {
+    std::size_t end = pos;
+    while (end > 0 && isSpace(text[end - 1]))
+        --end;
+    start = end;
+    while (start > 0 && isAsciiLetter(text[start - 1]))
+        --start;
+    return text.substr(start, end - start);
+}
+
+// Names that sovereigns and popes have borne: after them a numeral is the
+// ordinal of the reign (Henry VIII, Pius IX). After any other name it is
+// the number of a sequel, a model or a mission (Rocky II, Apollo XI).
+bool isRegnalName(std::u16string_view name) {
+    static constexpr std::array<std::u16string_view, 89> names = {
+        u"adolf",     u"afonso",    u"albert",    u"alexander",   u"alexios",   u"alfonso",
+        u"amenhotep", u"anne",      u"antiochus", u"baldwin",     u"basil",     u"benedict",
+        u"boniface",  u"canute",    u"carlos",    u"casimir",     u"catherine", u"celestine",
+        u"charles",   u"christian", u"clement",   u"constantine", u"david",     u"duncan",
+        u"edmund",    u"edward",    u"elizabeth", u"eric",        u"ethelred",  u"felipe",
+        u"ferdinand", u"francis",   u"frederick", u"friedrich",   u"george",    u"gregory",
+        u"gustav",    u"gustavus",  u"haakon",    u"harald",      u"henri",     u"henry",
+        u"honorius",  u"innocent",  u"isabel",    u"isabella",    u"ivan",      u"james",
+        u"jean",      u"john",      u"joseph",    u"juan",        u"julius",    u"justinian",
+        u"karl",      u"kenneth",   u"leo",       u"leopold",     u"louis",     u"ludwig",
+        u"malcolm",   u"manuel",    u"margaret",  u"mary",        u"mehmed",    u"michael",
+        u"napoleon",  u"nicholas",  u"olaf",      u"otto",        u"paul",      u"pedro",
+        u"peter",     u"philip",    u"pius",      u"ptolemy",     u"rameses",   u"ramesses",
+        u"richard",   u"robert",    u"rudolf",    u"sancho",      u"selim",     u"sixtus",
+        u"stephen",   u"suleiman",  u"thutmose",  u"urban",       u"william"};
+    for (const std::u16string_view known : names) {
+        if (equalsFolded(name, known))
+            return true;
+    }
+    return false;
+}
+
+bool isSovereignTitle(std::u16string_view word) {
+    return isAnyOfFolded(word, {u"king", u"queen", u"pope", u"emperor", u"empress", u"tsar",
+                                u"czar", u"tsarina", u"kaiser", u"sultan", u"pharaoh", u"prince",
+                                u"princess", u"duke", u"archduke", u"saint", u"st"});
+}
+
+// Whether the name before the numeral at `pos` is a sovereign's: a regnal
+// name, or any name after a title (King Zog I). `leads` tells whether the
+// name opens the sentence or follows such a title ("Charles I was").
+bool sovereignBefore(std::u16string_view text, std::size_t pos, bool &leads) {
+    std::size_t start = 0;
+    const std::u16string_view name = wordEndingBefore(text, pos, start);
+    std::size_t titleStart = 0;
+    const std::u16string_view title = wordEndingBefore(text, start, titleStart);
+    std::size_t thirdStart = 0;
+    const std::u16string_view third = wordEndingBefore(text, titleStart, thirdStart);
+    const bool titled = isSovereignTitle(title) || isSovereignTitle(third);
+    std::size_t before = start;
+    while (before > 0 && (isSpace(text[before - 1]) || text[before - 1] == u'"' ||
+                          isApostrophe(text[before - 1])))
+        --before;
+    leads = titled || before == 0;
+    return !name.empty() && (isRegnalName(name) || titled);
+}
+
 } // namespace
 
 // Words after which a Roman numeral counts ("chapter IV", "World War II").
@@ -151,6 +217,19 @@ bool readRomanNumeral(Reading &r, const Token &token, std::size_t end, bool &ful
     if (value <= 0)
         return false;
     const bool onlyIVX = text.find_first_not_of(u"IVX") == std::u16string_view::npos;
+    const std::size_t at = static_cast<std::size_t>(text.data() - r.sentence.data());
+    bool leads = false;
+    // A numeral closed by a full stop or comma is set as a reign is in
+    // histories ("Theodosius III. dismissed", "Adad VII, had"), whatever
+    // the name.
+    const bool closed =
+        end < r.sentence.size() && (r.sentence[end] == u'.' || r.sentence[end] == u',');
+    const bool sovereign = text.data() >= r.sentence.data() && at <= r.sentence.size() &&
+                           r.previousName &&
+                           (sovereignBefore(r.sentence, at, leads) || (closed && text != u"I"));
+    // Super Bowl XLVII: a long numeral with L or C after a name.
+    const bool longNumeral =
+        !onlyIVX && letters >= 4 && text.find_first_not_of(u"IVXLC") == std::u16string_view::npos;
     // After a heading, single C, D, L, M are letters (Appendix C),
     // and I needs a capitalised heading ("Part I", not "in part I").
     const bool afterHeading =
@@ -160,7 +239,11 @@ bool readRomanNumeral(Reading &r, const Token &token, std::size_t end, bool &ful
     // II, IV, XIV...: numerals of I, V and X of two letters or
     // more are hardly ever words or acronyms.
     const bool numeral = onlyIVX && letters > 1;
-    if (afterHeading || (numeral && !r.previousName) ||
+    // After a name that is no sovereign's, the numeral counts a work,
+    // model or mission (Rocky II, Apollo XI); a lone letter stays one
+    // (Malcolm X, Plan V).
+    const bool titleNumber = r.previousName && !sovereign && (numeral || longNumeral);
+    if (afterHeading || (numeral && !r.previousName) || titleNumber ||
         (r.tokens == 0 && onlyIVX && !r.wordsFollow(end))) {
         r.emitNumber(value, false);
         r.setPrevious(false, false, false);
@@ -172,7 +255,8 @@ bool readRomanNumeral(Reading &r, const Token &token, std::size_t end, bool &ful
                                           r.sentence[end] == u',' || r.sentence[end] == u'?' ||
                                           r.sentence[end] == u'!' || r.sentence[end] == u';' ||
                                           r.sentence[end] == u':');
-    if (r.previousName && onlyIVX && (text != u"I" || regnalI)) {
+    if (r.previousName && (onlyIVX || longNumeral) &&
+        (text != u"I" ? sovereign || letters == 1 : regnalI || (sovereign && leads))) {
         r.emit(u"the");
         r.emitNumber(value, true);
         r.setPrevious(false, false, false);

@@ -2,6 +2,7 @@
 // by their place, U.S. states after a place, and dotted letters (e.g., U.S.).
 
 #include "engine/reading/reader.h"
+#include "engine/text/text.h"
 
 #include <algorithm>
 #include <array>
@@ -164,6 +165,40 @@ std::u16string_view stateName(std::uint64_t packed) {
     return {};
 }
 
+// Whether the token follows an ordinal written in figures ("42nd ").
+bool afterOrdinalNumber(const Reading &r, const Token &token) {
+    if (token.text.data() < r.sentence.data() ||
+        token.text.data() > r.sentence.data() + r.sentence.size())
+        return false;
+    std::size_t end = static_cast<std::size_t>(token.text.data() - r.sentence.data());
+    while (end > 0 && isSpace(r.sentence[end - 1]))
+        --end;
+    if (end < 3 || !isDigit(r.sentence[end - 3]))
+        return false;
+    const std::u16string_view suffix = r.sentence.substr(end - 2, 2);
+    return isAnyOfFolded(suffix, {u"st", u"nd", u"rd", u"th"});
+}
+
+// "the No 1 seed", "our No 1 priority": without its full stop, No before a
+// number is the abbreviation only after a word that such a label follows;
+// "No 2 days are alike" says no.
+bool numberLabelWithoutStop(const Reading &r, const Token &token, std::uint64_t packed,
+                            bool capitalised, std::size_t end) {
+    if (packed != key("no") || !capitalised || token.fullStop || !isDigit(r.nextStart(end)) ||
+        token.text.data() < r.sentence.data() ||
+        token.text.data() > r.sentence.data() + r.sentence.size())
+        return false;
+    std::size_t stop = static_cast<std::size_t>(token.text.data() - r.sentence.data());
+    while (stop > 0 && isSpace(r.sentence[stop - 1]))
+        --stop;
+    std::size_t start = stop;
+    while (start > 0 && isAsciiLetter(r.sentence[start - 1]))
+        --start;
+    return isAnyOfFolded(r.sentence.substr(start, stop - start),
+                         {u"the", u"a", u"our", u"my", u"your", u"his", u"her", u"its", u"their",
+                          u"is", u"was", u"at", u"as"});
+}
+
 } // namespace
 
 // Abbreviations that can stand in lower case and without a full stop.
@@ -203,7 +238,8 @@ bool readAbbreviation(Reading &r, const Token &token, std::uint64_t packed, bool
         const bool beforeName = isAsciiUpper(r.nextStart(after));
         if (!capitalised && !beforeName)
             return false;
-        const bool afterName = r.previousName;
+        // "42nd St.", "5th Ave.": a numbered street is a name too.
+        const bool afterName = r.previousName || afterOrdinalNumber(r, token);
         if (!beforeName && !afterName && !token.fullStop)
             return false;
         if (packed == key("dr"))
@@ -212,6 +248,11 @@ bool readAbbreviation(Reading &r, const Token &token, std::uint64_t packed, bool
             r.emit(beforeName || !afterName ? u"saint" : u"street");
         r.setPrevious(false, false, false);
         return true;
+    }
+    if (numberLabelWithoutStop(r, token, packed, capitalised, end)) {
+        r.emit(u"number");
+        r.setPrevious(false, true, false);
+        return true; // handled; there is no full stop to take
     }
     const Abbreviation *entry = findAbbreviation(packed);
     if (entry == nullptr)

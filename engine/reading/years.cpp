@@ -39,6 +39,24 @@ bool isCountNoun(View word) {
          u"less",       u"others"});
 }
 
+// "between 1990 and 1995", "1914 or 1915": the second of two numbers
+// joined so is what the first is.
+bool afterYearAndConnective(const Scan &s, View before) {
+    if (!isAnyOfFolded(before, {u"and", u"or", u"to", u"until", u"till", u"through"}) ||
+        before.data() < s.text.data())
+        return false;
+    std::size_t i = static_cast<std::size_t>(before.data() - s.text.data());
+    while (i > 0 && (isInlineSpace(s.text[i - 1]) || s.text[i - 1] == u','))
+        --i;
+    std::size_t j = i;
+    while (j > 0 && isDigit(s.text[j - 1]))
+        --j;
+    if (i - j != 4 || (j > 0 && (isAlnum(s.text[j - 1]) || s.text[j - 1] == u',')))
+        return false;
+    const unsigned value = s.number(j, i);
+    return value >= 1100 && value <= 2099 && !countFollows(s, j, i);
+}
+
 } // namespace
 
 // Words before a number that make it a plain count or label. "p" and "pp"
@@ -67,7 +85,7 @@ bool readsAsYear(const Scan &s, const Numeral &n, std::size_t after) {
     if (!yearShaped(s, n))
         return false;
     const View before = wordBefore(s.text, n.begin);
-    if (isYearCue(before))
+    if (isYearCue(before) || afterYearAndConnective(s, before))
         return true;
     if (isCardinalCue(s.text, n.begin) || countFollows(s, n.begin, after))
         return false;
@@ -80,6 +98,15 @@ bool countFollows(const Scan &s, std::size_t begin, std::size_t after) {
     const View next = wordAfter(s.text, after);
     if (isCountNoun(next))
         return true;
+    // "from 1200 to 1300 people": the count noun after the second number.
+    if (isAnyOfFolded(next, {u"to", u"or", u"and"})) {
+        const std::size_t other =
+            skipSpaces(s.text, static_cast<std::size_t>(next.data() - s.text.data()) + next.size());
+        const std::size_t otherEnd = digitsEnd(s.text, other);
+        if (otherEnd > other && boundaryAt(s.text, otherEnd) &&
+            isCountNoun(wordAfter(s.text, otherEnd)))
+            return true;
+    }
     if (next.size() < 4 || next.back() != u's' || !(next[0] >= u'a' && next[0] <= u'z'))
         return false;
     const char16_t beforeS = next[next.size() - 2];

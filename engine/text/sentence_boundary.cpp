@@ -52,6 +52,10 @@ bool endsSentence(std::u16string_view before, std::u16string_view after) {
     while (start > 0 && (isLetter(before[start - 1]) || before[start - 1] == u'.' ||
                          isApostrophe(before[start - 1])))
         --start;
+    // An opening quote typed as an apostrophe ('Mr. Collins) is no part of
+    // the word.
+    while (start + 1 < before.size() && isApostrophe(before[start]))
+        ++start;
     const std::u16string_view word = before.substr(start, before.size() - 1 - start);
     if (word.empty() || word.back() == u'.')
         return true; // an ellipsis, or a mark after a number or bracket

@@ -7,8 +7,12 @@
 
 #include <algorithm>
 #include <array>
+#include <fstream>
+#include <iostream>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvanta {
 namespace {
@@ -233,6 +237,68 @@ TEST(ReadingTest, PauseMarksChangeNoWord) {
     }
 }
 
+// A sentence's words for comparison: lower case, no pause marks or quotes,
+// hyphens as spaces, single spaces.
+std::string comparable(std::string_view text) {
+    std::string words;
+    for (const char c : text) {
+        const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        if (lower == '-' || lower == ' ') {
+            if (!words.empty() && words.back() != ' ')
+                words += ' ';
+        } else if (std::string_view(",;:.!?\"()").find(lower) == std::string_view::npos) {
+            words += lower;
+        }
+    }
+    while (!words.empty() && words.back() == ' ')
+        words.pop_back();
+    return words;
+}
+
+// Readings that depend on the words around a number, an abbreviation or a
+// numeral, on sentences written for the purpose with what readers say (one
+// or more readings each). The share read right must not fall below the mark.
+TEST(ReadingTest, ContextReadingsShare) {
+    std::ifstream in(ORVANTA_SOURCE_DIR "/tests/engine/data/context_readings.tsv");
+    ASSERT_TRUE(in);
+    int rows = 0, right[2] = {0, 0};
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::vector<std::string> columns;
+        std::stringstream fields(line);
+        for (std::string field; std::getline(fields, field, '\t');)
+            columns.push_back(field);
+        ASSERT_EQ(columns.size(), 3u) << line;
+        ++rows;
+        const std::u16string written(columns[0].begin(), columns[0].end()); // ASCII
+        for (const int british : {0, 1}) {
+            const std::string &want = british && columns[2] != "=" ? columns[2] : columns[1];
+            ReadingContext context;
+            context.variant = british ? Variant::British : Variant::American;
+            context.knownWord.test = knownWord;
+            context.pauseMarks = false;
+            const std::string got = comparable(narrow(readText(written, context)));
+            bool match = false;
+            std::stringstream readings(want);
+            for (std::string reading; std::getline(readings, reading, '|');)
+                match = match || comparable(reading) == got;
+            right[british] += match ? 1 : 0;
+            if (!match)
+                std::cout << (british ? "British: " : "American: ") << columns[0] << " -> " << got
+                          << "\n";
+        }
+    }
+    ASSERT_GT(rows, 100);
+    for (const int british : {0, 1}) {
+        const double share = static_cast<double>(right[british]) / rows;
+        std::cout << (british ? "British" : "American") << ": " << right[british] << " of " << rows
+                  << " read as readers read them\n";
+        EXPECT_GE(share, 0.9) << (british ? "British" : "American");
+    }
+}
+
 struct Boundary {
     const char *name;
     std::u16string_view before;
@@ -261,6 +327,9 @@ TEST(SentenceEndTest, AbbreviationsInitialsAndRealEnds) {
         {"a.m. before a new sentence", u"at 5 a.m.", u"He", true},
         {"ellipsis", u"Wait...", u"Now", true},
         {"after a number", u"in 1990.", u"He", true},
+        {"title after an opening quote", u"'Mr.", u"Collins", false},
+        {"title after a double quote", u"\"Dr.", u"Watson", false},
+        {"quoted word still ends", u"said 'yes.", u"Then", true},
     };
     for (const Boundary &row : cases)
         EXPECT_EQ(endsSentence(row.before, row.after), row.ends) << row.name;
