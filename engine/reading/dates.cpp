@@ -6,6 +6,7 @@
 #include "engine/text/text.h"
 
 #include <array>
+#include <vector>
 
 namespace orvanta::numbers {
 
@@ -307,6 +308,11 @@ std::size_t ordinalSuffixEnd(const Scan &s, std::size_t e) {
     if (!suffix || !boundaryAt(s.text, e + 2))
         return npos;
     return e + 2;
+}
+
+void addMonthWords(std::vector<View> &words) {
+    for (const Month &month : months)
+        words.push_back(month.name);
 }
 
 } // namespace orvanta::numbers

@@ -6,6 +6,7 @@
 #include "engine/text/text.h"
 
 #include <array>
+#include <vector>
 
 namespace orvanta::numbers {
 
@@ -133,6 +134,14 @@ void sayWords(Scan &s, View words) {
             e = words.size();
         s.speech.say(words.substr(b, e - b));
         b = e + 1;
+    }
+}
+
+void addUnitWords(std::vector<View> &words, bool british) {
+    for (const Unit &u : units) {
+        const bool own = !british && !u.americanSingular.empty();
+        words.push_back(own ? u.americanSingular : u.singular);
+        words.push_back(own ? u.americanPlural : u.plural);
     }
 }
 

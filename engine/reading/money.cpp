@@ -5,6 +5,8 @@
 
 #include "engine/text/text.h"
 
+#include <vector>
+
 namespace orvanta::numbers {
 
 namespace {
@@ -20,7 +22,7 @@ constexpr Currency currencies[] = {
     {u'\u00A3', u"pound", u"pounds", u"penny", u"pence", false},
     {u'\u20AC', u"euro", u"euros", u"cent", u"cents", true},
     {u'\u00A5', u"yen", u"yen", u"", u"", true},
-    {u'\u20B9', u"rupee", u"rupees", u"paisa", u"paise", true},
+    {u'\u20B9', u"rupee", u"rupees", u"paisa", u"paisa", true}, // paise is in neither dictionary
 };
 
 // Codes written after an amount: "5 USD", "20 EUR".
@@ -214,6 +216,15 @@ std::size_t sayCurrencyOrUnitAfter(Scan &s, std::size_t end, bool plural, bool p
         }
     }
     return sayUnitAfter(s, end, plural, true);
+}
+
+void addMoneyWords(std::vector<View> &words) {
+    for (const Currency &cur : currencies)
+        words.insert(words.end(), {cur.singular, cur.plural, cur.minorSingular, cur.minorPlural});
+    for (const CurrencyCode &code : currencyCodes)
+        words.insert(words.end(), {code.singular, code.plural});
+    for (const Multiplier &m : multipliers)
+        words.push_back(m.spoken);
 }
 
 } // namespace orvanta::numbers

@@ -1,6 +1,7 @@
 #include "engine/reading/number_words.h"
 
 #include <array>
+#include <vector>
 
 namespace orvanta::numbers {
 
@@ -15,8 +16,10 @@ constexpr std::array<View, 20> onesWords = {
     u"fourteen", u"fifteen", u"sixteen", u"seventeen", u"eighteen", u"nineteen"};
 constexpr std::array<View, 10> tensWords = {u"",      u"",      u"twenty",  u"thirty", u"forty",
                                             u"fifty", u"sixty", u"seventy", u"eighty", u"ninety"};
-constexpr std::array<View, 7> scaleWords = {u"",         u"thousand",    u"million",    u"billion",
-                                            u"trillion", u"quadrillion", u"quintillion"};
+constexpr std::array<View, 12> scaleWords = {
+    u"",           u"thousand",    u"million",     u"billion",
+    u"trillion",   u"quadrillion", u"quintillion", u"sextillion",
+    u"septillion", u"octillion",   u"nonillion",   u"decillion"};
 
 struct Irregular {
     View from, to;
@@ -46,12 +49,31 @@ void Speech::cardinal(std::uint64_t n, bool british) {
         say(onesWords[0]);
         return;
     }
-    std::array<unsigned, scaleWords.size()> groups{};
+    Groups groups{};
     std::size_t count = 0;
     while (n && count < groups.size()) {
         groups[count++] = static_cast<unsigned>(n % 1000);
         n /= 1000;
     }
+    sayGroups(groups, count, british);
+}
+
+bool Speech::cardinalOfDigits(View digits, bool british) {
+    if (digits.empty() || digits.size() > 3 * scaleWords.size() || digits[0] == u'0')
+        return false;
+    Groups groups{};
+    std::size_t count = 0;
+    for (std::size_t end = digits.size(); end > 0; end = end > 3 ? end - 3 : 0) {
+        unsigned group = 0;
+        for (std::size_t i = end > 3 ? end - 3 : 0; i < end; ++i)
+            group = group * 10 + static_cast<unsigned>(digits[i] - u'0');
+        groups[count++] = group;
+    }
+    sayGroups(groups, count, british);
+    return true;
+}
+
+void Speech::sayGroups(const Groups &groups, std::size_t count, bool british) {
     bool spokenBefore = false;
     for (std::size_t g = count; g-- > 0;) {
         const unsigned v = groups[g];
@@ -133,6 +155,14 @@ void Speech::pluralizeLast() {
 std::size_t Speech::lastWordBegin() const {
     const std::size_t space = out_.rfind(u' ');
     return space == npos || space < start_ ? start_ : space + 1;
+}
+
+void addNumberWords(std::vector<std::u16string_view> &words) {
+    words.insert(words.end(), onesWords.begin(), onesWords.end());
+    words.insert(words.end(), tensWords.begin() + 2, tensWords.end());
+    words.insert(words.end(), scaleWords.begin() + 1, scaleWords.end());
+    for (const Irregular &ordinal : irregularOrdinals)
+        words.push_back(ordinal.to);
 }
 
 } // namespace orvanta::numbers

@@ -2,10 +2,12 @@
 // appended to the words a reading has said so far.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvanta::numbers {
 
@@ -28,6 +30,9 @@ public:
     // before a last group below a hundred ("one thousand and five");
     // American English leaves it out.
     void cardinal(std::uint64_t n, bool british);
+    // The same for a number too long for 64 bits, given as its digits (no
+    // leading zero), up to the decillions; false when it is longer.
+    bool cardinalOfDigits(std::u16string_view digits, bool british);
     // The two-digit half of a year: "oh five", "ninety".
     void yearPair(unsigned n);
     // "nineteen eighty four", "nineteen oh five", "nineteen hundred",
@@ -41,10 +46,16 @@ public:
     void pluralizeLast();
 
 private:
+    // Groups of three digits, the lowest first, one per scale word.
+    using Groups = std::array<unsigned, 12>;
+    void sayGroups(const Groups &groups, std::size_t count, bool british);
     std::size_t lastWordBegin() const;
 
     std::u16string &out_;
     const std::size_t start_;
 };
+
+// Every word of the number word tables.
+void addNumberWords(std::vector<std::u16string_view> &words);
 
 } // namespace orvanta::numbers

@@ -411,7 +411,17 @@ std::size_t readAt(Scan &s, std::size_t pos) {
 // A numeral as a plain number: "four hundred and sixty four thousand",
 // "two point five", "oh oh seven".
 void sayNumber(Scan &s, const Numeral &n) {
-    if (!n.fits() || (n.leadingZero(s.text) && !n.point)) {
+    // Longer numbers in words only where commas group them; a plain run of
+    // nineteen digits or more is a code, said digit by digit.
+    if (!n.fits() && n.grouped && !n.leadingZero(s.text)) {
+        std::u16string digits;
+        for (std::size_t i = n.intBegin; i < n.intEnd; ++i) {
+            if (isDigit(s.text[i]))
+                digits += s.text[i];
+        }
+        if (!s.speech.cardinalOfDigits(digits, s.british))
+            sayDigits(s, n.intBegin, n.intEnd, u"oh");
+    } else if (!n.fits() || (n.leadingZero(s.text) && !n.point)) {
         sayDigits(s, n.intBegin, n.intEnd, u"oh");
     } else if (n.plainInteger() && n.value > 1000 && n.value < 2000 && n.value % 100 == 0) {
         // Round hundreds below two thousand go by hundreds: "fifteen hundred".

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace orvanta::numbers {
 
@@ -164,5 +165,10 @@ std::size_t readMonthFirstDate(Scan &s, std::size_t pos);
 
 // times.cpp
 std::size_t readTimes(Scan &s, std::size_t pos);
+
+// The words of each file's tables (number_words.h has the number words').
+void addUnitWords(std::vector<View> &words, bool british);
+void addMoneyWords(std::vector<View> &words);
+void addMonthWords(std::vector<View> &words);
 
 } // namespace orvanta::numbers

@@ -4,6 +4,8 @@
 
 #include "engine/reading/reader.h"
 
+#include "engine/reading/numeric.h"
+
 #include <algorithm>
 #include <array>
 
@@ -145,6 +147,15 @@ bool attachPossessive(Reading &r, std::size_t i) {
     // the output shows its marks.
     if (r.pauseSinceWord != 0 && r.pauseSinceWord != u'.')
         return false;
+    // Nor may a sign that reads as nothing ("zero 's $ 's"): the ending
+    // would stack on the word before it.
+    std::size_t before = i;
+    while (before > 0 && isSpace(r.sentence[before - 1]))
+        --before;
+    if (before > 0 && r.sentence[before - 1] == u'.')
+        --before;
+    if (before == 0 || !(r.isLetterAt(before - 1) || isDigit(r.sentence[before - 1])))
+        return false;
     if (!r.out.empty() && r.out.back() == u'.')
         r.out.pop_back();
     if (r.out.empty() || !(isAsciiLetter(r.out.back()) || r.out.back() >= 0x80))
@@ -224,6 +235,17 @@ std::u16string readText(std::u16string_view sentence, const ReadingContext &cont
     if (!r.hasWord)
         r.out.clear();
     return std::move(r.out);
+}
+
+std::vector<std::u16string_view> readingTableWords(Variant variant) {
+    std::vector<std::u16string_view> words(reading::digitNames.begin(), reading::digitNames.end());
+    reading::addTitleWords(words);
+    reading::addScriptWords(words);
+    numbers::addNumberWords(words);
+    numbers::addUnitWords(words, variant == Variant::British);
+    numbers::addMoneyWords(words);
+    numbers::addMonthWords(words);
+    return words;
 }
 
 } // namespace orvanta

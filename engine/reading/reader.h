@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvanta::reading {
 
@@ -197,6 +198,10 @@ std::size_t readAddress(Reading &r, std::size_t i, std::size_t end);
 
 // symbols.cpp
 std::size_t readSignAt(Reading &r, std::size_t i);
+
+// The words of each file's tables.
+void addTitleWords(std::vector<std::u16string_view> &words);
+void addScriptWords(std::vector<std::u16string_view> &words);
 
 // scripts.cpp
 bool containsOtherScript(std::u16string_view text);

@@ -13,6 +13,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvanta {
 
@@ -43,5 +44,9 @@ struct ReadingContext {
 // marks , ; : . ! ? attached to the word before them. A sentence without a
 // letter or digit gives the empty string.
 std::u16string readText(std::u16string_view sentence, const ReadingContext &context);
+
+// Every word, or phrase of words parted by spaces, that the reading stage's
+// tables can say in `variant`: the dictionaries must know each of them.
+std::vector<std::u16string_view> readingTableWords(Variant variant);
 
 } // namespace orvanta

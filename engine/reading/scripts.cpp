@@ -5,6 +5,7 @@
 #include "engine/reading/reader.h"
 
 #include <array>
+#include <vector>
 
 namespace orvanta::reading {
 
@@ -133,17 +134,21 @@ bool isWordLetter(char16_t c) {
            (c >= 0xC0 && (isCombiningMark(c) || !foldedLatin(c).empty() || isOtherScriptLetter(c)));
 }
 
+namespace {
+
+constexpr std::array<std::u16string_view, 25> greekNames = {
+    u"alpha", u"beta",   u"gamma",   u"delta", u"epsilon", u"zeta",    u"eta",  u"theta", u"iota",
+    u"kappa", u"lambda", u"mu",      u"nu",    u"xi",      u"omicron", u"pi",   u"rho",   u"sigma",
+    u"sigma", u"tau",    u"upsilon", u"phi",   u"chi",     u"psi",     u"omega"};
+
+} // namespace
+
 // The names of the Greek letters, lower and upper case alike.
 std::u16string_view greekLetterName(char16_t c) {
-    static constexpr std::array<std::u16string_view, 25> names = {
-        u"alpha",   u"beta", u"gamma", u"delta",  u"epsilon", u"zeta", u"eta",
-        u"theta",   u"iota", u"kappa", u"lambda", u"mu",      u"nu",   u"xi",
-        u"omicron", u"pi",   u"rho",   u"sigma",  u"sigma",   u"tau",  u"upsilon",
-        u"phi",     u"chi",  u"psi",   u"omega"};
     if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2)
-        return names[c - 0x391];
+        return greekNames[c - 0x391];
     if (c >= 0x3B1 && c <= 0x3C9)
-        return names[c - 0x3B1];
+        return greekNames[c - 0x3B1];
     return {};
 }
 
@@ -189,6 +194,10 @@ std::u16string cleanedWord(const Reading &r, std::u16string_view text) {
 
 bool isLetter(char16_t c) {
     return isWordLetter(narrowed(c));
+}
+
+void addScriptWords(std::vector<std::u16string_view> &words) {
+    words.insert(words.end(), greekNames.begin(), greekNames.end());
 }
 
 } // namespace orvanta::reading

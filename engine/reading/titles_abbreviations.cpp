@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace orvanta::reading {
 
@@ -78,7 +79,7 @@ constexpr auto abbreviations = [] {
         {key("mon"), FullStop | Capital, u"monday"},
         {key("mr"), Anyhow, u"mister"},
         {key("mrs"), Anyhow, u"missus"},
-        {key("ms"), Capital, u"miz"},
+        {key("ms"), Capital, u"ms"}, // the dictionaries say ms as mɪz
         {key("mt"), Capital, u"mount"},
         {key("no"), FullStop | BeforeNumber, u"number"},
         {key("nos"), FullStop | BeforeNumber, u"numbers"},
@@ -132,32 +133,45 @@ std::u16string_view saidAs(const std::array<WrittenSaid, size> &table,
     return {};
 }
 
+// Dotted abbreviations said as phrases.
+constexpr std::array<WrittenSaid, 6> phrases = {{{u"eg", u"for example"},
+                                                 {u"ie", u"that is"},
+                                                 {u"aka", u"also known as"},
+                                                 {u"etc", u"et cetera"},
+                                                 {u"ps", u"p s"},
+                                                 {u"viz", u"namely"}}};
+
+// "Albany, N.Y.": dotted states after a place and a comma.
+constexpr std::array<WrittenSaid, 8> dottedStates = {{{u"ny", u"new york"},
+                                                      {u"nj", u"new jersey"},
+                                                      {u"nh", u"new hampshire"},
+                                                      {u"nc", u"north carolina"},
+                                                      {u"nd", u"north dakota"},
+                                                      {u"sc", u"south carolina"},
+                                                      {u"sd", u"south dakota"},
+                                                      {u"ri", u"rhode island"}}};
+
 // US state abbreviations, read as the state after "City, ".
+struct State {
+    std::uint64_t key;
+    std::u16string_view name;
+};
+constexpr std::array<State, 36> states = {{
+    {key("ala"), u"alabama"},        {key("ariz"), u"arizona"},    {key("ark"), u"arkansas"},
+    {key("calif"), u"california"},   {key("colo"), u"colorado"},   {key("conn"), u"connecticut"},
+    {key("del"), u"delaware"},       {key("fla"), u"florida"},     {key("ga"), u"georgia"},
+    {key("ill"), u"illinois"},       {key("ind"), u"indiana"},     {key("kans"), u"kansas"},
+    {key("ky"), u"kentucky"},        {key("la"), u"louisiana"},    {key("md"), u"maryland"},
+    {key("mass"), u"massachusetts"}, {key("mich"), u"michigan"},   {key("minn"), u"minnesota"},
+    {key("miss"), u"mississippi"},   {key("mo"), u"missouri"},     {key("mont"), u"montana"},
+    {key("neb"), u"nebraska"},       {key("nev"), u"nevada"},      {key("okla"), u"oklahoma"},
+    {key("ore"), u"oregon"},         {key("pa"), u"pennsylvania"}, {key("penn"), u"pennsylvania"},
+    {key("tenn"), u"tennessee"},     {key("tex"), u"texas"},       {key("va"), u"virginia"},
+    {key("vt"), u"vermont"},         {key("wash"), u"washington"}, {key("wis"), u"wisconsin"},
+    {key("wyo"), u"wyoming"},        {key("kan"), u"kansas"},      {key("nebr"), u"nebraska"},
+}};
+
 std::u16string_view stateName(std::uint64_t packed) {
-    struct State {
-        std::uint64_t key;
-        std::u16string_view name;
-    };
-    static constexpr std::array<State, 36> states = {{
-        {key("ala"), u"alabama"},       {key("ariz"), u"arizona"},
-        {key("ark"), u"arkansas"},      {key("calif"), u"california"},
-        {key("colo"), u"colorado"},     {key("conn"), u"connecticut"},
-        {key("del"), u"delaware"},      {key("fla"), u"florida"},
-        {key("ga"), u"georgia"},        {key("ill"), u"illinois"},
-        {key("ind"), u"indiana"},       {key("kans"), u"kansas"},
-        {key("ky"), u"kentucky"},       {key("la"), u"louisiana"},
-        {key("md"), u"maryland"},       {key("mass"), u"massachusetts"},
-        {key("mich"), u"michigan"},     {key("minn"), u"minnesota"},
-        {key("miss"), u"mississippi"},  {key("mo"), u"missouri"},
-        {key("mont"), u"montana"},      {key("neb"), u"nebraska"},
-        {key("nev"), u"nevada"},        {key("okla"), u"oklahoma"},
-        {key("ore"), u"oregon"},        {key("pa"), u"pennsylvania"},
-        {key("penn"), u"pennsylvania"}, {key("tenn"), u"tennessee"},
-        {key("tex"), u"texas"},         {key("va"), u"virginia"},
-        {key("vt"), u"vermont"},        {key("wash"), u"washington"},
-        {key("wis"), u"wisconsin"},     {key("wyo"), u"wyoming"},
-        {key("kan"), u"kansas"},        {key("nebr"), u"nebraska"},
-    }};
     for (const State &state : states) {
         if (state.key == packed)
             return state.name;
@@ -283,12 +297,6 @@ bool readDotted(Reading &r, const Token &token, std::size_t end) {
         if (c != u'.')
             letters += lowerAscii(c);
     }
-    static constexpr std::array<WrittenSaid, 6> phrases = {{{u"eg", u"for example"},
-                                                            {u"ie", u"that is"},
-                                                            {u"aka", u"also known as"},
-                                                            {u"etc", u"et cetera"},
-                                                            {u"ps", u"p s"},
-                                                            {u"viz", u"namely"}}};
     if (const std::u16string_view said = saidAs(phrases, letters); !said.empty()) {
         r.emit(said);
         r.setPrevious(false, false, false);
@@ -296,15 +304,7 @@ bool readDotted(Reading &r, const Token &token, std::size_t end) {
     }
     // "Albany, N.Y.": a state after a place and a comma.
     if (r.afterNameComma) {
-        static constexpr std::array<WrittenSaid, 8> states = {{{u"ny", u"new york"},
-                                                               {u"nj", u"new jersey"},
-                                                               {u"nh", u"new hampshire"},
-                                                               {u"nc", u"north carolina"},
-                                                               {u"nd", u"north dakota"},
-                                                               {u"sc", u"south carolina"},
-                                                               {u"sd", u"south dakota"},
-                                                               {u"ri", u"rhode island"}}};
-        if (const std::u16string_view said = saidAs(states, letters); !said.empty()) {
+        if (const std::u16string_view said = saidAs(dottedStates, letters); !said.empty()) {
             r.emit(said);
             r.setPrevious(false, false, false);
             return token.fullStop;
@@ -348,6 +348,18 @@ bool isOpenAbbreviation(std::u16string_view word) {
         return true;
     const Abbreviation *entry = findAbbreviation(packed);
     return entry != nullptr;
+}
+
+void addTitleWords(std::vector<std::u16string_view> &words) {
+    for (const Abbreviation &entry : abbreviations)
+        words.push_back(entry.reading);
+    for (const auto &[written, said] : phrases)
+        words.push_back(said);
+    for (const auto &[written, said] : dottedStates)
+        words.push_back(said);
+    for (const State &state : states)
+        words.push_back(state.name);
+    words.insert(words.end(), {u"doctor", u"drive", u"saint", u"street"});
 }
 
 } // namespace orvanta::reading

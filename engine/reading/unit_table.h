@@ -58,7 +58,7 @@ inline constexpr Unit units[] = {
     {u"L", u"litre", u"litres", u"liter", u"liters"},
     {u"ml", u"millilitre", u"millilitres", u"milliliter", u"milliliters"},
     {u"mL", u"millilitre", u"millilitres", u"milliliter", u"milliliters"},
-    {u"cl", u"centilitre", u"centilitres", u"centiliter", u"centiliters"},
+    {u"cl", u"centilitre", u"centilitres"}, // the American dictionary has only this spelling
     {u"gal", u"gallon", u"gallons"},
     {u"mph", u"mile per hour", u"miles per hour"},
     {u"mpg", u"mile per gallon", u"miles per gallon"},
@@ -107,7 +107,7 @@ inline constexpr Unit units[] = {
     {u"kWh", u"kilowatt hour", u"kilowatt hours"},
     {u"V", u"volt", u"volts"},
     {u"kV", u"kilovolt", u"kilovolts"},
-    {u"mA", u"milliamp", u"milliamps"},
+    {u"mA", u"milliampere", u"milliamperes"},
     {u"hp", u"horsepower", u"horsepower"},
     {u"bhp", u"brake horsepower", u"brake horsepower"},
     {u"cal", u"calorie", u"calories"},

@@ -218,11 +218,13 @@ bool readToken(Reading &r, const Token &token, std::size_t end) {
         return readCapitals(r, token, capitals, end);
 
     // A short lower-case word without a vowel that the dictionary lacks
-    // is letters (smr, kpc).
+    // is letters (smr, kpc); an apostrophe among them ('n') is no letter.
     if (capitals == 0 && letters <= 4 &&
         text.find_first_of(u"aeiouy") == std::u16string_view::npos && !r.context.knownWord(text)) {
-        for (const char16_t c : text)
-            r.emitLetter(c);
+        for (const char16_t c : text) {
+            if (isAsciiLetter(c))
+                r.emitLetter(c);
+        }
         r.setPrevious(false, false, true);
         return false;
     }

@@ -1,10 +1,12 @@
 // The two shipped dictionary files: their format, their alphabet, and hand-checked
 // transcriptions of common words and sentences through the engine.
 #include "engine/lexicon/dictionary.h"
+#include "engine/reading/reading.h"
 #include "engine/transcription_engine.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -90,6 +92,21 @@ TEST_P(ShippedDictionary, StressMarksOnlyOnWordsOfMoreThanOneSyllable) {
         ASSERT_LE(primaries, 1) << line;
     }
     EXPECT_GT(checked, 10000);
+}
+
+// A word that the reading stage says and the dictionary lacks would show as "(word)".
+TEST_P(ShippedDictionary, KnowsEveryWordTheReadingTablesSay) {
+    const Variant variant = GetParam().path == kBritish ? Variant::British : Variant::American;
+    const TranscriptionEngine engine(shipped(GetParam().path), EngineOptions{variant});
+    for (const std::u16string_view phrase : readingTableWords(variant)) {
+        for (std::size_t start = 0; start < phrase.size();) {
+            const std::size_t end = std::min(phrase.find(u' ', start), phrase.size());
+            const std::u16string word(phrase.substr(start, end - start));
+            EXPECT_NE(engine.transcribeWord(word).front(), u'(')
+                << std::string(word.begin(), word.end());
+            start = end + 1;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ShippedDictionary,

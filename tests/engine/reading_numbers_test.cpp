@@ -105,8 +105,10 @@ TEST(ReadingNumbers, LimitsOfWords) {
          u"ninety nine billion nine hundred ninety nine million nine hundred ninety nine thousand "
          u"nine hundred ninety nine",
          u""},
-        {"one digit more", u"^1,000,000,000,000,000,000",
-         u"one oh oh oh oh oh oh oh oh oh oh oh oh oh oh oh oh oh oh", u"=", u""},
+        {"one digit more", u"^1,000,000,000,000,000,000 stars", u"one quintillion", u"=",
+         u" stars"},
+        {"sextillions", u"^12,000,000,000,000,000,000,005", u"twelve sextillion and five",
+         u"twelve sextillion five", u""},
         {"a million exactly", u"^1000000", u"one million", u"=", u""},
         {"hundred thousand and", u"^100,001", u"one hundred thousand and one",
          u"one hundred thousand one", u""},

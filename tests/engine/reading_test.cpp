@@ -57,6 +57,7 @@ TEST(ReadingTest, TitlesAndAbbreviationsByPosition) {
         {"saint before a name", u"St. Louis", u"saint Louis", {}},
         {"street after a name", u"on Baker St. today", u"on Baker street today", {}},
         {"mister and missus", u"Mr. and Mrs. Brown", u"mister and missus Brown", {}},
+        {"Ms as the dictionaries spell its sound", u"Ms. Brown", u"ms Brown", {}},
         {"number before a digit", u"No. 5", u"number five", {}},
         {"no at the end stays a word", u"I said no.", u"I said no.", {}},
         {"for example", u"fruit, e.g. pears", u"fruit, for example pears", {}},
@@ -151,6 +152,8 @@ TEST(ReadingTest, LettersAndAcronyms) {
         {"consonant-only lower-case word", u"the smr unit", u"the s m r unit", {}},
         {"short unknown mixed capitals", u"PbS and PhD", u"p b s and p h d", {}},
         {"possessive set apart", u"Nature 's way", u"Nature's way", {}},
+        {"no possessive over a silent sign", u"zero 's $ 's", u"zero's s", {}},
+        {"quoted n between words", u"fish 'n' chips", u"fish n chips", {}},
         {"Greek letter", u"value of \u0394 here", u"value of delta here", {}},
     };
     for (const Case &row : cases)
