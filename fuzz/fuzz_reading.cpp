@@ -5,8 +5,11 @@
 // read as at least one word on its own; letters of other scripts reach the
 // output unchanged; two calls agree; the transcription of a sentence is "[]"
 // exactly when nothing was read, with weak forms too, which changes no
-// word's place. The first byte's bit 7 reads as a British speaker, bit 6
-// turns weak forms on.
+// word's place. Read again with the shipped dictionaries (data/ of the
+// source tree, or $ORVANTA_DATA_DIR): every word holds a letter or digit, and
+// every word the reading makes up (one the input does not hold) is one the
+// variant's dictionary can transcribe. The first byte's bit 7 reads as a
+// British speaker, bit 6 turns weak forms on.
 #include "engine/lexicon/dictionary.h"
 #include "engine/reading/reading.h"
 #include "engine/reading/reading_text.h"
@@ -18,6 +21,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -51,6 +56,33 @@ const orvanta::PronunciationDictionary &dictionary() {
 
 bool known(const void *, std::u16string_view word) {
     return dictionary().hasTranscription(word);
+}
+
+// The shipped dictionary of a variant, loaded once.
+const orvanta::TranscriptionEngine &shipped(orvanta::Variant variant) {
+    static const auto load = [](const char *file) {
+        const char *dir = std::getenv("ORVANTA_DATA_DIR");
+        const std::string path =
+            std::string(dir != nullptr ? dir : ORVANTA_SOURCE_DIR "/data") + "/" + file;
+        orvanta::DictionaryLoad loaded = orvanta::PronunciationDictionary::load(path);
+        if (!loaded.ok()) {
+            std::fprintf(stderr, "cannot load %s: %s\n", path.c_str(), loaded.error.c_str());
+            std::abort();
+        }
+        return std::move(loaded.dictionary);
+    };
+    static const orvanta::PronunciationDictionary british = load("velmor_eng_transcription.txt");
+    static const orvanta::PronunciationDictionary american =
+        load("american_transcription-abridged.txt");
+    static const orvanta::TranscriptionEngine britishEngine(british, {orvanta::Variant::British});
+    static const orvanta::TranscriptionEngine americanEngine(american,
+                                                             {orvanta::Variant::American});
+    return variant == orvanta::Variant::British ? britishEngine : americanEngine;
+}
+
+bool knownShipped(const void *engine, std::u16string_view word) {
+    return static_cast<const orvanta::TranscriptionEngine *>(engine)->hasTranscription(
+        std::u16string(word));
 }
 
 bool isAsciiAlnum(char16_t c) {
@@ -158,6 +190,50 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(std::count(transcription.begin(), transcription.end(), u' ') ==
                     std::count(plain.begin(), plain.end(), u' '),
                 "weak forms change the words", input);
+    }
+
+    // With the shipped dictionaries: no word without a letter or digit, and
+    // no made-up word the variant's dictionary lacks. A word is made up when
+    // the input, lower-cased, does not hold it; letters with diacritics fold,
+    // so inputs with them are left to the first check.
+    {
+        const orvanta::TranscriptionEngine &engine = shipped(variant);
+        orvanta::ReadingContext context;
+        context.variant = variant;
+        context.knownWord.context = &engine;
+        context.knownWord.test = knownShipped;
+        context.pauseMarks = false;
+        const std::u16string said = orvanta::readText(input, context);
+        std::u16string lower;
+        bool folds = false;
+        for (const char16_t c : input) {
+            lower += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+            folds = folds || (c >= 0xC0 && orvanta::reading::isLetter(c));
+        }
+        for (std::size_t start = 0; start < said.size();) {
+            const std::size_t end = std::min(said.find(u' ', start), said.size());
+            std::u16string word = said.substr(start, end - start);
+            start = end + 1;
+            require(std::any_of(word.begin(), word.end(),
+                                [](char16_t c) {
+                                    return isAsciiAlnum(c) ||
+                                           (c >= 0x80 && orvanta::reading::isLetter(c));
+                                }),
+                    "a word without a letter or digit", input);
+            if (folds ||
+                std::any_of(word.begin(), word.end(), [](char16_t c) { return c >= 0x80; }))
+                continue;
+            for (char16_t &c : word)
+                c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+            if (word.ends_with(u"'s"))
+                word.resize(word.size() - 2);
+            while (!word.empty() && word.back() == u'\'')
+                word.pop_back();
+            if (word.empty() || lower.find(word) != std::u16string::npos)
+                continue;
+            require(engine.transcribeWord(word).front() != u'(',
+                    "a made-up word the dictionary lacks", word);
+        }
     }
 
     // The sentence-end decision at every full stop followed by a space.

@@ -29,10 +29,37 @@ std::u16string toUtf16(const std::uint8_t *data, std::size_t size) {
         for (std::size_t i = 0; i + 1 < size; i += 2)
             text += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
     } else {
-        // Bytes as Latin-1: dense in ASCII letters and punctuation.
+        // Bytes as UTF-8 where they form it, so that the dictionaries' tokens
+        // (dashes, typographic apostrophes, é) arrive as their characters,
+        // and any other byte as Latin-1: dense in ASCII letters and punctuation.
         text.reserve(size);
-        for (std::size_t i = 0; i < size; ++i)
-            text += static_cast<char16_t>(data[i]);
+        for (std::size_t i = 0; i < size;) {
+            const std::uint8_t b = data[i];
+            const std::size_t length = b >= 0xF0 && b < 0xF5 ? 4
+                                       : b >= 0xE0           ? 3
+                                       : b >= 0xC2           ? 2
+                                                             : 1;
+            char32_t c = length == 4 ? b & 0x07 : length == 3 ? b & 0x0F : b & 0x1F;
+            bool valid = length > 1 && i + length <= size;
+            for (std::size_t k = 1; valid && k < length; ++k) {
+                valid = (data[i + k] & 0xC0) == 0x80;
+                c = c << 6 | (data[i + k] & 0x3F);
+            }
+            valid = valid && !(length == 3 && (c < 0x800 || (c >= 0xD800 && c < 0xE000))) &&
+                    !(length == 4 && (c < 0x10000 || c > 0x10FFFF));
+            if (!valid) {
+                text += static_cast<char16_t>(b);
+                ++i;
+                continue;
+            }
+            if (c >= 0x10000) {
+                text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+                text += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+            } else {
+                text += static_cast<char16_t>(c);
+            }
+            i += length;
+        }
     }
     return text;
 }

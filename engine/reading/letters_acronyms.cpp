@@ -121,6 +121,9 @@ bool readMixedCase(Reading &r, const Token &token, std::size_t) {
 // A letter said by its name. The dictionaries say single letters as
 // their names, except "a", which is the article.
 void Reading::emitLetter(char16_t letter) {
+    // What is spelled may hold an apostrophe (i.e.Ø's); it has no name.
+    if (!isAsciiLetter(letter))
+        return;
     const char16_t lower = lowerAscii(letter);
     if (lower == u'a') {
         emit(context.variant == Variant::British ? u"eh" : u"ay");

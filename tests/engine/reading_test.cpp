@@ -154,6 +154,7 @@ TEST(ReadingTest, LettersAndAcronyms) {
         {"possessive set apart", u"Nature 's way", u"Nature's way", {}},
         {"no possessive over a silent sign", u"zero 's $ 's", u"zero's s", {}},
         {"quoted n between words", u"fish 'n' chips", u"fish n chips", {}},
+        {"apostrophe among spelled letters", u"i.e.\u00D8's", u"i e o s", {}},
         {"Greek letter", u"value of \u0394 here", u"value of delta here", {}},
     };
     for (const Case &row : cases)
