@@ -2,11 +2,74 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QFont>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The factors by which Qt's layout scales the HTML sizes from xx-small to
+// xxx-large; a relative size ("small") is given to the characters as one
+// of these steps from the document's size.
+double relativeSizeFactor(int adjustment) {
+    static constexpr double factors[] = {0.7, 0.8, 1.0, 1.2, 1.5, 2.0, 2.4};
+    return factors[std::clamp(adjustment + 2, 0, 6)];
+}
+
+// Qt's OpenDocument writer knows neither relative sizes (the transcription
+// line came out at full size) nor a line break without a tab before it
+// (every sentence ended in one). Here relative sizes become point sizes,
+// and each line break a paragraph of its own, without space between them.
+void prepareForOpenDocument(QTextDocument &document) {
+    const double base = document.defaultFont().pointSizeF();
+    std::vector<std::pair<int, int>> relative;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().hasProperty(QTextFormat::FontSizeAdjustment))
+                relative.emplace_back(it.fragment().position(), it.fragment().length());
+        }
+    }
+    for (const auto &[position, length] : relative) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(position + 1);
+        QTextCharFormat format = cursor.charFormat();
+        if (!format.hasProperty(QTextFormat::FontPointSize) && base > 0)
+            format.setFontPointSize(
+                base * relativeSizeFactor(format.intProperty(QTextFormat::FontSizeAdjustment)));
+        format.clearProperty(QTextFormat::FontSizeAdjustment);
+        cursor.setPosition(position);
+        cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(format);
+    }
+    for (QTextBlock block = document.lastBlock(); block.isValid(); block = block.previous()) {
+        const QString text = block.text();
+        for (qsizetype i = text.size(); i-- > 0;) {
+            if (text.at(i) != QChar::LineSeparator)
+                continue;
+            QTextBlockFormat upper = block.blockFormat();
+            QTextBlockFormat lower = upper;
+            upper.setBottomMargin(0);
+            lower.setTopMargin(0);
+            QTextCursor cursor(&document);
+            cursor.setPosition(block.position() + int(i));
+            cursor.deleteChar();
+            cursor.insertBlock(lower);
+            QTextCursor(block).setBlockFormat(upper);
+        }
+    }
+}
+
+} // namespace
 
 namespace orvanta {
 
@@ -58,8 +121,10 @@ bool writeResult(const QTextDocument &document, const QString &path, ResultForma
     case ResultFormat::OpenDocument: {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
+        const std::unique_ptr<QTextDocument> copy(document.clone());
+        prepareForOpenDocument(*copy);
         QTextDocumentWriter writer(&buffer, "odf");
-        written = writer.write(&document) && file.write(buffer.data()) >= 0;
+        written = writer.write(copy.get()) && file.write(buffer.data()) >= 0;
         break;
     }
     case ResultFormat::Pdf: {

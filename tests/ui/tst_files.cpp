@@ -23,7 +23,11 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <QXmlStreamReader>
+
 #include <memory>
+
+#include <zlib.h>
 
 using orvanta::test_support::readFile;
 using orvanta::test_support::writeFile;
@@ -63,6 +67,48 @@ class FilesTest : public QObject {
         QTextCursor cursor(&back);
         cursor.setPosition(1);
         return cursor.charFormat().fontWeight() >= QFont::Bold;
+    }
+    // The stored file `name` of the zip archive `zip`, unpacked with zlib;
+    // empty when it is not there.
+    static QByteArray unzipped(const QByteArray &zip, const QByteArray &name) {
+        const auto number = [&](qsizetype at, int bytes) {
+            quint32 value = 0;
+            for (int i = bytes - 1; i >= 0; --i)
+                value = value << 8 | quint8(zip.at(at + i));
+            return qsizetype(value);
+        };
+        const qsizetype end = zip.lastIndexOf("PK\x05\x06");
+        if (end < 0 || end + 22 > zip.size())
+            return {};
+        qsizetype entry = number(end + 16, 4);
+        for (qsizetype count = number(end + 10, 2); count > 0; --count) {
+            if (entry + 46 > zip.size() || !zip.mid(entry, 4).startsWith("PK\x01\x02"))
+                return {};
+            const qsizetype nameLength = number(entry + 28, 2);
+            if (zip.mid(entry + 46, nameLength) == name) {
+                const int method = int(number(entry + 10, 2));
+                const qsizetype packed = number(entry + 20, 4);
+                const qsizetype size = number(entry + 24, 4);
+                const qsizetype local = number(entry + 42, 4);
+                const qsizetype data = local + 30 + number(local + 26, 2) + number(local + 28, 2);
+                const QByteArray bytes = zip.mid(data, packed);
+                if (method == 0)
+                    return bytes;
+                QByteArray out(size, Qt::Uninitialized);
+                z_stream stream{};
+                stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.data()));
+                stream.avail_in = uInt(bytes.size());
+                stream.next_out = reinterpret_cast<Bytef *>(out.data());
+                stream.avail_out = uInt(out.size());
+                if (method != 8 || inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+                    return {};
+                const int status = inflate(&stream, Z_FINISH);
+                inflateEnd(&stream);
+                return status == Z_STREAM_END ? out : QByteArray();
+            }
+            entry += 46 + nameLength + number(entry + 30, 2) + number(entry + 32, 2);
+        }
+        return {};
     }
     void newWindow() {
         window = std::make_unique<TestWindow>();
@@ -261,6 +307,47 @@ private slots:
             QVERIFY(!format.hasProperty(QTextFormat::FontPointSize) ||
                     format.fontPointSize() == unzoomed);
             QVERIFY(shown.contains(QString::fromUtf8("[kɑːt]")));
+        }
+    }
+
+    // What a word processor reads: each line as written, without a tab the
+    // result does not hold, and the transcription smaller than its sentence.
+    void openDocumentKeepsTheLinesAndTheirSizes() {
+        transcribe("Cat. Dog!");
+        QVERIFY(window->saveResult(path("sizes.odt")));
+        const QByteArray content = unzipped(readFile(path("sizes.odt")), "content.xml");
+        QVERIFY(!content.isEmpty());
+        QVERIFY2(!content.contains("<text:tab/>"), content.constData());
+        QHash<QString, double> sizes;         // style name -> points
+        QList<QPair<QString, QString>> spans; // style name, text
+        QXmlStreamReader xml(content);
+        QString style;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const auto attributes = xml.attributes();
+            if (xml.name() == QLatin1String("style")) {
+                style = attributes.value("style:name").toString();
+            } else if (xml.name() == QLatin1String("text-properties") &&
+                       attributes.hasAttribute("fo:font-size")) {
+                QString size = attributes.value("fo:font-size").toString();
+                if (size.endsWith("pt"))
+                    sizes[style] = size.chopped(2).toDouble();
+            } else if (xml.name() == QLatin1String("span")) {
+                const QString name = attributes.value("text:style-name").toString();
+                spans.append({name, xml.readElementText(QXmlStreamReader::IncludeChildElements)});
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QStringList texts;
+        for (const auto &span : std::as_const(spans))
+            texts << span.second;
+        QCOMPARE(texts.join('|'), u"Cat.|[kɑːt]|Dog!|[dɔɡ]"_qs);
+        const double full = QApplication::font().pointSizeF();
+        for (const auto &span : std::as_const(spans)) {
+            const double size = sizes.value(span.first, full);
+            QVERIFY2(span.second.startsWith('[') ? size < full : size == full,
+                     qPrintable(span.second + " " + QString::number(size)));
         }
     }
 
