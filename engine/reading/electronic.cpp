@@ -17,10 +17,10 @@ bool endsInDomain(std::u16string_view chunk) {
         chunk.find(u'@') != std::u16string_view::npos)
         return false;
     const std::u16string_view last = chunk.substr(dot + 1);
-    static constexpr std::array<std::u16string_view, 24> domains = {
-        u"com", u"org", u"net", u"edu", u"gov", u"mil", u"int", u"info",
-        u"biz", u"io",  u"co",  u"uk",  u"de",  u"fr",  u"ru",  u"cz",
-        u"jp",  u"cn",  u"au",  u"ca",  u"eu",  u"tv",  u"nl",  u"it"};
+    static constexpr std::array<std::u16string_view, 30> domains = {
+        u"com", u"org", u"net", u"edu", u"gov", u"mil", u"int", u"info", u"biz", u"io",
+        u"co",  u"uk",  u"de",  u"fr",  u"ru",  u"cz",  u"jp",  u"cn",   u"au",  u"ca",
+        u"eu",  u"tv",  u"nl",  u"it",  u"xyz", u"app", u"dev", u"ai",   u"me",  u"us"};
     return std::find(domains.begin(), domains.end(), last) != domains.end() &&
            isAsciiLetter(chunk[dot - 1]);
 }

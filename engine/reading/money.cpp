@@ -23,6 +23,15 @@ constexpr Currency currencies[] = {
     {u'\u20AC', u"euro", u"euros", u"cent", u"cents", true},
     {u'\u00A5', u"yen", u"yen", u"", u"", true},
     {u'\u20B9', u"rupee", u"rupees", u"paisa", u"paisa", true}, // paise is in neither dictionary
+    {u'\u20A9', u"won", u"won", u"", u"", true},
+    {u'\u20BD', u"rouble", u"roubles", u"", u"", true},
+    {u'\u20BA', u"lira", u"lira", u"", u"", true},
+    {u'\u20B4', u"hryvnia", u"hryvnia", u"", u"", true},
+    {u'\u20AA', u"shekel", u"shekels", u"", u"", true},
+    {u'\u0E3F', u"baht", u"baht", u"", u"", true},
+    {u'\u20B1', u"peso", u"pesos", u"", u"", true},
+    {u'\u20A6', u"naira", u"naira", u"", u"", true},
+    {u'\u20AB', u"dong", u"dong", u"", u"", true},
 };
 
 // Codes written after an amount: "5 USD", "20 EUR".
@@ -38,6 +47,23 @@ constexpr CurrencyCode currencyCodes[] = {
     {u"AUD", u"australian dollar", u"australian dollars"},
     {u"CHF", u"swiss franc", u"swiss francs"},
     {u"INR", u"rupee", u"rupees"},
+    {u"SEK", u"swedish krona", u"swedish kronor"},
+    {u"NOK", u"norwegian krone", u"norwegian kroner"},
+    {u"DKK", u"danish krone", u"danish kroner"},
+    {u"PLN", u"zloty", u"zlotys"},
+    {u"CNY", u"yuan", u"yuan"},
+    {u"RMB", u"yuan", u"yuan"},
+    {u"RUB", u"rouble", u"roubles"},
+    {u"KRW", u"won", u"won"},
+    {u"BRL", u"real", u"reals"},
+    {u"ZAR", u"rand", u"rand"},
+    {u"MXN", u"peso", u"pesos"},
+    {u"ILS", u"shekel", u"shekels"},
+    {u"THB", u"baht", u"baht"},
+    {u"UAH", u"hryvnia", u"hryvnia"},
+    {u"NZD", u"new zealand dollar", u"new zealand dollars"},
+    {u"z\u0142", u"zloty", u"zlotys"},
+    {u"kr", u"krona", u"kronor"},
 };
 
 const Currency *currencyOf(char16_t c) {

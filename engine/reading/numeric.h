@@ -171,4 +171,7 @@ void addUnitWords(std::vector<View> &words, bool british);
 void addMoneyWords(std::vector<View> &words);
 void addMonthWords(std::vector<View> &words);
 
+// ip_addresses.cpp
+std::size_t readIpAddress(Scan &s, std::size_t pos);
+
 } // namespace orvanta::numbers

@@ -51,7 +51,8 @@ inline bool isPauseMark(char16_t c) {
 
 inline bool isCurrencySign(char16_t c) {
     return c == u'$' || c == u'£' || c == u'€' || c == u'¥' || c == u'¢' || c == 0x20B9 ||
-           c == 0x20BD || c == 0x20A9;
+           c == 0x20BD || c == 0x20A9 || c == 0x20BA || c == 0x20B4 || c == 0x20AA || c == 0x0E3F ||
+           c == 0x20B1 || c == 0x20A6 || c == 0x20AB;
 }
 
 inline bool isVulgarFraction(char16_t c) {

@@ -29,9 +29,11 @@ std::size_t meridiemAt(View text, std::size_t i, bool &pm) {
         return npos;
     ++j;
     if (dotted) {
-        if (j >= text.size() || text[j] != u'.')
+        // "5 p.m" without its last full stop is as good.
+        if (j < text.size() && text[j] == u'.')
+            ++j;
+        else if (!boundaryAt(text, j))
             return npos;
-        ++j;
     } else if (!boundaryAt(text, j)) {
         return npos;
     }

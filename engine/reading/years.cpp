@@ -151,6 +151,9 @@ std::size_t readDecade(Scan &s, std::size_t pos) {
         end = e + 1;
     else if (e + 1 < s.text.size() && isApostrophe(s.text[e]) && s.text[e + 1] == u's')
         end = e + 2;
+    else if (e - pos == 4 && e + 1 < s.text.size() && s.text[e] == u' ' && s.text[e + 1] == u's' &&
+             boundaryAt(s.text, e + 2) && (e + 2 >= s.text.size() || s.text[e + 2] != u'.'))
+        end = e + 2; // "the 1970 s"
     if (end == npos || !boundaryAt(s.text, end))
         return npos;
     const unsigned value = s.number(pos, e);

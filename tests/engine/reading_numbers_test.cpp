@@ -166,6 +166,8 @@ TEST(ReadingNumbers, YearsAndDecades) {
         {"grouped is a count", u"^1,984", u"one thousand nine hundred and eighty four",
          u"one thousand nine hundred eighty four", u""},
         {"decade", u"the ^1990s", u"nineteen nineties", u"=", u""},
+        {"decade with its s set apart", u"in the ^1960 s music", u"nineteen sixties", u"=",
+         u" music"},
         {"decade with apostrophe", u"the ^1920's", u"nineteen twenties", u"=", u""},
         {"century", u"the ^1800s", u"eighteen hundreds", u"=", u""},
         {"noughties", u"the ^2000s", u"two thousands", u"=", u""},
@@ -202,6 +204,10 @@ TEST(ReadingNumbers, Ranges) {
 
 TEST(ReadingNumbers, DigitGroups) {
     checkAll({
+        {"network address", u"ping ^192.168.0.1 now",
+         u"one nine two dot one six eight dot zero dot one", u"=", u" now"},
+        {"a version of three parts is no address", u"^1.2.3 out", u"one point two point three",
+         u"=", u" out"},
         {"international", u"^+44 20 7946 0958.",
          u"plus four four two oh seven nine four six oh "
          u"nine five eight",
@@ -219,6 +225,16 @@ TEST(ReadingNumbers, DigitGroups) {
 
 TEST(ReadingNumbers, Money) {
     checkAll({
+        {"won sign", u"^\u20A95000 each", u"five thousand won", u"=", u" each"},
+        {"lira sign", u"^\u20BA20 a day", u"twenty lira", u"=", u" a day"},
+        {"shekel sign", u"^\u20AA1 only", u"one shekel", u"=", u" only"},
+        {"rouble sign", u"^\u20BD300", u"three hundred roubles", u"=", u""},
+        {"baht sign", u"^\u0E3F40", u"forty baht", u"=", u""},
+        {"kronor after the amount", u"^250 SEK", u"two hundred and fifty swedish kronor",
+         u"two hundred fifty swedish kronor", u""},
+        {"zloty sign after", u"^2 z\u0142 left", u"two zlotys", u"=", u" left"},
+        {"yuan code", u"^8 CNY", u"eight yuan", u"=", u""},
+        {"krone code singular", u"^1 DKK", u"one danish krone", u"=", u""},
         {"dollars", u"^$5 each", u"five dollars", u"=", u" each"},
         {"one dollar", u"^$1", u"one dollar", u"=", u""},
         {"no cents", u"^$1.00.", u"one dollar", u"=", u"."},
@@ -316,6 +332,8 @@ TEST(ReadingNumbers, Times) {
         {"zero hundred hours", u"^00:00 hours", u"zero hundred", u"=", u" hours"},
         {"pm attached", u"^5pm", u"five pm", u"=", u""},
         {"p.m.", u"^5 p.m. on", u"five pm", u"=", u" on"},
+        {"p.m without its last stop", u"at ^7 p.m tonight", u"seven pm", u"=", u" tonight"},
+        {"a.m without its last stop", u"at ^6:15 a.m", u"six fifteen eyem", u"=", u""},
         {"capitals", u"^5 PM", u"five pm", u"=", u""},
         {"spaced capitals", u"^3:00 P. M.,", u"three pm", u"=", u","},
         {"morning", u"^6:52 a.m.", u"six fifty two eyem", u"=", u""},

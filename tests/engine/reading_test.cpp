@@ -172,6 +172,7 @@ TEST(ReadingTest, SymbolsAndAddresses) {
         {"web address", u"www.example.com", u"w w w dot example dot com", {}},
         {"e-mail address", u"ann@example.com.", u"ann at example dot com.", {}},
         {"domain name", u"see nato.int", u"see nato dot i n t", {}},
+        {"newer domain spelled", u"see shop.xyz", u"see shop dot x y z", {}},
         {"scheme", u"http://x.io", u"h t t p colon slash slash x dot i o", {}},
     };
     for (const Case &row : cases)
