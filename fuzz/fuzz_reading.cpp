@@ -194,7 +194,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // With the shipped dictionaries: no word without a letter or digit, and
     // no made-up word the variant's dictionary lacks. A word is made up when
-    // the input, lower-cased, does not hold it; letters with diacritics fold,
+    // the input, lower-cased and with ASCII apostrophes, does not hold it;
+    // letters with diacritics fold,
     // so inputs with them are left to the first check.
     {
         const orvanta::TranscriptionEngine &engine = shipped(variant);
@@ -207,7 +208,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::u16string lower;
         bool folds = false;
         for (const char16_t c : input) {
-            lower += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+            lower += c >= u'A' && c <= u'Z'              ? static_cast<char16_t>(c + 32)
+                     : orvanta::reading::isApostrophe(c) ? u'\''
+                                                         : c;
             folds = folds || (c >= 0xC0 && orvanta::reading::isLetter(c));
         }
         for (std::size_t start = 0; start < said.size();) {
