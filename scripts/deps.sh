@@ -6,7 +6,8 @@ set -euo pipefail
 # qt6-tools-dev and qt6-l10n-tools build the translations; qt6-translations-l10n holds Qt's own.
 build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
                 qt6-translations-l10n libgl-dev fonts-dejavu-core)
-test_packages=(libgtest-dev libbenchmark-dev python3)
+test_packages=(libgtest-dev libbenchmark-dev python3 zlib1g-dev)
+# zlib1g-dev: the window's test reads the OpenDocument export back.
 # cpack's Debian generator computes the dependencies with dpkg-shlibdeps (dpkg-dev), finding
 # the binaries with file; the validators check the desktop entry and the AppStream metadata.
 package_packages=(dpkg-dev file desktop-file-utils appstream)
