@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "engine/lexicon/dictionary.h"
 #include "engine/lexicon/guess_model.h"
+#include "engine/lexicon/letter_to_sound.h"
 #include "engine/speech/phrase.h"
 #include "engine/transcription_engine.h"
 
@@ -160,6 +161,49 @@ BENCHMARK(BM_BuildDocumentWithLoad)
     ->Args({1, 0})
     ->Args({0, 1})
     ->Unit(benchmark::kMillisecond);
+
+// The letter-to-sound model, read as on the first word no dictionary holds.
+void BM_LoadLetterToSound(benchmark::State &state) {
+    const bool british = state.range(0) != 0;
+    const std::string path = orvanta::letterToSoundPathFor(dictionaryPath(british));
+    for (auto _ : state) {
+        const orvanta::LetterToSoundLoad load = orvanta::LetterToSoundModel::load(path);
+        if (!load.ok()) {
+            state.SkipWithError(load.error.c_str());
+            break;
+        }
+    }
+    state.SetLabel(british ? "british" : "american");
+}
+BENCHMARK(BM_LoadLetterToSound)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The letter-to-sound model alone, over every 50th word of the dictionary (it
+// reads any word the same way, known or not, and these have real lengths).
+void BM_LetterToSoundWord(benchmark::State &state) {
+    const bool british = state.range(0) != 0;
+    const orvanta::LetterToSoundLoad load =
+        orvanta::LetterToSoundModel::load(orvanta::letterToSoundPathFor(dictionaryPath(british)));
+    if (!load.ok()) {
+        state.SkipWithError(load.error.c_str());
+        return;
+    }
+    std::vector<std::u16string> words;
+    std::ifstream in(dictionaryPath(british));
+    std::string line;
+    for (std::size_t n = 0; std::getline(in, line); ++n) {
+        const std::size_t tab = line.find('\t'), tab2 = line.find('\t', tab + 1);
+        if (n % 50 == 0 && tab2 != std::string::npos)
+            words.emplace_back(line.begin() + static_cast<std::ptrdiff_t>(tab + 1),
+                               line.begin() + static_cast<std::ptrdiff_t>(tab2));
+    }
+    for (auto _ : state)
+        for (const std::u16string &word : words)
+            benchmark::DoNotOptimize(load.model.pronounce(word));
+    state.counters["words/s"] =
+        benchmark::Counter(double(words.size()), benchmark::Counter::kIsIterationInvariantRate);
+    state.SetLabel(british ? "british" : "american");
+}
+BENCHMARK(BM_LetterToSoundWord)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_CutSentences(benchmark::State &state) {
     for (auto _ : state)

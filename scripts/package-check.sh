@@ -66,6 +66,8 @@ expected_version="orvanta-transcribe $(dpkg-deb -f "$deb" Version)"
 
 for file in /usr/share/orvanta/data/velmor_eng_transcription.txt \
     /usr/share/orvanta/data/american_transcription-abridged.txt \
+    /usr/share/orvanta/data/velmor_eng_transcription-g2p.bin \
+    /usr/share/orvanta/data/american_transcription-abridged-g2p.bin \
     /usr/share/orvanta/docs/index.html \
     /usr/share/man/man1/orvanta.1.gz /usr/share/man/man1/orvanta-transcribe.1.gz \
     /usr/share/doc/orvanta/copyright /usr/share/doc/orvanta/changelog.gz \

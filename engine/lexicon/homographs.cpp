@@ -112,7 +112,9 @@ const HomographTable::Entry *HomographTable::find(std::u16string_view word) cons
     return nullptr;
 }
 
-std::string homographPathFor(const std::string &dictionaryPath) {
+namespace {
+
+std::string dictionaryStem(const std::string &dictionaryPath) {
     constexpr std::string_view extension = ".txt";
     const std::size_t slash = dictionaryPath.find_last_of("/\\");
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
@@ -120,10 +122,18 @@ std::string homographPathFor(const std::string &dictionaryPath) {
         dictionaryPath.size() >= nameStart + extension.size() + 1 &&
         std::string_view(dictionaryPath).substr(dictionaryPath.size() - extension.size()) ==
             extension;
-    const std::string stem =
-        hasExtension ? dictionaryPath.substr(0, dictionaryPath.size() - extension.size())
-                     : dictionaryPath;
-    return stem + "-homographs.txt";
+    return hasExtension ? dictionaryPath.substr(0, dictionaryPath.size() - extension.size())
+                        : dictionaryPath;
+}
+
+} // namespace
+
+std::string homographPathFor(const std::string &dictionaryPath) {
+    return dictionaryStem(dictionaryPath) + "-homographs.txt";
+}
+
+std::string letterToSoundPathFor(const std::string &dictionaryPath) {
+    return dictionaryStem(dictionaryPath) + "-g2p.bin";
 }
 
 } // namespace orvanta

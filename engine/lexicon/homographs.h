@@ -64,5 +64,8 @@ private:
 // same name with "-homographs" before its ".txt" ("data/x.txt" ->
 // "data/x-homographs.txt").
 std::string homographPathFor(const std::string &dictionaryPath);
+// The letter-to-sound model of the same dictionary: "data/x.txt" ->
+// "data/x-g2p.bin" (letter_to_sound.h).
+std::string letterToSoundPathFor(const std::string &dictionaryPath);
 
 } // namespace orvanta

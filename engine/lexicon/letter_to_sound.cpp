@@ -1,30 +1,428 @@
 #include "engine/lexicon/letter_to_sound.h"
+#include "engine/lexicon/letter_to_sound_format.h"
 
+#include <algorithm>
+#include <array>
 #include <fstream>
+#include <iterator>
+#include <limits>
+#include <tuple>
+#include <vector>
 
 namespace orvanta {
 
+namespace lts {
+
+namespace {
+
+// Hypotheses kept per letter position: wider finds little more on
+// held-out words and costs time linearly.
+constexpr std::size_t beamWidth = 12;
+// Longer "words" are not words; their cost would grow without bound.
+constexpr std::size_t maxLetters = 64;
+// What an event the model never saw, even alone, costs (about e^-20).
+constexpr std::int32_t unseenCost = -20000;
+// Extensions this far (e^-12) behind the best one reaching the same letter
+// are not followed.
+constexpr std::int32_t pruneMargin = 8000;
+
+struct Hypothesis {
+    std::int32_t score;
+    std::uint32_t node;
+    std::uint32_t previous;
+    std::uint16_t graphone;
+    std::uint8_t primaries;
+    std::uint8_t vowels; // counted up to 2
+};
+
+// Graphones [first, last) (ids are sorted by their letters).
+struct Range {
+    std::uint16_t first = 0, last = 0;
+};
+
+struct Extension {
+    std::int32_t score;
+    std::uint32_t from;
+    std::uint16_t graphone;
+};
+
+} // namespace
+
+struct Runtime {
+    unsigned historyLength = 0;
+    std::vector<Phone> phones;
+    // Per graphone: letters spelled, sounds, and what it adds to the stress
+    // and vowel counts.
+    std::vector<std::uint8_t> letterCount;
+    std::vector<std::array<std::uint16_t, maxGraphonePhones>> graphonePhones;
+    std::vector<std::uint8_t> phoneCount;
+    std::vector<std::uint8_t> primaryCount;
+    std::vector<std::uint8_t> vowelCount;
+    // The graphones that spell one letter, by letter, and two, by pair.
+    std::array<Range, 26> singleRange{};
+    std::array<Range, 26 * 26> pairRange{};
+    // The context tree (see letter_to_sound_format.h), split by field.
+    std::vector<std::uint16_t> label;
+    std::vector<std::uint32_t> firstChild;
+    std::vector<std::uint32_t> firstEntry;
+    std::vector<std::int32_t> backoff;
+    std::vector<std::uint32_t> parent;
+    std::vector<std::uint16_t> entryGraphone;
+    std::vector<std::int32_t> entryLogProb;
+    std::uint32_t startNode = 0;
+    std::vector<Onset> onsets;
+
+    std::uint32_t child(std::uint32_t node, std::uint16_t g) const {
+        const auto begin = label.begin() + firstChild[node];
+        const auto end = label.begin() + firstChild[node + 1];
+        const auto found = std::lower_bound(begin, end, g);
+        return found != end && *found == g ? static_cast<std::uint32_t>(found - label.begin()) : 0;
+    }
+
+    std::int32_t logProb(std::uint32_t node, std::uint16_t g) const {
+        std::int32_t total = 0;
+        while (node != 0) {
+            const auto begin = entryGraphone.begin() + firstEntry[node];
+            const auto end = entryGraphone.begin() + firstEntry[node + 1];
+            const auto found = std::lower_bound(begin, end, g);
+            if (found != end && *found == g)
+                return total +
+                       entryLogProb[static_cast<std::size_t>(found - entryGraphone.begin())];
+            total += backoff[node];
+            node = parent[node];
+        }
+        const auto begin = entryGraphone.begin() + firstEntry[0];
+        const auto end = entryGraphone.begin() + firstEntry[1];
+        const auto found = std::lower_bound(begin, end, g);
+        return total + (found != end && *found == g
+                            ? entryLogProb[static_cast<std::size_t>(found - entryGraphone.begin())]
+                            : unseenCost);
+    }
+
+    // The deepest context for the history of `node` followed by `g`.
+    std::uint32_t advance(std::uint32_t node, std::uint16_t g) const {
+        std::array<std::uint16_t, maxOrder> older{};
+        std::size_t count = 0;
+        for (std::uint32_t n = node; n != 0 && count < older.size(); n = parent[n])
+            older[count++] = label[n];
+        std::uint32_t next = child(0, g);
+        for (std::size_t i = count; next != 0 && i > 0 && count - i + 1 < historyLength; --i) {
+            const std::uint32_t deeper = child(next, older[i - 1]);
+            if (deeper == 0)
+                break;
+            next = deeper;
+        }
+        return historyLength == 0 ? 0 : next;
+    }
+
+    std::size_t onsetLength(std::string_view cluster) const {
+        const auto find = [&](std::string_view key) -> const Onset * {
+            const auto found = std::lower_bound(
+                onsets.begin(), onsets.end(), key,
+                [](const Onset &onset, std::string_view k) { return onset.cluster < k; });
+            return found != onsets.end() && found->cluster == key ? &*found : nullptr;
+        };
+        if (const Onset *onset = find(cluster))
+            return onset->length;
+        // An unseen cluster: the longest end of it that begins syllables.
+        for (std::size_t start = 1; start < cluster.size(); ++start) {
+            const Onset *onset = find(cluster.substr(start));
+            if (onset != nullptr && onset->length == cluster.size() - start)
+                return onset->length;
+        }
+        return std::min<std::size_t>(cluster.size(), 1);
+    }
+
+    // The log probability of each graphone of `range` after the context
+    // `node`, given those after the empty context (the same for every
+    // hypothesis at a letter, so worked out once).
+    void scoreRange(std::uint32_t node, Range range, const std::vector<std::int32_t> &alone,
+                    std::vector<std::int32_t> &scores) const {
+        constexpr std::int32_t unset = std::numeric_limits<std::int32_t>::min();
+        scores.assign(range.last - range.first, unset);
+        std::int32_t total = 0;
+        for (std::uint32_t at = node; at != 0; at = parent[at]) {
+            const auto begin = entryGraphone.begin();
+            const auto end = begin + firstEntry[at + 1];
+            auto e = begin + firstEntry[at];
+            // Most deep contexts predict a handful of graphones.
+            if (end - e > 8)
+                e = std::lower_bound(e, end, range.first);
+            else
+                while (e != end && *e < range.first)
+                    ++e;
+            for (; e != end && *e < range.last; ++e) {
+                std::int32_t &score = scores[*e - range.first];
+                if (score == unset)
+                    score = total + entryLogProb[static_cast<std::size_t>(e - begin)];
+            }
+            total += backoff[at];
+        }
+        for (std::size_t i = 0; i < scores.size(); ++i)
+            if (scores[i] == unset)
+                scores[i] = total + alone[i];
+    }
+
+    void scoreAlone(Range range, std::vector<std::int32_t> &scores) const {
+        scores.assign(range.last - range.first, unseenCost);
+        const auto begin = entryGraphone.begin();
+        auto e = std::lower_bound(begin + firstEntry[0], begin + firstEntry[1], range.first);
+        for (const auto end = begin + firstEntry[1]; e != end && *e < range.last; ++e)
+            scores[*e - range.first] = entryLogProb[static_cast<std::size_t>(e - begin)];
+    }
+
+    bool decode(std::string_view letters, std::vector<std::uint16_t> &path) const;
+    std::u16string spell(const std::vector<std::uint16_t> &path) const;
+};
+
+bool Runtime::decode(std::string_view letters, std::vector<std::uint16_t> &path) const {
+    const std::size_t n = letters.size();
+    std::vector<Hypothesis> arena;
+    std::vector<std::uint32_t> beamStart(n + 2, 0);
+    std::vector<std::vector<Extension>> pending(n + 1);
+    std::vector<std::int32_t> bestAt(n + 1, std::numeric_limits<std::int32_t>::min());
+    std::vector<std::int32_t> scores;
+    std::array<std::vector<std::int32_t>, 2> alone;
+    arena.push_back({0, startNode, 0, 0, 0, 0});
+    beamStart[1] = 1;
+    for (std::size_t at = 0; at < n; ++at) {
+        const std::size_t first = static_cast<std::size_t>(letters[at] - 'a');
+        std::array<Range, 2> ranges{singleRange[first]};
+        if (at + 1 < n)
+            ranges[1] = pairRange[first * 26 + static_cast<std::size_t>(letters[at + 1] - 'a')];
+        for (std::size_t r = 0; r < ranges.size(); ++r)
+            scoreAlone(ranges[r], alone[r]);
+        for (std::uint32_t h = beamStart[at]; h < beamStart[at + 1]; ++h) {
+            const Hypothesis hyp = arena[h];
+            // A letter the model never saw alone is passed over silently
+            // rather than leaving the word unread.
+            if (ranges[0].first == ranges[0].last)
+                pending[at + 1].push_back({hyp.score + unseenCost, h, 0});
+            for (std::size_t r = 0; r < ranges.size(); ++r) {
+                const Range range = ranges[r];
+                scoreRange(hyp.node, range, alone[r], scores);
+                for (std::uint16_t g = range.first; g < range.last; ++g) {
+                    if (hyp.primaries + primaryCount[g] > 1)
+                        continue;
+                    const std::size_t to = at + letterCount[g];
+                    const std::int32_t score = hyp.score + scores[g - range.first];
+                    if (std::int64_t{score} < std::int64_t{bestAt[to]} - pruneMargin)
+                        continue;
+                    bestAt[to] = std::max(bestAt[to], score);
+                    pending[to].push_back({score, h, g});
+                }
+            }
+        }
+        // The next position has heard from every position that can reach it.
+        std::vector<Extension> &next = pending[at + 1];
+        // Only the best few are wanted, unless many of them merge.
+        const auto better = [](const Extension &a, const Extension &b) {
+            return a.score != b.score ? a.score > b.score
+                                      : std::tie(a.from, a.graphone) < std::tie(b.from, b.graphone);
+        };
+        const auto head =
+            next.begin() + static_cast<std::ptrdiff_t>(std::min(next.size(), 4 * beamWidth));
+        std::nth_element(next.begin(), head, next.end(), better);
+        std::sort(next.begin(), head, better);
+        const std::size_t kept = arena.size();
+        for (auto it = next.begin(); it != next.end() && arena.size() - kept < beamWidth; ++it) {
+            if (it == head)
+                std::sort(head, next.end(), better);
+            const Extension &e = *it;
+            const Hypothesis &from = arena[e.from];
+            const std::uint32_t node = e.graphone == 0 ? from.node : advance(from.node, e.graphone);
+            const auto primaries =
+                static_cast<std::uint8_t>(from.primaries + primaryCount[e.graphone]);
+            const auto vowels =
+                static_cast<std::uint8_t>(std::min(2, from.vowels + vowelCount[e.graphone]));
+            const bool same = std::any_of(arena.begin() + static_cast<std::ptrdiff_t>(kept),
+                                          arena.end(), [&](const Hypothesis &o) {
+                                              return o.node == node && o.primaries == primaries &&
+                                                     o.vowels == vowels;
+                                          });
+            if (!same)
+                arena.push_back({e.score, node, e.from, e.graphone, primaries, vowels});
+        }
+        next = {};
+        beamStart[at + 2] = static_cast<std::uint32_t>(arena.size());
+    }
+    // Words of two syllables or more have one primary stress.
+    std::int64_t best = std::numeric_limits<std::int64_t>::min();
+    std::uint32_t winner = 0;
+    bool found = false;
+    for (int pass = 0; pass < 2 && !found; ++pass) {
+        for (std::uint32_t h = beamStart[n]; h < beamStart[n + 1]; ++h) {
+            const Hypothesis &hyp = arena[h];
+            if (pass == 0 && hyp.vowels >= 2 && hyp.primaries != 1)
+                continue;
+            const std::int64_t score = std::int64_t{hyp.score} + logProb(hyp.node, 0);
+            if (score > best) {
+                best = score;
+                winner = h;
+                found = true;
+            }
+        }
+    }
+    if (!found || n == 0)
+        return false;
+    path.clear();
+    for (std::uint32_t h = winner; h != 0; h = arena[h].previous)
+        path.push_back(arena[h].graphone);
+    std::reverse(path.begin(), path.end());
+    return true;
+}
+
+std::u16string Runtime::spell(const std::vector<std::uint16_t> &path) const {
+    std::vector<const Phone *> sounds;
+    for (const std::uint16_t g : path)
+        for (std::size_t p = 0; p < phoneCount[g]; ++p)
+            sounds.push_back(&phones[graphonePhones[g][p]]);
+    // A word of two syllables or more has a primary stress: when the path
+    // has none, its first secondary one, or else its first syllable, takes it.
+    std::size_t vowels = 0;
+    bool primary = false;
+    std::size_t promote = sounds.size();
+    for (std::size_t i = 0; i < sounds.size(); ++i) {
+        if (!sounds[i]->vowel)
+            continue;
+        ++vowels;
+        primary = primary || sounds[i]->stress == 1;
+        if (promote == sounds.size() || (sounds[i]->stress == 2 && sounds[promote]->stress != 2))
+            promote = i;
+    }
+    if (primary || vowels < 2)
+        promote = sounds.size();
+    // Marks before each stressed syllable: 0 none, 1 primary, 2 secondary.
+    std::vector<std::uint8_t> mark(sounds.size() + 1, 0);
+    std::size_t previousVowel = sounds.size();
+    for (std::size_t i = 0; i < sounds.size(); ++i) {
+        if (!sounds[i]->vowel)
+            continue;
+        const std::uint8_t stress = i == promote ? 1 : sounds[i]->stress;
+        if (stress != 0) {
+            std::size_t at = 0;
+            if (previousVowel != sounds.size()) {
+                std::string cluster;
+                for (std::size_t c = previousVowel + 1; c < i; ++c)
+                    cluster += sounds[c]->code;
+                std::size_t onset = onsetLength(cluster);
+                at = i;
+                while (at > previousVowel + 1 && onset > 0) {
+                    --at;
+                    onset -= std::min(onset, sounds[at]->code.size());
+                }
+            }
+            mark[at] = stress;
+        }
+        previousVowel = i;
+    }
+    std::u16string code;
+    for (std::size_t i = 0; i < sounds.size(); ++i) {
+        if (mark[i] != 0)
+            code += mark[i] == 1 ? u'\'' : u'"';
+        for (const char c : sounds[i]->code)
+            code += static_cast<char16_t>(c);
+    }
+    return code;
+}
+
+} // namespace lts
+
+LetterToSoundModel::LetterToSoundModel() = default;
+LetterToSoundModel::~LetterToSoundModel() = default;
+LetterToSoundModel::LetterToSoundModel(LetterToSoundModel &&) noexcept = default;
+LetterToSoundModel &LetterToSoundModel::operator=(LetterToSoundModel &&) noexcept = default;
+
 LetterToSoundLoad LetterToSoundModel::load(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
         return {{}, "cannot open " + path};
-    return fromBytes({});
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return {{}, "cannot read " + path};
+    LetterToSoundLoad result = fromBytes(bytes);
+    if (!result.ok())
+        result.error = path + ": " + result.error;
+    return result;
 }
 
-LetterToSoundLoad LetterToSoundModel::fromBytes(std::string_view) {
-    return {{}, "not a letter-to-sound model"};
+LetterToSoundLoad LetterToSoundModel::fromBytes(std::string_view bytes) {
+    lts::Tables t;
+    if (std::string error = lts::decode(bytes, t); !error.empty())
+        return {{}, error};
+    auto r = std::make_unique<lts::Runtime>();
+    r->historyLength = t.order - 1;
+    const std::size_t graphones = t.graphones.size();
+    r->letterCount.resize(graphones);
+    r->graphonePhones.resize(graphones);
+    r->phoneCount.resize(graphones);
+    r->primaryCount.resize(graphones);
+    r->vowelCount.resize(graphones);
+    for (std::size_t g = 1; g < graphones; ++g) {
+        const lts::Graphone &graphone = t.graphones[g];
+        r->letterCount[g] = static_cast<std::uint8_t>(graphone.letters.size());
+        r->phoneCount[g] = static_cast<std::uint8_t>(graphone.phones.size());
+        for (std::size_t p = 0; p < graphone.phones.size(); ++p) {
+            const lts::Phone &phone = t.phones[graphone.phones[p]];
+            r->graphonePhones[g][p] = graphone.phones[p];
+            r->primaryCount[g] =
+                static_cast<std::uint8_t>(r->primaryCount[g] + (phone.stress == 1));
+            r->vowelCount[g] = static_cast<std::uint8_t>(r->vowelCount[g] + phone.vowel);
+        }
+        const auto first = static_cast<std::size_t>(graphone.letters[0] - 'a');
+        lts::Range &range =
+            graphone.letters.size() == 1
+                ? r->singleRange[first]
+                : r->pairRange[first * 26 + static_cast<std::size_t>(graphone.letters[1] - 'a')];
+        if (range.first == range.last)
+            range.first = static_cast<std::uint16_t>(g);
+        range.last = static_cast<std::uint16_t>(g + 1);
+    }
+    const std::size_t nodes = t.nodes.size();
+    r->label.resize(nodes);
+    r->firstChild.resize(nodes);
+    r->firstEntry.resize(nodes);
+    r->backoff.resize(nodes);
+    r->parent.assign(nodes, 0);
+    for (std::size_t i = 0; i < nodes; ++i) {
+        r->label[i] = t.nodes[i].label;
+        r->firstChild[i] = t.nodes[i].firstChild;
+        r->firstEntry[i] = t.nodes[i].firstEntry;
+        r->backoff[i] = t.nodes[i].backoff;
+        if (i + 1 < nodes)
+            for (std::uint32_t c = t.nodes[i].firstChild; c < t.nodes[i + 1].firstChild; ++c)
+                r->parent[c] = static_cast<std::uint32_t>(i);
+    }
+    r->entryGraphone.reserve(t.entries.size());
+    r->entryLogProb.reserve(t.entries.size());
+    for (const lts::Entry &entry : t.entries) {
+        r->entryGraphone.push_back(entry.graphone);
+        r->entryLogProb.push_back(entry.logProb);
+    }
+    r->startNode = r->historyLength == 0 ? 0 : r->child(0, 0);
+    r->phones = std::move(t.phones);
+    r->onsets = std::move(t.onsets);
+
+    LetterToSoundLoad result;
+    result.model.runtime_ = std::move(r);
+    return result;
 }
 
-std::u16string LetterToSoundModel::pronounce(std::u16string_view) const {
-    return {};
-}
-
-std::string letterToSoundPathFor(const std::string &dictionaryPath) {
-    const std::size_t dot = dictionaryPath.rfind('.');
-    const std::size_t slash = dictionaryPath.find_last_of("/\\");
-    const bool hasExtension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasExtension ? dictionaryPath.substr(0, dot) : dictionaryPath) + "-g2p.bin";
+std::u16string LetterToSoundModel::pronounce(std::u16string_view lowerWord) const {
+    if (!runtime_)
+        return {};
+    std::string letters;
+    for (const char16_t c : lowerWord) {
+        if (c == u'\'')
+            continue;
+        if (c < u'a' || c > u'z' || letters.size() >= lts::maxLetters)
+            return {};
+        letters += static_cast<char>(c);
+    }
+    std::vector<std::uint16_t> path;
+    if (letters.empty() || !runtime_->decode(letters, path))
+        return {};
+    return runtime_->spell(path);
 }
 
 } // namespace orvanta

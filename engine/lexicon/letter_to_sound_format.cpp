@@ -1,0 +1,256 @@
+#include "engine/lexicon/letter_to_sound_format.h"
+
+#include <string_view>
+
+namespace orvanta::lts {
+
+namespace {
+
+constexpr std::string_view consonantSymbols = "pbtdkgfvTDszShCGmnNwlrj";
+constexpr std::string_view vowelSymbols = "IexPAuqiJRLHEOoa:";
+
+class Writer {
+public:
+    void u8(unsigned value) { out_.push_back(static_cast<char>(value & 0xFF)); }
+    void u16(unsigned value) {
+        u8(value);
+        u8(value >> 8);
+    }
+    void u32(std::uint32_t value) {
+        u16(value & 0xFFFF);
+        u16(value >> 16);
+    }
+    void text(std::string_view value) {
+        u8(static_cast<unsigned>(value.size()));
+        out_.append(value);
+    }
+    std::string take() { return std::move(out_); }
+
+private:
+    std::string out_;
+};
+
+// Reads past the end yield zeros and set failed(), so one check after a
+// record is enough.
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+    unsigned u8() {
+        if (at_ >= bytes_.size()) {
+            failed_ = true;
+            return 0;
+        }
+        return static_cast<unsigned char>(bytes_[at_++]);
+    }
+    unsigned u16() {
+        const unsigned low = u8();
+        return low | (u8() << 8);
+    }
+    std::uint32_t u32() {
+        const std::uint32_t low = u16();
+        return low | (static_cast<std::uint32_t>(u16()) << 16);
+    }
+    std::string text() {
+        const std::size_t size = u8();
+        if (bytes_.size() - at_ < size) {
+            failed_ = true;
+            return {};
+        }
+        std::string value(bytes_.substr(at_, size));
+        at_ += size;
+        return value;
+    }
+    bool failed() const { return failed_; }
+    // Whether `count` records of at least `size` bytes can still follow:
+    // a count read from a damaged file must not size a huge allocation.
+    bool fits(std::uint64_t count, std::uint64_t size) const {
+        return count <= (bytes_.size() - at_) / size;
+    }
+    bool atEnd() const { return at_ == bytes_.size(); }
+
+private:
+    std::string_view bytes_;
+    std::size_t at_ = 0;
+    bool failed_ = false;
+};
+
+std::string checkRanges(const Tables &t) {
+    const std::size_t nodeCount = t.nodes.size();
+    if (nodeCount < 2)
+        return "no root context";
+    if (t.nodes[0].firstChild != 1 || t.nodes[0].firstEntry != 0 ||
+        t.nodes.back().firstChild != nodeCount - 1 || t.nodes.back().firstEntry != t.entries.size())
+        return "context ranges do not cover the tables";
+    for (std::size_t i = 0; i + 1 < nodeCount; ++i) {
+        const Node &node = t.nodes[i];
+        const Node &next = t.nodes[i + 1];
+        // Children come after their parent, so no walk can loop.
+        if (next.firstChild < node.firstChild || node.firstChild <= i ||
+            next.firstEntry < node.firstEntry)
+            return "context ranges out of order";
+        for (std::uint32_t c = node.firstChild; c < next.firstChild; ++c) {
+            if (t.nodes[c].label >= t.graphones.size() ||
+                (c > node.firstChild && t.nodes[c].label <= t.nodes[c - 1].label))
+                return "context labels out of order";
+        }
+        for (std::uint32_t e = node.firstEntry; e < next.firstEntry; ++e) {
+            if (t.entries[e].graphone >= t.graphones.size() ||
+                (e > node.firstEntry && t.entries[e].graphone <= t.entries[e - 1].graphone))
+                return "predictions out of order";
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+bool isPhoneSymbol(char c) {
+    return c != '\0' && (consonantSymbols.find(c) != std::string_view::npos ||
+                         vowelSymbols.find(c) != std::string_view::npos);
+}
+
+bool isConsonantSymbol(char c) {
+    return c != '\0' && consonantSymbols.find(c) != std::string_view::npos;
+}
+
+std::string encode(const Tables &t) {
+    Writer w;
+    for (const char c : fileMagic)
+        w.u8(static_cast<unsigned char>(c));
+    w.u32(t.order);
+    w.u32(static_cast<std::uint32_t>(t.phones.size()));
+    w.u32(static_cast<std::uint32_t>(t.graphones.size()));
+    w.u32(static_cast<std::uint32_t>(t.nodes.size()));
+    w.u32(static_cast<std::uint32_t>(t.entries.size()));
+    w.u32(static_cast<std::uint32_t>(t.onsets.size()));
+    for (const Phone &phone : t.phones) {
+        w.text(phone.code);
+        w.u8(phone.stress);
+        w.u8(phone.vowel ? 1 : 0);
+    }
+    for (const Graphone &graphone : t.graphones) {
+        w.text(graphone.letters);
+        w.u8(static_cast<unsigned>(graphone.phones.size()));
+        for (const std::uint16_t phone : graphone.phones)
+            w.u16(phone);
+    }
+    for (const Node &node : t.nodes) {
+        w.u16(node.label);
+        w.u32(node.firstChild);
+        w.u32(node.firstEntry);
+        w.u16(static_cast<std::uint16_t>(node.backoff));
+    }
+    for (const Entry &entry : t.entries) {
+        w.u16(entry.graphone);
+        w.u16(static_cast<std::uint16_t>(entry.logProb));
+    }
+    for (const Onset &onset : t.onsets) {
+        w.text(onset.cluster);
+        w.u8(onset.length);
+    }
+    return w.take();
+}
+
+std::string decode(std::string_view bytes, Tables &t) {
+    t = Tables{};
+    if (bytes.size() < fileMagic.size() || bytes.substr(0, fileMagic.size()) != fileMagic)
+        return "not a letter-to-sound model";
+    Reader r(bytes.substr(fileMagic.size()));
+    t.order = r.u32();
+    const std::uint32_t phoneCount = r.u32();
+    const std::uint32_t graphoneCount = r.u32();
+    const std::uint32_t nodeCount = r.u32();
+    const std::uint32_t entryCount = r.u32();
+    const std::uint32_t onsetCount = r.u32();
+    if (r.failed())
+        return "the model file is truncated";
+    if (t.order < 1 || t.order > maxOrder)
+        return "unsupported n-gram order";
+    if (phoneCount > 0xFFFF || graphoneCount > 0xFFFF || graphoneCount < 1)
+        return "bad table sizes";
+    if (!r.fits(phoneCount, 3) || !r.fits(graphoneCount, 2))
+        return "the model file is truncated";
+
+    t.phones.resize(phoneCount);
+    for (Phone &phone : t.phones) {
+        phone.code = r.text();
+        const unsigned stress = r.u8();
+        const unsigned vowel = r.u8();
+        if (r.failed())
+            return "the model file is truncated";
+        if (phone.code.empty() || stress > 2 || vowel > 1 || (stress != 0 && vowel == 0))
+            return "bad sound";
+        for (const char c : phone.code)
+            if (!isPhoneSymbol(c))
+                return "bad sound";
+        phone.stress = static_cast<std::uint8_t>(stress);
+        phone.vowel = vowel == 1;
+    }
+    t.graphones.resize(graphoneCount);
+    for (std::size_t g = 0; g < graphoneCount; ++g) {
+        Graphone &graphone = t.graphones[g];
+        graphone.letters = r.text();
+        const unsigned phones = r.u8();
+        if (r.failed() || phones > maxGraphonePhones)
+            return r.failed() ? "the model file is truncated" : "bad graphone";
+        for (unsigned p = 0; p < phones; ++p)
+            graphone.phones.push_back(static_cast<std::uint16_t>(r.u16()));
+        if (r.failed())
+            return "the model file is truncated";
+        // Graphone 0 is the word's edge; every other one spells letters.
+        if ((g == 0) != graphone.letters.empty() || graphone.letters.size() > maxGraphoneLetters ||
+            (g == 0 && phones != 0))
+            return "bad graphone";
+        for (const char c : graphone.letters)
+            if (c < 'a' || c > 'z')
+                return "bad graphone";
+        for (const std::uint16_t phone : graphone.phones)
+            if (phone >= phoneCount)
+                return "bad graphone";
+        // Sorted by letters, so that the graphones of a letter or a pair
+        // are one run.
+        if (g > 1 && graphone.letters < t.graphones[g - 1].letters)
+            return "graphones out of order";
+    }
+    if (!r.fits(nodeCount, 12))
+        return "the model file is truncated";
+    t.nodes.resize(nodeCount);
+    for (Node &node : t.nodes) {
+        node.label = static_cast<std::uint16_t>(r.u16());
+        node.firstChild = r.u32();
+        node.firstEntry = r.u32();
+        node.backoff = static_cast<std::int16_t>(r.u16());
+    }
+    if (!r.fits(entryCount, 4))
+        return "the model file is truncated";
+    t.entries.resize(entryCount);
+    for (Entry &entry : t.entries) {
+        entry.graphone = static_cast<std::uint16_t>(r.u16());
+        entry.logProb = static_cast<std::int16_t>(r.u16());
+    }
+    if (!r.fits(onsetCount, 2))
+        return "the model file is truncated";
+    t.onsets.resize(onsetCount);
+    for (std::size_t i = 0; i < onsetCount; ++i) {
+        Onset &onset = t.onsets[i];
+        onset.cluster = r.text();
+        onset.length = static_cast<std::uint8_t>(r.u8());
+        if (r.failed())
+            return "the model file is truncated";
+        if (onset.cluster.empty() || onset.length > onset.cluster.size() ||
+            (i > 0 && onset.cluster <= t.onsets[i - 1].cluster))
+            return "bad syllable table";
+        for (const char c : onset.cluster)
+            if (!isConsonantSymbol(c))
+                return "bad syllable table";
+    }
+    if (r.failed())
+        return "the model file is truncated";
+    if (!r.atEnd())
+        return "unexpected bytes after the model";
+    if (std::string error = checkRanges(t); !error.empty())
+        return error;
+    return {};
+}
+
+} // namespace orvanta::lts
