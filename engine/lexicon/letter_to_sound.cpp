@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <tuple>
 #include <vector>
@@ -177,12 +176,28 @@ struct Runtime {
 
 bool Runtime::decode(std::string_view letters, std::vector<std::uint16_t> &path) const {
     const std::size_t n = letters.size();
-    std::vector<Hypothesis> arena;
-    std::vector<std::uint32_t> beamStart(n + 2, 0);
-    std::vector<std::vector<Extension>> pending(n + 1);
-    std::vector<std::int32_t> bestAt(n + 1, std::numeric_limits<std::int32_t>::min());
-    std::vector<std::int32_t> scores;
-    std::array<std::vector<std::int32_t>, 2> alone;
+    // The search's memory, kept per thread from word to word: allocating it
+    // anew cost a fifth of the time of a short word.
+    thread_local struct {
+        std::vector<Hypothesis> arena;
+        std::vector<std::uint32_t> beamStart;
+        std::vector<std::vector<Extension>> pending;
+        std::vector<std::int32_t> bestAt, scores;
+        std::array<std::vector<std::int32_t>, 2> alone;
+    } scratch;
+    std::vector<Hypothesis> &arena = scratch.arena;
+    std::vector<std::uint32_t> &beamStart = scratch.beamStart;
+    std::vector<std::vector<Extension>> &pending = scratch.pending;
+    std::vector<std::int32_t> &bestAt = scratch.bestAt;
+    std::vector<std::int32_t> &scores = scratch.scores;
+    std::array<std::vector<std::int32_t>, 2> &alone = scratch.alone;
+    arena.clear();
+    beamStart.assign(n + 2, 0);
+    if (pending.size() < n + 1)
+        pending.resize(n + 1);
+    for (std::size_t i = 0; i <= n; ++i)
+        pending[i].clear();
+    bestAt.assign(n + 1, std::numeric_limits<std::int32_t>::min());
     arena.push_back({0, startNode, 0, 0, 0, 0});
     beamStart[1] = 1;
     for (std::size_t at = 0; at < n; ++at) {
@@ -243,7 +258,7 @@ bool Runtime::decode(std::string_view letters, std::vector<std::uint16_t> &path)
             if (!same)
                 arena.push_back({e.score, node, e.from, e.graphone, primaries, vowels});
         }
-        next = {};
+        next.clear();
         beamStart[at + 2] = static_cast<std::uint32_t>(arena.size());
     }
     // Words of two syllables or more have one primary stress.
@@ -337,8 +352,14 @@ LetterToSoundLoad LetterToSoundModel::load(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {{}, "cannot open " + path};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    // One read of the whole file: the model is a few megabytes.
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size < 0 || !in)
+        return {{}, "cannot read " + path};
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!in.read(bytes.data(), size))
         return {{}, "cannot read " + path};
     LetterToSoundLoad result = fromBytes(bytes);
     if (!result.ok())

@@ -67,6 +67,17 @@ public:
         return count <= (bytes_.size() - at_) / size;
     }
     bool atEnd() const { return at_ == bytes_.size(); }
+    // The next `size` bytes at once, for tables of fixed-size records
+    // (null, and failed(), when fewer are left).
+    const unsigned char *take(std::size_t size) {
+        if (bytes_.size() - at_ < size) {
+            failed_ = true;
+            return nullptr;
+        }
+        const auto *start = reinterpret_cast<const unsigned char *>(bytes_.data() + at_);
+        at_ += size;
+        return start;
+    }
 
 private:
     std::string_view bytes_;
@@ -212,21 +223,31 @@ std::string decode(std::string_view bytes, Tables &t) {
         if (g > 1 && graphone.letters < t.graphones[g - 1].letters)
             return "graphones out of order";
     }
+    const auto u16At = [](const unsigned char *p) {
+        return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+    };
+    const auto u32At = [&](const unsigned char *p) {
+        return std::uint32_t{u16At(p)} | (std::uint32_t{u16At(p + 2)} << 16);
+    };
     if (!r.fits(nodeCount, 12))
         return "the model file is truncated";
+    const unsigned char *node = r.take(std::size_t{nodeCount} * 12);
     t.nodes.resize(nodeCount);
-    for (Node &node : t.nodes) {
-        node.label = static_cast<std::uint16_t>(r.u16());
-        node.firstChild = r.u32();
-        node.firstEntry = r.u32();
-        node.backoff = static_cast<std::int16_t>(r.u16());
+    for (Node &n : t.nodes) {
+        n.label = u16At(node);
+        n.firstChild = u32At(node + 2);
+        n.firstEntry = u32At(node + 6);
+        n.backoff = static_cast<std::int16_t>(u16At(node + 10));
+        node += 12;
     }
     if (!r.fits(entryCount, 4))
         return "the model file is truncated";
+    const unsigned char *entry = r.take(std::size_t{entryCount} * 4);
     t.entries.resize(entryCount);
-    for (Entry &entry : t.entries) {
-        entry.graphone = static_cast<std::uint16_t>(r.u16());
-        entry.logProb = static_cast<std::int16_t>(r.u16());
+    for (Entry &e : t.entries) {
+        e.graphone = u16At(entry);
+        e.logProb = static_cast<std::int16_t>(u16At(entry + 2));
+        entry += 4;
     }
     if (!r.fits(onsetCount, 2))
         return "the model file is truncated";
