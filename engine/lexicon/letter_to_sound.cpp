@@ -132,34 +132,44 @@ struct Runtime {
         return std::min<std::size_t>(cluster.size(), 1);
     }
 
-    // The log probability of each graphone of `range` after the context
-    // `node`, given those after the empty context (the same for every
-    // hypothesis at a letter, so worked out once).
-    void scoreRange(std::uint32_t node, Range range, const std::vector<std::int32_t> &alone,
-                    std::vector<std::int32_t> &scores) const {
+    // The log probability of each graphone of the two ranges (the letter's
+    // and the pair's) after the context `node`, given those after the empty
+    // context (the same for every hypothesis at a letter, so worked out
+    // once). One walk up the contexts serves both ranges: the pair's
+    // graphones come after the letter's.
+    void scoreRanges(std::uint32_t node, const std::array<Range, 2> &ranges,
+                     const std::array<std::vector<std::int32_t>, 2> &alone,
+                     std::array<std::vector<std::int32_t>, 2> &scores) const {
         constexpr std::int32_t unset = std::numeric_limits<std::int32_t>::min();
-        scores.assign(range.last - range.first, unset);
+        for (std::size_t r = 0; r < 2; ++r)
+            scores[r].assign(ranges[r].last - ranges[r].first, unset);
         std::int32_t total = 0;
         for (std::uint32_t at = node; at != 0; at = parent[at]) {
             const auto begin = entryGraphone.begin();
             const auto end = begin + firstEntry[at + 1];
             auto e = begin + firstEntry[at];
-            // Most deep contexts predict a handful of graphones.
-            if (end - e > 8)
-                e = std::lower_bound(e, end, range.first);
-            else
-                while (e != end && *e < range.first)
-                    ++e;
-            for (; e != end && *e < range.last; ++e) {
-                std::int32_t &score = scores[*e - range.first];
-                if (score == unset)
-                    score = total + entryLogProb[static_cast<std::size_t>(e - begin)];
+            for (std::size_t r = 0; r < 2; ++r) {
+                const Range range = ranges[r];
+                if (range.first == range.last)
+                    continue;
+                // Most deep contexts predict a handful of graphones.
+                if (end - e > 8)
+                    e = std::lower_bound(e, end, range.first);
+                else
+                    while (e != end && *e < range.first)
+                        ++e;
+                for (; e != end && *e < range.last; ++e) {
+                    std::int32_t &score = scores[r][*e - range.first];
+                    if (score == unset)
+                        score = total + entryLogProb[static_cast<std::size_t>(e - begin)];
+                }
             }
             total += backoff[at];
         }
-        for (std::size_t i = 0; i < scores.size(); ++i)
-            if (scores[i] == unset)
-                scores[i] = total + alone[i];
+        for (std::size_t r = 0; r < 2; ++r)
+            for (std::size_t i = 0; i < scores[r].size(); ++i)
+                if (scores[r][i] == unset)
+                    scores[r][i] = total + alone[r][i];
     }
 
     void scoreAlone(Range range, std::vector<std::int32_t> &scores) const {
@@ -182,14 +192,14 @@ bool Runtime::decode(std::string_view letters, std::vector<std::uint16_t> &path)
         std::vector<Hypothesis> arena;
         std::vector<std::uint32_t> beamStart;
         std::vector<std::vector<Extension>> pending;
-        std::vector<std::int32_t> bestAt, scores;
-        std::array<std::vector<std::int32_t>, 2> alone;
+        std::vector<std::int32_t> bestAt;
+        std::array<std::vector<std::int32_t>, 2> alone, scores;
     } scratch;
     std::vector<Hypothesis> &arena = scratch.arena;
     std::vector<std::uint32_t> &beamStart = scratch.beamStart;
     std::vector<std::vector<Extension>> &pending = scratch.pending;
     std::vector<std::int32_t> &bestAt = scratch.bestAt;
-    std::vector<std::int32_t> &scores = scratch.scores;
+    std::array<std::vector<std::int32_t>, 2> &scores = scratch.scores;
     std::array<std::vector<std::int32_t>, 2> &alone = scratch.alone;
     arena.clear();
     beamStart.assign(n + 2, 0);
@@ -213,14 +223,20 @@ bool Runtime::decode(std::string_view letters, std::vector<std::uint16_t> &path)
             // rather than leaving the word unread.
             if (ranges[0].first == ranges[0].last)
                 pending[at + 1].push_back({hyp.score + unseenCost, h, 0});
+            // No graphone is likelier than certain: a hypothesis too far
+            // behind already has nothing to add.
+            if (std::int64_t{hyp.score} < std::int64_t{bestAt[at + 1]} - pruneMargin &&
+                (at + 1 == n ||
+                 std::int64_t{hyp.score} < std::int64_t{bestAt[at + 2]} - pruneMargin))
+                continue;
+            scoreRanges(hyp.node, ranges, alone, scores);
             for (std::size_t r = 0; r < ranges.size(); ++r) {
                 const Range range = ranges[r];
-                scoreRange(hyp.node, range, alone[r], scores);
                 for (std::uint16_t g = range.first; g < range.last; ++g) {
                     if (hyp.primaries + primaryCount[g] > 1)
                         continue;
                     const std::size_t to = at + letterCount[g];
-                    const std::int32_t score = hyp.score + scores[g - range.first];
+                    const std::int32_t score = hyp.score + scores[r][g - range.first];
                     if (std::int64_t{score} < std::int64_t{bestAt[to]} - pruneMargin)
                         continue;
                     bestAt[to] = std::max(bestAt[to], score);
