@@ -74,9 +74,11 @@ public:
 
 private:
     // "[" + adjusted IPA + "]" for words already normalised, `pauses`
-    // telling which of them pause punctuation followed.
+    // telling which of them pause punctuation followed. `read`: the words
+    // come from the reading stage, whose one-letter words are spelled
+    // letters.
     std::u16string transcribeNormalized(std::u16string_view words, const std::vector<bool> &pauses,
-                                        bool guess) const;
+                                        bool guess, bool read = false) const;
     // Every dictionary lookup of the engine: appends the transcription of
     // exactly `lowerWord` to `out` and says whether there was one.
     bool lookUp(std::u16string_view lowerWord, std::u16string &out) const;

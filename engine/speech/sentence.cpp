@@ -33,6 +33,50 @@ bool isAllowed(char16_t c) {
 
 // The library's search for a pattern costs more than this scan, and almost
 // no sentence holds the pattern.
+// What the reading stage makes of a spelled letter: the letter itself, or
+// the word it says an «a» with (which is the article otherwise), either
+// with a possessive or plural 's (ABC's, MPs).
+bool isSpelledLetter(std::u16string_view word, Variant variant) {
+    if (word.size() > 2 && word.substr(word.size() - 2) == u"'s")
+        word.remove_suffix(2);
+    if (word.size() == 1)
+        return word[0] >= u'b' && word[0] <= u'z';
+    return word == (variant == Variant::British ? u"eh" : u"ay");
+}
+
+// Gives the letters of a run, from code offset `first` to `last` (the last
+// letter's offset; the run's code ends at `end`), the stress of a phrase:
+// secondary on the first, primary on the last, none between (ˌeɪtʃ tiː em
+// ˈel) but for a letter of two syllables, which keeps a secondary one
+// (w). A lone letter keeps its own.
+void stressLetterRun(std::u16string &code, std::size_t first, std::size_t last, std::size_t end) {
+    if (first == std::u16string::npos || first == last)
+        return;
+    std::u16string stressed;
+    stressed.reserve(end - first + 8);
+    for (std::size_t i = first; i < end;) {
+        std::size_t next = code.find(u' ', i);
+        if (next == std::u16string::npos || next > end)
+            next = end;
+        std::u16string_view letter(code.data() + i, next - i);
+        const bool final = i == last;
+        if (!letter.empty() && letter[0] != u'(' && letter[0] != u'*') {
+            const bool marked = letter.find(u'\'') != std::u16string_view::npos ||
+                                letter.find(u'"') != std::u16string_view::npos;
+            if (!marked && (final || i == first))
+                stressed += final ? u'\'' : u'"';
+            for (const char16_t c : letter)
+                stressed += !final && c == u'\'' ? u'"' : c;
+        } else {
+            stressed += letter;
+        }
+        if (next < end)
+            stressed += u' ';
+        i = next + 1;
+    }
+    code.replace(first, end - first, stressed);
+}
+
 bool holdsAm(std::u16string_view sentence) {
     for (std::size_t i = 0; i + 4 <= sentence.size(); ++i) {
         if (sentence[i + 1] == u'.' && sentence[i] == u'a' && sentence[i + 2] == u'm' &&
@@ -155,17 +199,37 @@ std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view s
     }
     if (words.empty())
         return u"[]";
-    return transcribeNormalized(words, pauses, options_.guessUnknownWords);
+    return transcribeNormalized(words, pauses, options_.guessUnknownWords, true);
 }
 
 std::u16string TranscriptionEngine::transcribeNormalized(std::u16string_view words,
                                                          const std::vector<bool> &pauses,
-                                                         bool guess) const {
+                                                         bool guess, bool read) const {
     std::u16string code;
     code.reserve(words.size() + words.size() / 2 + 8);
-    for (std::size_t start = 0;;) {
+    // Letters spelled out are said as one phrase, stressed on the last:
+    // FBI is ˌef biː ˈaɪ, not three unstressed names.
+    std::size_t runStart = std::u16string::npos; // code offset of the run's first letter
+    std::size_t lastLetter = 0;                  // code offset of its latest letter
+    std::size_t index = 0;
+    for (std::size_t start = 0;; ++index) {
         const std::size_t end = words.find(u' ', start);
-        appendWordCode(words.substr(start, end - start), code, guess);
+        const std::u16string_view word = words.substr(start, end - start);
+        const std::size_t at = code.size();
+        appendWordCode(word, code, guess);
+        if (read && isSpelledLetter(word, options_.variant)) {
+            if (runStart == std::u16string::npos)
+                runStart = at;
+            lastLetter = at;
+        } else {
+            stressLetterRun(code, runStart, lastLetter, at);
+            runStart = std::u16string::npos;
+        }
+        const bool pause = index < pauses.size() && pauses[index];
+        if (pause || end == std::u16string_view::npos) {
+            stressLetterRun(code, runStart, lastLetter, code.size());
+            runStart = std::u16string::npos;
+        }
         if (end == std::u16string_view::npos)
             break;
         code += u' ';

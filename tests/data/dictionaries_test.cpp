@@ -224,5 +224,33 @@ TEST(ShippedSentences, WeakFormsAndLinkingR) {
         EXPECT_EQ(transcribe(*c.path, c.sentence), c.expected) << c.sentence;
 }
 
+// Letters the reading stage spells are said as one phrase, stressed on
+// the last letter, as pronouncing dictionaries write acronyms; a pause
+// ends the phrase, and a letter alone keeps its own stress.
+TEST(ShippedSentences, SpelledLettersAreOnePhrase) {
+    const struct {
+        const std::string *path;
+        const char16_t *sentence;
+        const char16_t *expected;
+    } cases[] = {
+        // (a sentence all in capitals is read from the dictionary, so each has a word in lower
+        // case)
+        {&kBritish, u"The FBI.", u"[\u00F0i\u02D0 \u02CCef bi\u02D0 \u02C8a\u026A]"},
+        {&kAmerican, u"The FBI.", u"[\u00F0i\u02D0 \u02CCef bi\u02D0 \u02C8a\u026A]"},
+        {&kBritish, u"Two MPs.", u"[tu\u02D0 \u02CCem \u02C8pi\u02D0z]"},
+        {&kBritish, u"The ABC's.", u"[\u00F0i\u02D0 \u02CCe\u026A bi\u02D0 \u02C8si\u02D0z]"},
+        {&kAmerican, u"The ABC's.", u"[\u00F0i\u02D0 \u02CCe\u026A bi\u02D0 \u02C8si\u02D0z]"},
+        {&kBritish, u"The UK, the USA.",
+         u"[\u00F0\u0259 \u02CCju\u02D0 \u02C8ke\u026A \u00F0\u0259 \u02CCju\u02D0 es "
+         u"\u02C8e\u026A]"},
+    };
+    for (const auto &c : cases) {
+        const TranscriptionEngine engine(
+            shipped(*c.path),
+            EngineOptions{c.path == &kBritish ? Variant::British : Variant::American});
+        EXPECT_EQ(engine.transcribeReadSentence(c.sentence), c.expected);
+    }
+}
+
 } // namespace
 } // namespace orvanta
