@@ -140,9 +140,10 @@ std::u16string referenceCyrillic(std::u16string_view ipa) {
         {u'u', u"у"}, {u'ʊ', u"у"}, {u'ə', u"э"},  {u'i', u"и"},  {u'ɑ', u"а"},  {u'ɔ', u"о"},
         {u'ɜ', u"э"}, {u'o', u"о"}, {u'a', u"а"},  {u':', u":"},  {u'ː', u":"},  {u'\'', u"'"},
         {u'ˈ', u"ˈ"}, {u'ˌ', u"ˌ"}, {u' ', u" "},  {u'[', u"["},  {u']', u"]"},  {u',', u","},
-        {u';', u";"}, {u'(', u"("}, {u')', u")"},
+        {u';', u";"}, {u'(', u"("}, {u')', u")"},  {u'*', u"*"},
     };
-    // "ч" is neither half of the pair, so merging never makes a new pair.
+    // "*" is the mark before a guessed word. "ч" is neither half of the
+    // pair, so merging never makes a new pair.
     const auto merge = [](const std::u16string &converted) {
         std::u16string merged;
         for (std::size_t i = 0; i < converted.size(); ++i) {

@@ -99,6 +99,10 @@ std::string checkRanges(const Tables &t) {
         if (next.firstChild < node.firstChild || node.firstChild <= i ||
             next.firstEntry < node.firstEntry)
             return "context ranges out of order";
+        // The order of later nodes is only checked later: bound these
+        // ranges before they are walked.
+        if (next.firstChild > nodeCount || next.firstEntry > t.entries.size())
+            return "context ranges out of the tables";
         for (std::uint32_t c = node.firstChild; c < next.firstChild; ++c) {
             if (t.nodes[c].label >= t.graphones.size() ||
                 (c > node.firstChild && t.nodes[c].label <= t.nodes[c - 1].label))

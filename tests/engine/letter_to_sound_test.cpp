@@ -102,6 +102,10 @@ TEST(LetterToSoundFile, RefusesDamagedFilesWithAReason) {
         {"children past the end", [](lts::Tables &t) { t.nodes[1].firstChild = 7; }},
         {"label out of range", [](lts::Tables &t) { t.nodes[1].label = 10; }},
         {"predictions past the end", [](lts::Tables &t) { t.nodes[1].firstEntry = 12; }},
+        // found by fuzzing: a range is walked before the nodes after it are checked
+        {"next children far past the end", [](lts::Tables &t) { t.nodes[2].firstChild = 99999; }},
+        {"next predictions far past the end",
+         [](lts::Tables &t) { t.nodes[2].firstEntry = 99999; }},
         {"predictions unsorted", [](lts::Tables &t) { std::swap(t.entries[0], t.entries[1]); }},
         {"prediction out of range", [](lts::Tables &t) { t.entries[10].graphone = 10; }},
         {"onsets unsorted", [](lts::Tables &t) { std::swap(t.onsets[0], t.onsets[1]); }},
