@@ -83,4 +83,22 @@ std::u16string inflectionEnding(char16_t lastSound, std::u16string suffix) {
     }
 }
 
+std::size_t syllableCount(std::u16string_view code) {
+    std::size_t count = 0;
+    bool inVowel = false;
+    for (const char16_t c : code) {
+        const bool vowel = c != u':' && classifySound(c) == SoundClass::Vowel;
+        if (vowel && !inVowel)
+            ++count;
+        inVowel = vowel || (inVowel && c == u':');
+    }
+    return count;
+}
+
+bool saidAsAWord(std::u16string_view spelling, std::u16string_view code) {
+    const std::size_t count = syllableCount(code);
+    return count > 0 && count <= spelling.size() / 2 + 1 &&
+           code.find(u' ') == std::u16string_view::npos;
+}
+
 } // namespace orvanta::rules

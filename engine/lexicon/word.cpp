@@ -31,6 +31,17 @@ bool endsInDoubledLetter(const std::u16string &stem) {
     return stem.size() >= 2 && stem[stem.size() - 1] == stem[stem.size() - 2];
 }
 
+bool isVowelLetter(char16_t c) {
+    return c == u'a' || c == u'e' || c == u'i' || c == u'o' || c == u'u' || c == u'y';
+}
+
+// The stems that write the plural or third person as -es: "boxes",
+// "churches", "goes".
+bool takesEs(const std::u16string &stem) {
+    return stem.ends_with(u's') || stem.ends_with(u'x') || stem.ends_with(u'z') ||
+           stem.ends_with(u"ch") || stem.ends_with(u"sh") || stem.ends_with(u'o');
+}
+
 std::u16string withoutLast(const std::u16string &text, std::size_t count) {
     return text.substr(0, text.size() - std::min(count, text.size()));
 }
@@ -125,14 +136,16 @@ std::u16string TranscriptionEngine::guessWord(std::u16string_view lowerWord) con
     return model != nullptr ? model->pronounce(lowerWord) : std::u16string();
 }
 
+// The stem's transcription when the dictionary has one: a single lookup
+// answers both "is it known?" and "how is it said?". An entry said letter by
+// letter or a phrase is no stem: "ap-er" is not A.P. with an ending.
+bool TranscriptionEngine::lookUpStem(const std::u16string &stem, std::u16string &code) const {
+    code.clear();
+    return lookUp(stem, code) && (code.empty() || rules::saidAsAWord(stem, code));
+}
+
 std::u16string TranscriptionEngine::transcribeMissingWord(const std::u16string &word,
                                                           const std::u16string &w) const {
-    // The stem's transcription when the dictionary has one: a single lookup
-    // answers both "is it known?" and "how is it said?".
-    auto lookUpStem = [this](const std::u16string &stem, std::u16string &code) {
-        code.clear();
-        return lookUp(stem, code);
-    };
     const std::u16string fallback = parenthesised(word);
     std::u16string code;
 
@@ -153,44 +166,52 @@ std::u16string TranscriptionEngine::transcribeMissingWord(const std::u16string &
         std::u16string stem = withoutLast(w, 3);
         if (endsInDoubledLetter(stem)) {
             if (lookUpStem(stem, code))
-                return joinCode(stem, code, u"ing");
+                return joinCode(stem, code, u"ing", options_.variant);
             // "running" -> "run". Without that stem in the dictionary the
             // ending alone would replace the word, so the word falls back.
             stem.pop_back();
             if (lookUpStem(stem, code))
-                return joinCode(stem, code, u"ing");
+                return joinCode(stem, code, u"ing", options_.variant);
             return fallback;
         }
-        // "making": the stem with its e restored wins over the bare one.
-        if (lookUpStem(stem + u"e", code))
-            return joinCode(stem + u"e", code, u"ing");
+        // "making": the stem with its e restored wins over the bare one,
+        // when that e is silent ("childe" says it, "child-ing" is a stem;
+        // "care" ends in a vowel only for the British r).
+        if (lookUpStem(stem + u"e", code) &&
+            (code.empty() || stem.ends_with(u'r') ||
+             rules::classifySound(code.back()) != rules::SoundClass::Vowel))
+            return joinCode(stem + u"e", code, u"ing", options_.variant);
         if (lookUpStem(stem, code))
-            return joinCode(stem, code, u"ing");
+            return joinCode(stem, code, u"ing", options_.variant);
         return fallback;
     }
 
     if (w.ends_with(u"est"))
         return transcribeSuffixed(w, u"est");
 
-    if (w.back() == u'd' || w.back() == u's') {
+    if (w.ends_with(u"ed") || w.ends_with(u"s")) {
         const std::u16string suffix(1, w.back());
-        // Longest stem first: "cared" -> "care", "wanted" -> "want",
-        // "tries" -> "try", "boss's" -> "boss".
+        // Only the spellings English gives the endings: "cared" -> "care",
+        // "wanted" -> "want", "boss's" -> "boss", "boxes" -> "box", "tries"
+        // -> "try", "quizzes" -> "quiz". Any other letters cut off would
+        // make "-us" or "-id" an ending.
         std::u16string stem = withoutLast(w, 1);
         if (lookUpStem(stem, code))
-            return joinCode(stem, code, suffix);
+            return joinCode(stem, code, suffix, options_.variant);
+        const bool es = w.ends_with(u"es");
+        if (!(w.ends_with(u"ed") || es || w.ends_with(u"'s")))
+            return fallback;
         stem.pop_back();
-        if (lookUpStem(stem, code))
-            return joinCode(stem, code, suffix);
-        if (!stem.empty() && stem.back() == u'i') {
-            stem.back() = u'y';
-            if (lookUpStem(stem, code))
-                return joinCode(stem, code, suffix);
-        }
-        if (!stem.empty())
+        if ((!es || takesEs(stem)) && lookUpStem(stem, code))
+            return joinCode(stem, code, suffix, options_.variant);
+        if (w.ends_with(u"ies") || w.ends_with(u"ied")) {
+            if (lookUpStem(withoutLast(stem, 1) + u"y", code))
+                return joinCode(withoutLast(stem, 1) + u"y", code, suffix, options_.variant);
+        } else if (!w.ends_with(u"'s") && stem.size() >= 3 && endsInDoubledLetter(stem)) {
             stem.pop_back();
-        if (lookUpStem(stem, code))
-            return joinCode(stem, code, suffix);
+            if (lookUpStem(stem, code))
+                return joinCode(stem, code, suffix, options_.variant);
+        }
         return fallback;
     }
 
@@ -203,52 +224,63 @@ std::u16string TranscriptionEngine::transcribeMissingWord(const std::u16string &
 
 std::u16string TranscriptionEngine::transcribeSuffixed(const std::u16string &lowerWord,
                                                        const std::u16string &suffix) const {
-    auto lookUpStem = [this](const std::u16string &stem, std::u16string &code) {
-        code.clear();
-        return lookUp(stem, code);
-    };
     const std::u16string fallback = parenthesised(lowerWord);
     std::u16string stem = withoutLast(lowerWord, suffix.size());
     std::u16string code;
 
     if (endsInDoubledLetter(stem)) {
         if (lookUpStem(stem, code))
-            return joinCode(stem, code, suffix);
+            return joinCode(stem, code, suffix, options_.variant);
         // "bigger" -> "big"; a missing stem must not leave the ending alone.
         stem.pop_back();
         if (lookUpStem(stem, code))
-            return joinCode(stem, code, suffix);
+            return joinCode(stem, code, suffix, options_.variant);
         return fallback;
     }
-    // Here the bare stem comes before the one with e restored.
-    if (lookUpStem(stem, code))
-        return joinCode(stem, code, suffix);
+    // Here the bare stem comes before the one with e restored; a stem's own
+    // final e is never written before -er or -est ("ripe-r").
+    const bool silentE = stem.ends_with(u'e') && suffix != u"ly";
+    if (!silentE && lookUpStem(stem, code))
+        return joinCode(stem, code, suffix, options_.variant);
     if (!stem.empty() && stem.back() == u'i') {
         stem.back() = u'y';
-        return lookUpStem(stem, code) ? joinCode(stem, code, suffix) : fallback;
+        return lookUpStem(stem, code) ? joinCode(stem, code, suffix, options_.variant) : fallback;
     }
     stem += u"e";
-    return lookUpStem(stem, code) ? joinCode(stem, code, suffix) : fallback;
+    return lookUpStem(stem, code) ? joinCode(stem, code, suffix, options_.variant) : fallback;
 }
 
 namespace rules {
 
 std::u16string joinCode(const std::u16string &stem, std::u16string code,
-                        const std::u16string &suffix) {
+                        const std::u16string &suffix, Variant variant) {
     const bool takesLinkingR = suffix == u"est" || suffix == u"er" || suffix == u"ing";
     if (takesLinkingR && (stem.ends_with(u"re") || stem.ends_with(u"r"))) {
         // "caring": keq + r; "clearer": klIr keeps a single r.
         code = replaceAll(code + u"r", u"rr", u"r");
     } else if (suffix == u"ly" && stem.ends_with(u"l")) {
-        // "really": the stem's l merges into the ending's.
+        // "really": the stem's l merges into the ending's; -ically loses
+        // the weak vowel as well ("basically").
         if (!code.empty())
             code.pop_back();
+        if (stem.ends_with(u"ical") && code.ends_with(u"Ikq"))
+            code.pop_back();
+    } else if (suffix == u"ly" && stem.ends_with(u'y') && code.ends_with(u'i')) {
+        // "happily": the happY vowel weakens inside the word.
+        code.back() = variant == Variant::British ? u'I' : u'q';
     }
+    // A syllabic l spelled -le loses its vowel before a vowel ("juggler").
+    if (takesLinkingR && stem.size() >= 3 && stem.ends_with(u"le") &&
+        !isVowelLetter(stem[stem.size() - 3]) && code.ends_with(u"ql"))
+        code.erase(code.size() - 2, 1);
 
     // NUL belongs to no sound class; only the -ing, -est, -er and -ly
     // endings can meet an empty stem, and they ignore the last sound.
     const char16_t lastSound = code.empty() ? u'\0' : code.back();
     code += inflectionEnding(lastSound, suffix);
+    // American keeps the r of -er that British writes only before a vowel.
+    if (suffix == u"er" && variant == Variant::American)
+        code += u'r';
 
     if (suffix == u"d" || suffix == u"s") {
         // Only the syllabic "Id"/"Iz" endings need a stress mark.

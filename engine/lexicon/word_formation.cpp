@@ -72,23 +72,6 @@ void appendStressed(std::u16string &code, std::u16string_view stressed) {
     code += stressed.substr(1);
 }
 
-std::size_t syllables(std::u16string_view code) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < code.size(); ++i) {
-        if (isVowelSound(code[i]) && (i == 0 || !isVowelSound(code[i - 1])))
-            ++count;
-    }
-    return count;
-}
-
-// The dictionaries hold abbreviations said letter by letter ("ftp") and
-// phrases; as a part of a word they would be read out so.
-bool soundsLikeAWord(std::u16string_view spelling, std::u16string_view code) {
-    const std::size_t count = syllables(code);
-    return count > 0 && count <= spelling.size() / 2 + 1 &&
-           code.find(u' ') == std::u16string_view::npos;
-}
-
 // How the later element of a compound may begin: with a consonant that can
 // open an English syllable. Word ends that the dictionaries list on their
 // own ("-ings", "-ency") begin with a vowel or a cluster no word begins with.
@@ -116,7 +99,7 @@ bool endsSpelledWithR(std::u16string_view spelling) {
 // How a stem's spelling was restored, which tells how its sounds change.
 enum class Restored {
     AsWritten,
-    DroppedE, // "lov-able", and "catastroph-ize" loses the e's sound too
+    DroppedE, // "lov-able", and "epitom-ize" loses the e's sound too
     DroppedY, // "harmon-ize": the y and its sound go
     YToI,     // "happi-ness": the happY vowel stays, shortened in British
     LeToLy,   // "gent-ly": the syllabic l of "gentle" merges into -ly
@@ -160,7 +143,7 @@ private:
         if (!formed) {
             out.code.clear();
             if (!known_.find(known_.context, word, inflected, out.code) ||
-                !soundsLikeAWord(word, out.code))
+                !saidAsAWord(word, out.code))
                 return false;
             out.parts = word;
             return true;
@@ -363,7 +346,8 @@ bool Former::byInflection(std::u16string_view word, int depth, Formation &out) {
             Formation formed;
             if (!part(stem, depth, true, false, formed))
                 continue;
-            out.code = joinCode(stem, std::move(formed.code), std::u16string(ending.suffix));
+            out.code = joinCode(stem, std::move(formed.code), std::u16string(ending.suffix),
+                                british_ ? Variant::British : Variant::American);
             out.parts = formed.parts + u" -" + std::u16string(ending.spelling);
             return true;
         }

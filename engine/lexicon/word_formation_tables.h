@@ -84,7 +84,7 @@ inline constexpr Suffix suffixes[] = {
     {u"ful", u"fql", u"fql", SuffixStress::None, {}},
     {u"ish", u"IS", u"IS", SuffixStress::None, {}},
     {u"like", u"laIk", u"laIk", SuffixStress::Secondary, {}},
-    {u"ally", u"qli", u"qli", SuffixStress::None, u"ic"},
+    {u"ally", u"li", u"li", SuffixStress::None, u"ic"},
     {u"ly", u"li", u"li", SuffixStress::None, {}},
     {u"ment", u"mqnt", u"mqnt", SuffixStress::None, {}},
     {u"able", u"qbql", u"qbql", SuffixStress::None, {}},

@@ -14,6 +14,7 @@ struct WordCase {
     const char16_t *word;
     Entries dictionary;
     const char16_t *code;
+    Variant variant = Variant::British;
 };
 
 // GCC 12 at -O3 (Release) warns of an overlapping copy inside std::string's
@@ -31,7 +32,7 @@ void expectTranscriptions(std::initializer_list<WordCase> cases) {
             name += std::string(" ") + word + ":" + code;
         SCOPED_TRACE(name + " }");
         const PronunciationDictionary dictionary = dictionaryOf(c.dictionary);
-        const TranscriptionEngine engine(dictionary);
+        const TranscriptionEngine engine(dictionary, EngineOptions{c.variant});
         EXPECT_EQ(engine.transcribeWord(c.word), c.code);
     }
 }
@@ -78,6 +79,28 @@ TEST(WordTranscription, SuffixRules) {
         {u"Singest", {{"sing", "sIN"}}, u"'sINIst"},
         {u"freely", {{"free", "frJ"}, {"fre", "frE"}}, u"'frJli"},
         {u"ing", {{"", "x"}}, u"'xIN"},
+        {u"boxes", {{"box", "bPks"}}, u"'bPksIz"},
+        {u"whizzes", {{"whiz", "wIz"}}, u"'wIzIz"},
+        {u"milding", {{"mild", "maIld"}, {"milde", "'mIldq"}}, u"'maIldIN"},
+        {u"sadder", {{"sad", "sxd"}}, u"'sxdqr", Variant::American},
+        {u"clearer", {{"clear", "klIr"}}, u"'klIrqr", Variant::American},
+        {u"caring", {{"care", "ker"}}, u"'kerIN", Variant::American},
+        {u"murkily", {{"murky", "'mEki"}}, u"'mEkIli"},
+        {u"murkily", {{"murky", "'mE:rki"}}, u"'mE:rkqli", Variant::American},
+        {u"tragically", {{"tragical", "'trxGIkql"}}, u"'trxGIkli"},
+        {u"cuddler", {{"cuddle", "'kAdql"}}, u"'kAdlq"},
+    });
+}
+
+// Letters cut off a word that are no ending English writes, or a stem that is
+// an abbreviation said letter by letter, leave the word unexplained.
+TEST(WordTranscription, OnlyRealEndingsOnRealStems) {
+    expectTranscriptions({
+        {u"lotus", {{"lot", "lPt"}}, u"(lotus)"},
+        {u"kites", {{"kit", "kIt"}}, u"(kites)"},
+        {u"amid", {{"am", "xm"}}, u"(amid)"},
+        {u"grapeer", {{"grape", "greIp"}}, u"(grapeer)"},
+        {u"ftper", {{"ftp", "\"eftJ'pJ"}}, u"(ftper)"},
     });
 }
 
