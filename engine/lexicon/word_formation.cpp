@@ -88,6 +88,18 @@ bool beginsLikeAWord(std::u16string_view word) {
            std::end(clusters);
 }
 
+// A first element ending in s before a consonant that s can lead is more
+// often the second's start ("eye stripe", not "eyes tripe"); an e before r
+// is more often the vowel of -er- ("cover", not "cove r-").
+bool plausibleSeam(std::u16string_view word, std::size_t at) {
+    static constexpr std::u16string_view afterS = u"tpckmnlwhq";
+    const char16_t last = word[at - 1];
+    const char16_t next = word[at];
+    if (last == u's' && word[at - 2] != u's' && afterS.find(next) != std::u16string_view::npos)
+        return false;
+    return !(last == u'e' && next == u'r');
+}
+
 bool isShortWord(std::u16string_view word) {
     return std::find(std::begin(shortWords), std::end(shortWords), word) != std::end(shortWords);
 }
@@ -234,7 +246,9 @@ bool Former::bySuffix(std::u16string_view word, int depth, bool formed, Formatio
             word.size() < suffix.spelling.size() + shortestPart)
             continue;
         const std::u16string base(word.substr(0, word.size() - suffix.spelling.size()));
-        if (!base.ends_with(suffix.stemEnds))
+        // A y after a vowel letter writes a diphthong ("-oy", "-ay").
+        const bool adjectiveY = suffix.spelling == u"y";
+        if (!base.ends_with(suffix.stemEnds) || (adjectiveY && isVowelLetter(base.back())))
             continue;
         Stem stems[5];
         std::size_t count = 0;
@@ -258,6 +272,11 @@ bool Former::bySuffix(std::u16string_view word, int depth, bool formed, Formatio
             Formation stem;
             if (!part(stems[i].spelling, depth, formed, false, stem))
                 continue;
+            // "ston-y" and "smok-y", but a longer stem that lost its e
+            // makes a noun stressed anew ("-phony", "-vory").
+            if (adjectiveY && stems[i].restored == Restored::DroppedE &&
+                syllableCount(stem.code) > 1)
+                continue;
             out.code = joinSuffix(suffix, stems[i], std::move(stem.code));
             out.parts = stem.parts + u" -" + std::u16string(suffix.spelling);
             return true;
@@ -277,6 +296,13 @@ bool Former::byPrefix(std::u16string_view word, int depth, bool formed, Formatio
             (!prefix.stemStarts.empty() &&
              prefix.stemStarts.find(rest[0]) == std::u16string_view::npos))
             continue;
+        if (prefix.stem != Prefix::Stem::Any) {
+            const bool learned =
+                std::any_of(std::begin(learnedEnds), std::end(learnedEnds),
+                            [rest](std::u16string_view end) { return rest.ends_with(end); });
+            if (learned != (prefix.stem == Prefix::Stem::Learned))
+                continue;
+        }
         Formation stem;
         if (!part(rest, depth, formed, true, stem))
             continue;
@@ -301,7 +327,8 @@ bool Former::byCompound(std::u16string_view word, int depth, Formation &out) {
         // split from its double are seldom a compound's seam.
         const char16_t last = word[at - 1];
         if (shorter <= bestShorter || last == word[at] || last == u'a' || last == u'i' ||
-            last == u'o' || last == u'u' || !beginsLikeAWord(word.substr(at)))
+            last == u'o' || last == u'u' || !beginsLikeAWord(word.substr(at)) ||
+            !plausibleSeam(word, at))
             continue;
         Formation first;
         Formation second;

@@ -19,7 +19,14 @@ struct Prefix {
     PrefixStress stress;
     // Letters the stem may begin with; empty for any.
     std::u16string_view stemStarts;
+    // Whether the stem must end in a learned suffix (learnedEnds) or must
+    // not: the privative a- of "a-moral" before an adjective of Latin or
+    // Greek make, the a- of "a-glow" before a native word.
+    enum class Stem { Any, Learned, Native } stem = Stem::Any;
 };
+
+inline constexpr std::u16string_view learnedEnds[] = {u"ic",  u"ical", u"al", u"ous", u"ism",
+                                                      u"ist", u"ity",  u"ia", u"ant", u"ent"};
 
 // Longest spelling first within a shared beginning, so that "under" is
 // tried before "un" and "inter" before "in".
@@ -58,6 +65,31 @@ inline constexpr Prefix prefixes[] = {
     {u"bio", u"\"baIqu", u"\"baIou", PrefixStress::Own, {}},
     {u"extra", u"\"ekstrq", u"\"ekstrq", PrefixStress::Own, {}},
     {u"trans", u"\"trxnz", u"\"trxnz", PrefixStress::Own, {}},
+    {u"tri", u"\"traI", u"\"traI", PrefixStress::Own, u"cdflmnprstv"},
+    {u"bi", u"\"baI", u"\"baI", PrefixStress::Own, u"cdflmnprstv"},
+    {u"be", u"bI", u"bI", PrefixStress::None, u"cdfghjklmnsw"},
+    {u"en", u"en", u"en", PrefixStress::None, u"cdfgjlrstvw"},
+    {u"em", u"em", u"em", PrefixStress::None, u"bp"},
+    {u"macro", u"\"mxkrqu", u"\"mxkrou", PrefixStress::Own, {}},
+    {u"neo", u"\"nJqu", u"\"nJou", PrefixStress::Own, {}},
+    {u"pseudo", u"\"sHdqu", u"\"sHdou", PrefixStress::Own, {}},
+    {u"proto", u"\"prqutqu", u"\"proutou", PrefixStress::Own, {}},
+    {u"poly", u"\"pPli", u"\"pRli", PrefixStress::Own, {}},
+    {u"mono", u"\"mPnqu", u"\"mRnou", PrefixStress::Own, {}},
+    {u"cross", u"\"krPs", u"\"krLs", PrefixStress::Own, {}},
+    {u"self", u"\"self", u"\"self", PrefixStress::Own, {}},
+    {u"vice", u"\"vaIs", u"\"vaIs", PrefixStress::Own, {}},
+    {u"arch", u"\"RC", u"\"RrC", PrefixStress::Own, {}},
+    {u"infra", u"\"Infrq", u"\"Infrq", PrefixStress::Own, {}},
+    {u"intra", u"\"Intrq", u"\"Intrq", PrefixStress::Own, {}},
+    {u"mini", u"\"mIni", u"\"mIni", PrefixStress::Own, {}},
+    {u"retro", u"\"retrqu", u"\"retrou", PrefixStress::Own, {}},
+    {u"tele", u"\"telI", u"\"telq", PrefixStress::Own, {}},
+    {u"photo", u"\"fqutqu", u"\"foutou", PrefixStress::Own, {}},
+    {u"geo", u"\"GJqu", u"\"GJou", PrefixStress::Own, {}},
+    {u"thermo", u"\"TE:mqu", u"\"TE:rmou", PrefixStress::Own, {}},
+    {u"a", u"\"eI", u"\"eI", PrefixStress::Own, u"bcdfglmnprstvwz", Prefix::Stem::Learned},
+    {u"a", u"q", u"q", PrefixStress::None, u"bcdfglmnprstvwz", Prefix::Stem::Native},
 };
 
 enum class SuffixStress {
