@@ -161,17 +161,14 @@ std::size_t readNumericDate(Scan &s, std::size_t pos) {
 // so does a shape no fraction has in running text (7/1, 10/2, 3/15: over
 // one, or not in lowest terms), unless "of" or a unit follows.
 std::size_t readShortDate(Scan &s, std::size_t pos) {
-    const std::size_t e1 = digitsEnd(s.text, pos);
-    if (e1 - pos > 2 || e1 + 1 >= s.text.size() || s.text[e1] != u'/' ||
-        (pos > 0 && (s.text[pos - 1] == u'/' || isAlnum(s.text[pos - 1]))))
+    const std::optional<SlashPair> pair = slashPair(s, pos, 2, 2);
+    if (!pair)
         return npos;
-    const std::size_t e2 = digitsEnd(s.text, e1 + 1);
-    if (e2 == e1 + 1 || e2 - (e1 + 1) > 2 ||
-        (e2 < s.text.size() && (isAlnum(s.text[e2]) || s.text[e2] == u'/')) ||
-        (e2 + 1 < s.text.size() && (s.text[e2] == u'.' || s.text[e2] == u',') &&
-         isDigit(s.text[e2 + 1])))
+    const std::size_t e2 = pair->end;
+    if (e2 + 1 < s.text.size() && (s.text[e2] == u'.' || s.text[e2] == u',') &&
+        isDigit(s.text[e2 + 1]))
         return npos;
-    const unsigned a = s.number(pos, e1), b = s.number(e1 + 1, e2);
+    const unsigned a = pair->first, b = pair->second;
     if (a == 0 || b == 0 || (a == 24 && b == 7))
         return npos;
     unsigned day = s.british ? a : b, month = s.british ? b : a;

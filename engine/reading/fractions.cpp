@@ -59,17 +59,26 @@ std::size_t sayVulgarFraction(Scan &s, std::size_t i, bool afterWhole) {
     return i + 1;
 }
 
+std::optional<SlashPair> slashPair(const Scan &s, std::size_t pos, std::size_t maxFirst,
+                                   std::size_t maxSecond) {
+    const std::size_t e1 = digitsEnd(s.text, pos);
+    if (e1 == pos || e1 - pos > maxFirst || e1 + 1 >= s.text.size() || s.text[e1] != u'/' ||
+        (pos > 0 && (s.text[pos - 1] == u'/' || isAlnum(s.text[pos - 1]))))
+        return std::nullopt;
+    const std::size_t e2 = digitsEnd(s.text, e1 + 1);
+    if (e2 == e1 + 1 || e2 - (e1 + 1) > maxSecond ||
+        (e2 < s.text.size() && (isAlnum(s.text[e2]) || s.text[e2] == u'/')))
+        return std::nullopt;
+    return SlashPair{s.number(pos, e1), s.number(e1 + 1, e2), e2};
+}
+
 // "3/4", "1/10"; whole numbers with fractions are read with the quantity.
 std::size_t readFraction(Scan &s, std::size_t pos) {
-    const std::size_t e1 = digitsEnd(s.text, pos);
-    if (e1 - pos > 3 || e1 + 1 >= s.text.size() || s.text[e1] != u'/' ||
-        (pos > 0 && (s.text[pos - 1] == u'/' || isAlnum(s.text[pos - 1]))))
+    const std::optional<SlashPair> pair = slashPair(s, pos, 3, 3);
+    if (!pair)
         return npos;
-    const std::size_t e2 = digitsEnd(s.text, e1 + 1);
-    if (e2 == e1 + 1 || e2 - (e1 + 1) > 3 ||
-        (e2 < s.text.size() && (isAlnum(s.text[e2]) || s.text[e2] == u'/')))
-        return npos;
-    const unsigned numerator = s.number(pos, e1), denominator = s.number(e1 + 1, e2);
+    const unsigned numerator = pair->first, denominator = pair->second;
+    const std::size_t e2 = pair->end;
     if (denominator < 2)
         return npos;
     if ((numerator == 24 && denominator == 7) || numerator == denominator) {

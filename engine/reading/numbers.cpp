@@ -109,20 +109,12 @@ std::size_t readQuantity(Scan &s, std::size_t pos) {
             sayNumber(s, *first);
             fracEnd = sayVulgarFraction(s, end, true);
         } else if (end < s.text.size() && s.text[end] == u' ') {
-            const std::size_t n1 = digitsEnd(s.text, end + 1);
-            if (n1 > end + 1 && n1 - (end + 1) <= 2 && n1 + 1 < s.text.size() &&
-                s.text[n1] == u'/') {
-                const std::size_t d1 = digitsEnd(s.text, n1 + 1);
-                const unsigned numerator = s.number(end + 1, n1);
-                const unsigned denominator = d1 > n1 + 1 ? s.number(n1 + 1, d1) : 0;
-                if (d1 > n1 + 1 && d1 - (n1 + 1) <= 2 && numerator >= 1 &&
-                    numerator < denominator && boundaryAt(s.text, d1) &&
-                    !(d1 < s.text.size() && s.text[d1] == u'/')) {
-                    sayNumber(s, *first);
-                    s.speech.say(u"and");
-                    sayFraction(s, numerator, denominator, true);
-                    fracEnd = d1;
-                }
+            const std::optional<SlashPair> pair = slashPair(s, end + 1, 2, 2);
+            if (pair && pair->first >= 1 && pair->first < pair->second) {
+                sayNumber(s, *first);
+                s.speech.say(u"and");
+                sayFraction(s, pair->first, pair->second, true);
+                fracEnd = pair->end;
             }
         }
         if (fracEnd != npos)

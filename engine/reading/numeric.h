@@ -119,6 +119,17 @@ struct Scan {
     }
 };
 
+// Two numbers parted by a slash, as fractions and short dates are written
+// ("3/4", "12/25"): neither run on from nor into another number, word or
+// slash.
+struct SlashPair {
+    unsigned first = 0, second = 0;
+    std::size_t end = 0;
+};
+// The pair at `pos`, with at most `maxFirst` and `maxSecond` digits.
+std::optional<SlashPair> slashPair(const Scan &s, std::size_t pos, std::size_t maxFirst,
+                                   std::size_t maxSecond);
+
 // numbers.cpp
 void sayNumber(Scan &s, const Numeral &n);
 
