@@ -98,6 +98,16 @@ void sayDayMonth(Scan &s, unsigned day, unsigned month, bool dayFirst) {
     }
 }
 
+// A word that dates follow ("on 5/6", "until 12/24", "Friday 6/14").
+bool dateCueBefore(const Scan &s, std::size_t pos) {
+    return isAnyOfFolded(wordBefore(s.text, pos),
+                         {u"on",       u"until",  u"till",     u"since",   u"dated",
+                          u"through",  u"thru",   u"monday",   u"tuesday", u"wednesday",
+                          u"thursday", u"friday", u"saturday", u"sunday",  u"mon",
+                          u"tue",      u"tues",   u"wed",      u"thu",     u"thurs",
+                          u"fri",      u"sat",    u"sun",      u"due",     u"deadline"});
+}
+
 void sayDate(Scan &s, unsigned day, unsigned month, unsigned year, bool dayFirst) {
     sayDayMonth(s, day, month, dayFirst);
     s.speech.year(year, s.british);
@@ -181,13 +191,7 @@ std::size_t readShortDate(Scan &s, std::size_t pos) {
                              u"miles", u"teaspoon", u"tablespoon", u"pound", u"hour", u"full"}) ||
         unitFollows(s, e2))
         return npos;
-    const View before = wordBefore(s.text, pos);
-    const bool cue =
-        isAnyOfFolded(before, {u"on",       u"until",  u"till",     u"since",   u"dated",
-                               u"through",  u"thru",   u"monday",   u"tuesday", u"wednesday",
-                               u"thursday", u"friday", u"saturday", u"sunday",  u"mon",
-                               u"tue",      u"tues",   u"wed",      u"thu",     u"thurs",
-                               u"fri",      u"sat",    u"sun",      u"due",     u"deadline"});
+    const bool cue = dateCueBefore(s, pos);
     unsigned x = a, y = b;
     while (y != 0) {
         const unsigned t = x % y;
@@ -201,6 +205,23 @@ std::size_t readShortDate(Scan &s, std::size_t pos) {
         return npos; // "50/50", "20/20"
     sayDayMonth(s, day, month, s.british);
     return e2;
+}
+
+// "since 5/2019": a month and a year, which a fraction with a large
+// denominator can look like ("1/1999 of them"). Only a word that dates
+// follow makes it a date.
+std::size_t readMonthYear(Scan &s, std::size_t pos) {
+    const std::optional<SlashPair> pair = slashPair(s, pos, 2, 4);
+    if (!pair || pair->first < 1 || pair->first > 12 ||
+        pair->second < 1000 ||
+        !(dateCueBefore(s, pos) || isAnyOfFolded(wordBefore(s.text, pos),
+                                                 {u"in", u"from", u"by", u"before", u"after",
+                                                  u"expires", u"exp", u"valid"})) ||
+        isAnyOfFolded(wordAfter(s.text, pair->end), {u"of"}) || unitFollows(s, pair->end))
+        return npos;
+    s.speech.say(months[pair->first - 1].name);
+    s.speech.year(pair->second, s.british);
+    return pair->end;
 }
 
 // "20 June 1908", "20th June", "1st of May, 1900".

@@ -72,9 +72,10 @@ std::optional<SlashPair> slashPair(const Scan &s, std::size_t pos, std::size_t m
     return SlashPair{s.number(pos, e1), s.number(e1 + 1, e2), e2};
 }
 
-// "3/4", "1/10"; whole numbers with fractions are read with the quantity.
+// "3/4", "1/10", "1/1999"; whole numbers with fractions are read with the
+// quantity.
 std::size_t readFraction(Scan &s, std::size_t pos) {
-    const std::optional<SlashPair> pair = slashPair(s, pos, 3, 3);
+    const std::optional<SlashPair> pair = slashPair(s, pos, 3, 6);
     if (!pair)
         return npos;
     const unsigned numerator = pair->first, denominator = pair->second;

@@ -171,6 +171,7 @@ std::size_t ordinalSuffixEnd(const Scan &s, std::size_t e);
 std::size_t readIsoDate(Scan &s, std::size_t pos);
 std::size_t readNumericDate(Scan &s, std::size_t pos);
 std::size_t readShortDate(Scan &s, std::size_t pos);
+std::size_t readMonthYear(Scan &s, std::size_t pos);
 std::size_t readDayFirstDate(Scan &s, std::size_t pos);
 std::size_t readMonthFirstDate(Scan &s, std::size_t pos);
 

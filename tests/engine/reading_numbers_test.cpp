@@ -147,6 +147,10 @@ TEST(ReadingNumbers, Fractions) {
         {"round the clock", u"^24/7", u"twenty four seven", u"=", u""},
         {"even chances", u"a ^50/50 chance", u"fifty fifty", u"=", u" chance"},
         {"marks", u"^98/100 marks", u"ninety eight out of one hundred", u"=", u" marks"},
+        {"a denominator of four digits", u"^1/1999 of",
+         u"one one thousand nine hundred and ninety ninth",
+         u"one one thousand nine hundred ninety ninth", u" of"},
+        {"ten thousandths", u"^3/10000", u"three ten thousandths", u"=", u""},
     });
 }
 
@@ -376,6 +380,8 @@ TEST(ReadingNumbers, Dates) {
          u"december twenty fifth twenty twenty four", u""},
         {"dotted", u"^30.09.2008", u"the thirtieth of september two thousand and eight",
          u"september thirtieth two thousand eight", u""},
+        {"month and year after a word dates follow", u"since ^5/2019 it",
+         u"may twenty nineteen", u"=", u" it"},
         {"two digit year", u"^3/4/99", u"the third of april ninety nine",
          u"march fourth ninety nine", u""},
         {"may the verb", u"^May I", u"", u"", u""},
