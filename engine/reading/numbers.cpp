@@ -300,6 +300,16 @@ std::size_t readSigned(Scan &s, std::size_t pos) {
 // Telephone numbers and other digit strings in groups: "+44 20 7946
 // 0958", "555-1234", "1-800-555-0199", "978-1-23-456789-0".
 std::size_t readDigitGroups(Scan &s, std::size_t pos) {
+    // "555 123 4567", "555.123.4567": the North American shape, whatever
+    // parts its groups.
+    if (digitsEnd(s.text, pos) == pos + 3 && pos + 12 <= s.text.size() &&
+        (s.text[pos + 3] == u' ' || s.text[pos + 3] == u'.') && s.text[pos + 7] == s.text[pos + 3] &&
+        digitsEnd(s.text, pos + 4) == pos + 7 && digitsEnd(s.text, pos + 8) == pos + 12 &&
+        boundaryAt(s.text, pos + 12) && !(pos + 13 < s.text.size() && s.text[pos + 12] == u'.' &&
+                                          isDigit(s.text[pos + 13]))) {
+        sayDigits(s, pos, pos + 12, u"oh");
+        return pos + 12;
+    }
     std::size_t groups = 1, end = digitsEnd(s.text, pos), lastGroup = pos;
     std::size_t digits = end - pos;
     const std::size_t firstLength = end - pos;
@@ -346,6 +356,44 @@ std::size_t readDigitGroups(Scan &s, std::size_t pos) {
     return end;
 }
 
+// The local part of a telephone number at i: "123-4567", "7946 0000",
+// "123.4567", "1234567". Returns its end, or npos.
+std::size_t localNumberEnd(View text, std::size_t i) {
+    const std::size_t e1 = digitsEnd(text, i);
+    const std::size_t first = e1 - i;
+    if (first >= 6 && first <= 8)
+        return boundaryAt(text, e1) ? e1 : npos;
+    if (first < 3 || first > 4 || e1 + 1 >= text.size() ||
+        !(text[e1] == u'-' || text[e1] == u' ' || text[e1] == u'.'))
+        return npos;
+    const std::size_t e2 = digitsEnd(text, e1 + 1);
+    if (e2 - (e1 + 1) < 3 || e2 - (e1 + 1) > 4 || !boundaryAt(text, e2))
+        return npos;
+    return e2;
+}
+
+// "(555) 123-4567", "(020) 7946 0000": an area code in brackets before the
+// local number.
+std::size_t readAreaCodeNumber(Scan &s, std::size_t pos) {
+    if (pos == 0 || s.text[pos - 1] != u'(')
+        return npos;
+    const std::size_t e = digitsEnd(s.text, pos);
+    // North American area codes have three digits and start from 2; others
+    // start with the trunk prefix 0.
+    const bool shape = s.text[pos] == u'0' ? e - pos >= 3 && e - pos <= 5
+                                           : e - pos == 3 && s.text[pos] != u'1';
+    if (!shape || e >= s.text.size() || s.text[e] != u')')
+        return npos;
+    const std::size_t local = skipSpaces(s.text, e + 1);
+    if (local > e + 2)
+        return npos;
+    const std::size_t end = localNumberEnd(s.text, local);
+    if (end == npos)
+        return npos;
+    sayDigits(s, pos, end, u"oh");
+    return end;
+}
+
 // Reference numbers, read digit by digit: "ISBN 978-1-23-456789-0".
 std::size_t readReferenceNumber(Scan &s, std::size_t pos) {
     if (!isAnyOfFolded(wordBefore(s.text, pos), {u"isbn", u"issn", u"tel", u"telephone", u"phone",
@@ -363,7 +411,7 @@ std::size_t readReferenceNumber(Scan &s, std::size_t pos) {
 }
 
 std::size_t readFromDigit(Scan &s, std::size_t pos) {
-    for (auto attempt : {&readReferenceNumber, &readIpAddress, &readIsoDate, &readNumericDate,
+    for (auto attempt : {&readReferenceNumber, &readAreaCodeNumber, &readIpAddress, &readIsoDate, &readNumericDate,
                          &readDigitGroups, &readTimes, &readRatio, &readDayFirstDate, &readOrdinal,
                          &readDecade, &readShortDate, &readMonthYear, &readFraction}) {
         const std::size_t mark = s.speech.mark();

@@ -224,6 +224,15 @@ TEST(ReadingNumbers, DigitGroups) {
         {"a lone plus", u"^+1 (555)", u"plus one", u"=", u" (555)"},
         {"trunk prefix", u"^020 7946 0958", u"oh two oh seven nine four six oh nine five eight",
          u"=", u""},
+        {"area code in brackets", u"call (^555) 123-4567 now",
+         u"five five five one two three four five six seven", u"=", u" now"},
+        {"trunk prefix in brackets", u"(^020) 7946 0000.",
+         u"oh two oh seven nine four six oh oh oh oh", u"=", u"."},
+        {"a year in brackets is no area code", u"(^2000) 12", u"two thousand", u"=", u") 12"},
+        {"three, three and four digits spaced", u"^555 123 4567",
+         u"five five five one two three four five six seven", u"=", u""},
+        {"three, three and four digits dotted", u"^555.123.4567.",
+         u"five five five one two three four five six seven", u"=", u"."},
     });
 }
 
