@@ -10,6 +10,34 @@
 
 namespace orvanta::numbers {
 
+namespace {
+
+// Whether `written` is the lower-case unit `unit` set in capitals ("KG",
+// "GBPS", "KM/H"), or with the capital K that kilo often gets ("Kg").
+// Units whose capitals spell something else (IN, ST, MS, HA, SEC, HR) are
+// read only as the table writes them.
+bool inCapitals(View written, View unit) {
+    if (unit.size() < 2 || written.size() != unit.size())
+        return false;
+    for (const char16_t c : unit) {
+        if (!((c >= u'a' && c <= u'z') || c == u'/'))
+            return false;
+    }
+    if (isAnyOfFolded(unit, {u"in", u"st", u"ms", u"ha", u"sec", u"secs", u"hr"}))
+        return false;
+    const bool kilo = unit[0] == u'k' && written[0] == u'K' && written.substr(1) == unit.substr(1);
+    if (kilo)
+        return true;
+    for (std::size_t k = 0; k < unit.size(); ++k) {
+        const char16_t c = unit[k];
+        if (written[k] != (c == u'/' ? c : static_cast<char16_t>(c - u'a' + u'A')))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 // The unit written at i (after at most one space unless attached only),
 // its end returned through `end`.
 const Unit *unitAt(View text, std::size_t i, std::size_t &end) {
@@ -18,8 +46,11 @@ const Unit *unitAt(View text, std::size_t i, std::size_t &end) {
     static constexpr std::array<bool, 128> unitStarts = [] {
         std::array<bool, 128> table{};
         for (const Unit &u : units) {
-            if (u.abbreviation[0] < 128)
-                table[u.abbreviation[0]] = true;
+            const char16_t c = u.abbreviation[0];
+            if (c < 128)
+                table[c] = true;
+            if (c >= u'a' && c <= u'z')
+                table[c - u'a' + u'A'] = true;
         }
         return table;
     }();
@@ -30,10 +61,13 @@ const Unit *unitAt(View text, std::size_t i, std::size_t &end) {
         return nullptr;
     const Unit *best = nullptr;
     std::size_t bestEnd = 0;
+    bool bestExact = false;
     for (const Unit &u : units) {
         const std::size_t at = u.attachedOnly ? i : spaced;
-        if (at >= text.size() || text[at] != u.abbreviation[0] ||
-            !startsWithAt(text, at, u.abbreviation))
+        if (at >= text.size())
+            continue;
+        const bool exact = text[at] == u.abbreviation[0] && startsWithAt(text, at, u.abbreviation);
+        if (!exact && !inCapitals(text.substr(at, u.abbreviation.size()), u.abbreviation))
             continue;
         const std::size_t e = at + u.abbreviation.size();
         // "5 m" but not "5 men"; "km2" is whole, so a digit may not follow.
@@ -43,9 +77,12 @@ const Unit *unitAt(View text, std::size_t i, std::size_t &end) {
         if (u.abbreviation.size() == 1 && u.abbreviation[0] >= u'A' && u.abbreviation[0] <= u'Z' &&
             e < text.size() && text[e] == u'.')
             continue;
-        if (!best || e > bestEnd) {
+        // The longest wins; of two as long, the one written as the table
+        // has it ("MB" megabytes before "mb" in capitals).
+        if (!best || e > bestEnd || (e == bestEnd && exact && !bestExact)) {
             best = &u;
             bestEnd = e;
+            bestExact = exact;
         }
     }
     end = bestEnd;
@@ -115,12 +152,22 @@ std::size_t sayUnitAfter(Scan &s, std::size_t end, bool plural, bool hyphenated)
             }
         }
     }
-    // "150/km2", "5 kg/m3": per one of the unit.
+    // "150/km2", "5 kg/m3", "3 ml/s": per one of the unit.
     if (at + 1 < s.text.size() && s.text[at] == u'/' && !isInlineSpace(s.text[at + 1])) {
         if (const Unit *u = unitAt(s.text, at + 1, unitEnd)) {
             s.speech.say(u"per");
             sayUnit(s, *u, false);
             return unitEnd;
+        }
+        // A second is "s" only under a slash, where it can be nothing else.
+        if (s.text[at + 1] == u's') {
+            const bool squared =
+                at + 2 < s.text.size() && (s.text[at + 2] == u'\u00B2' || s.text[at + 2] == u'2');
+            const std::size_t e = at + (squared ? 3 : 2);
+            if (boundaryAt(s.text, e)) {
+                sayWords(s, squared ? u"per second squared" : u"per second");
+                return e;
+            }
         }
     }
     return at;
@@ -138,6 +185,7 @@ void sayWords(Scan &s, View words) {
 }
 
 void addUnitWords(std::vector<View> &words, bool british) {
+    words.push_back(u"per second squared");
     for (const Unit &u : units) {
         const bool own = !british && !u.americanSingular.empty();
         words.push_back(own ? u.americanSingular : u.singular);

@@ -13,7 +13,9 @@ struct Unit {
     bool attachedOnly = false; // only straight after the digits ("5in")
 };
 
-// Longest match wins, so "m" never takes the place of "mph" or "m/s".
+// Longest match wins, so "m" never takes the place of "mph" or "m/s". A unit
+// written here in lower case is also read in capitals ("40KG", "5 GBPS"):
+// see unitAt.
 inline constexpr Unit units[] = {
     {u"km", u"kilometre", u"kilometres", u"kilometer", u"kilometers"},
     {u"m", u"metre", u"metres", u"meter", u"meters"},
@@ -60,6 +62,8 @@ inline constexpr Unit units[] = {
     {u"mL", u"millilitre", u"millilitres", u"milliliter", u"milliliters"},
     {u"cl", u"centilitre", u"centilitres"}, // the American dictionary has only this spelling
     {u"gal", u"gallon", u"gallons"},
+    {u"tsp", u"teaspoon", u"teaspoons"},
+    {u"tbsp", u"tablespoon", u"tablespoons"},
     {u"mph", u"mile per hour", u"miles per hour"},
     {u"mpg", u"mile per gallon", u"miles per gallon"},
     {u"km/h", u"kilometre per hour", u"kilometres per hour", u"kilometer per hour",
@@ -67,6 +71,10 @@ inline constexpr Unit units[] = {
     {u"kph", u"kilometre per hour", u"kilometres per hour", u"kilometer per hour",
      u"kilometers per hour"},
     {u"m/s", u"metre per second", u"metres per second", u"meter per second", u"meters per second"},
+    {u"m/s\u00B2", u"metre per second squared", u"metres per second squared",
+     u"meter per second squared", u"meters per second squared"},
+    {u"m/s2", u"metre per second squared", u"metres per second squared",
+     u"meter per second squared", u"meters per second squared"},
     {u"km/s", u"kilometre per second", u"kilometres per second", u"kilometer per second",
      u"kilometers per second"},
     {u"\u00B0C", u"degree celsius", u"degrees celsius"},
@@ -93,9 +101,15 @@ inline constexpr Unit units[] = {
     {u"TB", u"terabyte", u"terabytes"},
     {u"Mb", u"megabit", u"megabits"},
     {u"Gb", u"gigabit", u"gigabits"},
+    {u"kb", u"kilobyte", u"kilobytes"}, // in lower case, what people mean is bytes
+    {u"mb", u"megabyte", u"megabytes"},
+    {u"gb", u"gigabyte", u"gigabytes"},
+    {u"tb", u"terabyte", u"terabytes"},
     {u"kbps", u"kilobit per second", u"kilobits per second"},
     {u"Mbps", u"megabit per second", u"megabits per second"},
+    {u"mbps", u"megabit per second", u"megabits per second"},
     {u"Gbps", u"gigabit per second", u"gigabits per second"},
+    {u"gbps", u"gigabit per second", u"gigabits per second"},
     {u"Hz", u"hertz", u"hertz"},
     {u"kHz", u"kilohertz", u"kilohertz"},
     {u"MHz", u"megahertz", u"megahertz"},

@@ -330,6 +330,19 @@ TEST(ReadingNumbers, PercentAndUnits) {
          u"one hundred fifty point zero per square kilometer", u""},
         {"unit per unit", u"^5 kg/m3", u"five kilograms per cubic metre",
          u"five kilograms per cubic meter", u""},
+        {"capitals run into the number", u"^40KG and", u"forty kilograms", u"=", u" and"},
+        {"kilo with a capital K", u"^2 Kg", u"two kilograms", u"=", u""},
+        {"speed in capitals", u"^3 KM/H", u"three kilometres per hour", u"three kilometers per hour",
+         u""},
+        {"capitals that spell a word stay", u"^10 SEC rules", u"ten", u"=", u" SEC rules"},
+        {"bit rate in lower case", u"^5 gbps", u"five gigabits per second", u"=", u""},
+        {"bytes in lower case", u"^5 mb free", u"five megabytes", u"=", u" free"},
+        {"bits keep their small b", u"^2 Mb", u"two megabits", u"=", u""},
+        {"per second", u"^3 ml/s.", u"three millilitres per second", u"three milliliters per second",
+         u"."},
+        {"acceleration", u"^9.8 m/s\u00B2", u"nine point eight metres per second squared",
+         u"nine point eight meters per second squared", u""},
+        {"teaspoons", u"^2 tsp salt", u"two teaspoons", u"=", u" salt"},
     });
 }
 
