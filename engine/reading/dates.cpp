@@ -28,11 +28,14 @@ constexpr std::array<Month, 12> months = {{{u"january", u"jan"},
                                            {u"november", u"nov"},
                                            {u"december", u"dec"}}};
 
-// A month name at i, capitalised as a name is ("June", "JUNE", "Sept."):
-// returns its number (1-12) and sets `end` past it and its full stop.
-int monthAt(View text, std::size_t i, std::size_t &end) {
-    if (i >= text.size() || !(text[i] >= u'A' && text[i] <= u'Z'))
+// A month name at i ("June", "JUNE", "Sept.", "aug"): returns its number
+// (1-12) and sets `end` past it and its full stop. `lower` tells that it
+// is written in lower case, as the names that are also words ("may",
+// "march") are written when they are words.
+int monthAt(View text, std::size_t i, std::size_t &end, bool &lower) {
+    if (i >= text.size() || !isLetter(text[i]))
         return 0;
+    lower = text[i] >= u'a' && text[i] <= u'z';
     std::size_t j = i;
     while (j < text.size() && isLetter(text[j]))
         ++j;
@@ -45,6 +48,21 @@ int monthAt(View text, std::size_t i, std::size_t &end) {
         text[j] == u'.')
         ++end;
     return month;
+}
+
+// Whether the lower-case month at i is a word as often as a month, so that
+// only a year or an ordinal day makes it a date ("may 3, 2019", not "you
+// may 3 times").
+bool isWordMonth(View text, std::size_t i, std::size_t end) {
+    return isAnyOfFolded(text.substr(i, end - i), {u"may", u"march", u"mar"});
+}
+
+// Whether a year (", 1908", " 1908") follows at `end`.
+bool yearFollows(View text, std::size_t end) {
+    std::size_t i = skipSpaces(text, end);
+    if (i < text.size() && text[i] == u',')
+        i = skipSpaces(text, i + 1);
+    return i > end && digitsEnd(text, i) == i + 4 && boundaryAt(text, i + 4);
 }
 
 // ", 1908" or " 1908" after a date: read it as a year if it is one.
@@ -212,10 +230,9 @@ std::size_t readShortDate(Scan &s, std::size_t pos) {
 // follow makes it a date.
 std::size_t readMonthYear(Scan &s, std::size_t pos) {
     const std::optional<SlashPair> pair = slashPair(s, pos, 2, 4);
-    if (!pair || pair->first < 1 || pair->first > 12 ||
-        pair->second < 1000 ||
-        !(dateCueBefore(s, pos) || isAnyOfFolded(wordBefore(s.text, pos),
-                                                 {u"in", u"from", u"by", u"before", u"after",
+    if (!pair || pair->first < 1 || pair->first > 12 || pair->second < 1000 ||
+        !(dateCueBefore(s, pos) ||
+          isAnyOfFolded(wordBefore(s.text, pos), {u"in", u"from", u"by", u"before", u"after",
                                                   u"expires", u"exp", u"valid"})) ||
         isAnyOfFolded(wordAfter(s.text, pair->end), {u"of"}) || unitFollows(s, pair->end))
         return npos;
@@ -245,8 +262,12 @@ std::size_t readDayFirstDate(Scan &s, std::size_t pos) {
         i = skipSpaces(s.text, i + 2);
     }
     std::size_t monthEnd = 0;
-    const int month = monthAt(s.text, i, monthEnd);
-    if (!month)
+    bool lower = false;
+    const int month = monthAt(s.text, i, monthEnd, lower);
+    // "3 may go" is no date; "3rd of may" and "3 may 2019" are.
+    const bool ordinal = ordinalSuffixEnd(s, digitsEnd(s.text, pos)) != npos;
+    if (!month || (lower && isWordMonth(s.text, i, monthEnd) && !of && !ordinal &&
+                   !yearFollows(s.text, monthEnd)))
         return npos;
     if (!of && !isAnyOfFolded(wordBefore(s.text, pos), {u"the"}))
         s.speech.say(u"the");
@@ -268,9 +289,11 @@ std::size_t readMonthFirstDate(Scan &s, std::size_t pos) {
     if (pos > 0 && isAlnum(s.text[pos - 1]))
         return npos;
     std::size_t monthEnd = 0;
-    const int month = monthAt(s.text, pos, monthEnd);
+    bool lower = false;
+    const int month = monthAt(s.text, pos, monthEnd, lower);
     if (!month || monthEnd >= s.text.size() || !isInlineSpace(s.text[monthEnd]))
         return npos;
+    const bool wordMonth = lower && isWordMonth(s.text, pos, monthEnd);
     const std::size_t i = skipSpaces(s.text, monthEnd);
     const std::size_t e = digitsEnd(s.text, i);
     if (e == i)
@@ -295,6 +318,8 @@ std::size_t readMonthFirstDate(Scan &s, std::size_t pos) {
         return npos;
     if (end < s.text.size() && s.text[end] == u'.' && end + 1 < s.text.size() &&
         isDigit(s.text[end + 1]))
+        return npos;
+    if (wordMonth && end == e && !yearFollows(s.text, end))
         return npos;
     // "June 5-7": the range's second day.
     unsigned lastDay = 0;

@@ -303,10 +303,10 @@ std::size_t readDigitGroups(Scan &s, std::size_t pos) {
     // "555 123 4567", "555.123.4567": the North American shape, whatever
     // parts its groups.
     if (digitsEnd(s.text, pos) == pos + 3 && pos + 12 <= s.text.size() &&
-        (s.text[pos + 3] == u' ' || s.text[pos + 3] == u'.') && s.text[pos + 7] == s.text[pos + 3] &&
-        digitsEnd(s.text, pos + 4) == pos + 7 && digitsEnd(s.text, pos + 8) == pos + 12 &&
-        boundaryAt(s.text, pos + 12) && !(pos + 13 < s.text.size() && s.text[pos + 12] == u'.' &&
-                                          isDigit(s.text[pos + 13]))) {
+        (s.text[pos + 3] == u' ' || s.text[pos + 3] == u'.') &&
+        s.text[pos + 7] == s.text[pos + 3] && digitsEnd(s.text, pos + 4) == pos + 7 &&
+        digitsEnd(s.text, pos + 8) == pos + 12 && boundaryAt(s.text, pos + 12) &&
+        !(pos + 13 < s.text.size() && s.text[pos + 12] == u'.' && isDigit(s.text[pos + 13]))) {
         sayDigits(s, pos, pos + 12, u"oh");
         return pos + 12;
     }
@@ -380,8 +380,8 @@ std::size_t readAreaCodeNumber(Scan &s, std::size_t pos) {
     const std::size_t e = digitsEnd(s.text, pos);
     // North American area codes have three digits and start from 2; others
     // start with the trunk prefix 0.
-    const bool shape = s.text[pos] == u'0' ? e - pos >= 3 && e - pos <= 5
-                                           : e - pos == 3 && s.text[pos] != u'1';
+    const bool shape =
+        s.text[pos] == u'0' ? e - pos >= 3 && e - pos <= 5 : e - pos == 3 && s.text[pos] != u'1';
     if (!shape || e >= s.text.size() || s.text[e] != u')')
         return npos;
     const std::size_t local = skipSpaces(s.text, e + 1);
@@ -411,9 +411,10 @@ std::size_t readReferenceNumber(Scan &s, std::size_t pos) {
 }
 
 std::size_t readFromDigit(Scan &s, std::size_t pos) {
-    for (auto attempt : {&readReferenceNumber, &readAreaCodeNumber, &readIpAddress, &readIsoDate, &readNumericDate,
-                         &readDigitGroups, &readTimes, &readRatio, &readDayFirstDate, &readOrdinal,
-                         &readDecade, &readShortDate, &readMonthYear, &readFraction}) {
+    for (auto attempt :
+         {&readReferenceNumber, &readAreaCodeNumber, &readIpAddress, &readIsoDate, &readNumericDate,
+          &readDigitGroups, &readTimes, &readRatio, &readDayFirstDate, &readOrdinal, &readDecade,
+          &readShortDate, &readMonthYear, &readFraction}) {
         const std::size_t mark = s.speech.mark();
         const std::size_t end = attempt(s, pos);
         if (end != npos)
@@ -441,7 +442,7 @@ std::size_t readAt(Scan &s, std::size_t pos) {
         const std::size_t end = sayVulgarFraction(s, pos, false);
         return sayUnitAfter(s, end, false, false);
     }
-    if (c >= u'A' && c <= u'Z')
+    if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'))
         return readMonthFirstDate(s, pos);
     return npos;
 }

@@ -117,6 +117,10 @@ std::size_t plainWordEnd(const Reading &r, std::size_t i) {
 
 std::size_t readPlainWord(Reading &r, std::size_t i, std::size_t end) {
     const std::u16string_view text = r.sentence.substr(i, end - i);
+    // "aug 3 2019", "july 4": a month in lower case before a number.
+    if (end + 1 < r.sentence.size() && r.sentence[end] == u' ' && isDigit(r.sentence[end + 1]) &&
+        monthNumber(text) != 0)
+        return readWordAt(r, i);
     const std::uint64_t packed = packedKey(text);
     if (packed != 0 && mayBeBareAbbreviation(packed)) {
         Token token;

@@ -128,8 +128,13 @@ std::size_t readWordAt(Reading &r, std::size_t i) {
         token.text.remove_prefix(1);
     token.fullStop = j < n && r.sentence[j] == u'.' && !(j + 1 < n && r.sentence[j + 1] == u'.');
 
-    // A month name may open a date.
-    if (!token.dots && !token.hyphen && isAsciiUpper(r.sentence[start]) &&
+    // A month name may open a date; in lower case ("aug 3") only when a
+    // number follows.
+    const std::size_t afterToken = j + (token.fullStop ? 1 : 0);
+    if (!token.dots && !token.hyphen &&
+        (isAsciiUpper(r.sentence[start]) ||
+         (afterToken + 1 < n && isSpace(r.sentence[afterToken]) &&
+          isDigit(r.sentence[afterToken + 1]))) &&
         monthNumber(token.text) != 0) {
         std::u16string words;
         const std::size_t used = readNumericAt(r.sentence, start, r.context.variant, words);

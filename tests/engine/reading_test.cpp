@@ -84,6 +84,10 @@ TEST(ReadingTest, TitlesAndAbbreviationsByPosition) {
         {"abbreviated March opens a date", u"on Mar. 3 it", u"on march third it",
          u"on march third it"},
         {"a month abbreviation without a number", u"the Dec report", u"the Dec report", {}},
+        {"a lower-case month before a number",
+         u"it was aug 3 2019 then",
+         u"it was august third twenty nineteen then",
+         {}},
     };
     for (const Case &row : cases)
         check(row);
