@@ -195,6 +195,19 @@ std::u16string Former::joinSuffix(const Suffix &suffix, const Stem &stem,
     case Restored::DroppedY:
         if (code.ends_with(u'i'))
             code.pop_back();
+        // An unstressed -ate weakens once a suffix follows: "climat-ize".
+        else if (stem.spelling.ends_with(u"ate") && suffix.spelling.starts_with(u"iz") &&
+                 code.ends_with(u"eIt") && syllableCount(code) > 1 &&
+                 code.find(u'\'') < code.size() - 3) {
+            code.replace(code.size() - 3, 3, u"qt");
+            if (const std::size_t mark = code.rfind(u'"');
+                mark != std::u16string::npos && mark > code.find(u'\''))
+                code.erase(mark, 1);
+        }
+        // A syllabic l spelled -le loses its vowel before a vowel: "bibl-ist".
+        else if (stem.spelling.ends_with(u"le") && code.size() >= 3 && code.ends_with(u"ql") &&
+                 !isVowelSound(code[code.size() - 3]) && isVowelSound(firstSound(suffix.british)))
+            code.erase(code.size() - 2, 1);
         break;
     case Restored::YToI:
         if (code.ends_with(u'i')) {
@@ -216,6 +229,11 @@ std::u16string Former::joinSuffix(const Suffix &suffix, const Stem &stem,
         break;
     }
     const std::u16string_view sounds = british_ ? suffix.british : suffix.american;
+    // A c that said k before a back vowel says s before i or e: "critic",
+    // "critic-ize".
+    if (stem.spelling.ends_with(u'c') && code.ends_with(u'k') &&
+        (suffix.spelling[0] == u'i' || suffix.spelling[0] == u'e'))
+        code.back() = u's';
     // Non-rhotic British says the written r before a vowel: "clear-ish".
     if (british_ && isVowelSound(firstSound(sounds)) && endsSpelledWithR(stem.spelling) &&
         !code.ends_with(u'r'))
@@ -252,12 +270,21 @@ bool Former::bySuffix(std::u16string_view word, int depth, bool formed, Formatio
             continue;
         Stem stems[5];
         std::size_t count = 0;
+        const std::size_t n = base.size();
+        // The single vowel letter of a syllable before a single consonant
+        // would have had it doubled ("tapp-ist"), so "tap-ist" is "tape"
+        // less its e.
+        const bool eFirst = isVowelLetter(suffix.spelling[0]) && n >= 3 &&
+                            !isVowelLetter(base[n - 1]) && base[n - 1] != u'w' &&
+                            base[n - 1] != u'x' && isVowelLetter(base[n - 2]) &&
+                            std::count_if(base.begin(), base.end() - 2, isVowelLetter) == 0;
+        if (eFirst)
+            stems[count++] = {base + u"e", Restored::DroppedE};
         stems[count++] = {base, Restored::AsWritten};
         if (isVowelLetter(suffix.spelling[0])) {
             // "lov-able", "fatt-ish", "harmon-ize"
-            if (!isVowelLetter(base.back()))
+            if (!isVowelLetter(base.back()) && !eFirst)
                 stems[count++] = {base + u"e", Restored::DroppedE};
-            const std::size_t n = base.size();
             if (n >= 4 && base[n - 1] == base[n - 2] && !isVowelLetter(base.back()))
                 stems[count++] = {base.substr(0, n - 1), Restored::AsWritten};
             if (!isVowelLetter(base.back()) && suffix.spelling != u"y")

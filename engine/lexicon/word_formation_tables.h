@@ -109,8 +109,8 @@ struct Suffix {
 
 // Longest spelling first among those sharing an ending.
 inline constexpr Suffix suffixes[] = {
-    {u"ization", u"aI'zeISqn", u"I'zeISqn", SuffixStress::Shift, {}},
-    {u"isation", u"aI'zeISqn", u"I'zeISqn", SuffixStress::Shift, {}},
+    {u"ization", u"aI'zeISqn", u"aI'zeISqn", SuffixStress::Shift, {}},
+    {u"isation", u"aI'zeISqn", u"aI'zeISqn", SuffixStress::Shift, {}},
     {u"ness", u"nqs", u"nqs", SuffixStress::None, {}},
     {u"less", u"lqs", u"lqs", SuffixStress::None, {}},
     {u"ful", u"fql", u"fql", SuffixStress::None, {}},
@@ -132,6 +132,9 @@ inline constexpr Suffix suffixes[] = {
     {u"wards", u"wqdz", u"wqrdz", SuffixStress::None, {}},
     {u"ward", u"wqd", u"wqrd", SuffixStress::None, {}},
     {u"some", u"sqm", u"sqm", SuffixStress::None, {}},
+    {u"ette", u"'et", u"'et", SuffixStress::Shift, {}},
+    {u"esque", u"'esk", u"'esk", SuffixStress::Shift, {}},
+    {u"ling", u"lIN", u"lIN", SuffixStress::None, {}},
     {u"er", u"q", u"qr", SuffixStress::None, {}},
     {u"y", u"i", u"i", SuffixStress::None, {}},
     // Final elements of names and compounds that English says weakly.

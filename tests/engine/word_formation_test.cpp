@@ -77,6 +77,13 @@ TEST(WordFormation, BritishAffixesAndCompounds) {
             {u"apolitical", {{"political", "pq'lItIkql"}}, u"a- political", u"\"eIpq'lItIkql"},
             {u"enshroud", {{"shroud", "Sraud"}}, u"en- shroud", u"en'Sraud"},
             {u"besmear", {{"smear", "smIq"}}, u"be- smear", u"bI'smIq"},
+            {u"robotesque", {{"robot", "'rqubPt"}}, u"robot -esque", u"\"rqubP'tesk"},
+            {u"bookette", {{"book", "buk"}}, u"book -ette", u"\"bu'ket"},
+            {u"hawkling", {{"hawk", "hLk"}}, u"hawk -ling", u"'hLklIN"},
+            {u"rusticize", {{"rustic", "'rAstIk"}}, u"rustic -ize", u"'rAstI\"saIz"},
+            {u"ropist", {{"rop", "rPp"}, {"rope", "rqup"}}, u"rope -ist", u"'rqupIst"},
+            {u"fiddlist", {{"fiddle", "'fIdql"}}, u"fiddle -ist", u"'fIdlIst"},
+            {u"decoratize", {{"decorate", "'dekq\"reIt"}}, u"decorate -ize", u"'dekqrq\"taIz"},
             {u"neogothic", {{"gothic", "'gPTIk"}}, u"neo- gothic", u"\"nJqu'gPTIk"},
             {u"uncompanionable",
              {{"companion", "kqm'pxnjqn"}},
@@ -90,7 +97,7 @@ TEST(WordFormation, AmericanSoundsOfTheAffixes) {
                      {
                          {u"happiness", {{"happy", "'hxpi"}}, u"happy -ness", u"'hxpinqs"},
                          {u"overact", {{"act", "xkt"}}, u"over- act", u"\"ouvqr'xkt"},
-                         {u"realization", {{"real", "rJl"}}, u"real -ization", u"\"rJlI'zeISqn"},
+                         {u"realization", {{"real", "rJl"}}, u"real -ization", u"\"rJlaI'zeISqn"},
                          {u"clearish", {{"clear", "klIr"}}, u"clear -ish", u"'klIrIS"},
                      });
 }
