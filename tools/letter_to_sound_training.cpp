@@ -238,7 +238,7 @@ struct NGramModel {
 };
 
 NGramModel countModel(const std::vector<std::vector<std::uint16_t>> &sequences, std::size_t order,
-                      std::size_t vocabulary, std::uint32_t cutoff) {
+                      std::size_t vocabulary, double prune) {
     NGramModel model;
     model.orders.resize(order);
     for (std::size_t k = 1; k <= order; ++k) {
@@ -311,7 +311,17 @@ NGramModel countModel(const std::vector<std::vector<std::uint16_t>> &sequences, 
                            : model.orders[k - 2].p[model.orders[k - 2].find(o.grams[g].substr(1))];
                 o.p[g] = (o.count[g] - d[std::min<std::uint32_t>(o.count[g], 3)]) / total +
                          gamma * lower;
-                o.kept[g] = k <= 2 || o.raw[g] >= cutoff;
+                // Weighted difference (Seymore and Rosenfeld, 1996): what the
+                // training words would lose if the n-gram were left to its
+                // shorter context, taking the interpolation weight for the
+                // back-off weight it would get. Keeps the rare n-grams that
+                // say something the shorter context does not, and drops the
+                // frequent ones it already predicts.
+                o.kept[g] = k <= 2 || prune <= 0 ||
+                            o.raw[g] * (std::log(o.p[g]) -
+                                        std::log(gamma * model.prunedP(o.grams[g].substr(1, k - 2),
+                                                                       o.grams[g].back()))) >=
+                                prune;
             }
             i = j;
         }
@@ -540,7 +550,7 @@ TrainedModel train(const std::vector<TrainingEntry> &entries, const TrainingOpti
     if (log)
         *log << t.graphones.size() << " graphones\n";
     const NGramModel ngrams =
-        countModel(sequences, options.order, t.graphones.size(), options.cutoff);
+        countModel(sequences, options.order, t.graphones.size(), options.prune);
     writeTree(ngrams, t);
     countOnsets(training, inventory, t);
     TrainedModel model;

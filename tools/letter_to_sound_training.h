@@ -5,8 +5,9 @@
 //    chunks of one or two letters and zero to two sounds (the graphones), stress
 //    left aside; the most likely alignment of each word is kept, and its vowels take
 //    their stress back, so a graphone spells a stressed or unstressed vowel.
-// 2. An interpolated Kneser-Ney n-gram is counted over the graphone sequences; rare
-//    long n-grams are dropped and the back-off weights renormalised.
+// 2. An interpolated Kneser-Ney n-gram is counted over the graphone sequences; long
+//    n-grams that add little to the shorter ones are dropped (weighted difference)
+//    and the back-off weights renormalised.
 // 3. Where a stress mark stands before the consonants of its syllable is counted per
 //    consonant cluster, for the reader to place the marks.
 // Everything is deterministic: the same entries give the same file byte for byte.
@@ -27,7 +28,9 @@ struct TrainingEntry {
 
 struct TrainingOptions {
     std::size_t order = 6;
-    std::uint32_t cutoff = 2; // n-grams longer than two seen fewer times are dropped
+    // An n-gram longer than two is kept when its count times the log of how much
+    // likelier it is than its shorter context says reaches this; 0 keeps all.
+    double prune = 2.0;
     std::size_t iterations = 6;
     bool pairToPair = false; // graphones of two letters and two sounds ("xt" as kst...)
 };

@@ -1,7 +1,7 @@
 // Trains the letter-to-sound model of a pronunciation dictionary
 // (letter_to_sound_training.h), or reads words with one, for measuring.
 //
-//   orvanta_train_letter_to_sound DICTIONARY MODEL [--order N] [--cutoff C]
+//   orvanta_train_letter_to_sound DICTIONARY MODEL [--order N] [--prune P]
 //                                 [--iterations I] [--hold-out K]
 //       writes MODEL; with --hold-out K every K-th word is left out of training
 //       and the model's readings of those words are scored against the dictionary
@@ -136,8 +136,8 @@ int main(int argc, char **argv) {
             options.order = std::stoul(args[++i]);
         else if (args[i] == "--hold-out" && i + 1 < args.size())
             holdOut = std::stoul(args[++i]);
-        else if (args[i] == "--cutoff" && i + 1 < args.size())
-            options.cutoff = static_cast<std::uint32_t>(std::stoul(args[++i]));
+        else if (args[i] == "--prune" && i + 1 < args.size())
+            options.prune = std::stod(args[++i]);
         else if (args[i] == "--pair-to-pair")
             options.pairToPair = true;
         else if (args[i] == "--iterations" && i + 1 < args.size())
@@ -147,7 +147,7 @@ int main(int argc, char **argv) {
     }
     if (files.size() != 2 || options.order < 1 || options.order > 12) {
         std::cerr << "usage: orvanta_train_letter_to_sound DICTIONARY MODEL [--order N] "
-                     "[--cutoff C] [--iterations I] [--pair-to-pair] [--hold-out K]\n"
+                     "[--prune P] [--iterations I] [--pair-to-pair] [--hold-out K]\n"
                      "       orvanta_train_letter_to_sound --evaluate MODEL DICTIONARY K\n"
                      "       orvanta_train_letter_to_sound --say MODEL FILE\n";
         return 2;

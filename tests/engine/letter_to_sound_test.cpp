@@ -174,7 +174,7 @@ const std::vector<lts::TrainingEntry> regularWords = {
 TEST(LetterToSoundTraining, ReadsRegularWordsItNeverSaw) {
     lts::TrainingOptions options;
     options.order = 3;
-    options.cutoff = 1;
+    options.prune = 0;
     const lts::TrainedModel trained = lts::train(regularWords, options);
     EXPECT_EQ(trained.words, regularWords.size());
     // The same entries give the same file.
