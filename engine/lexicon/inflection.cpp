@@ -97,7 +97,7 @@ std::size_t syllableCount(std::u16string_view code) {
 
 bool saidAsAWord(std::u16string_view spelling, std::u16string_view code) {
     const std::size_t count = syllableCount(code);
-    return count > 0 && count <= spelling.size() / 2 + 1 &&
+    return count > 0 && count <= spelling.size() / 2 + 1 && (spelling.size() > 2 || count == 1) &&
            code.find(u' ') == std::u16string_view::npos;
 }
 

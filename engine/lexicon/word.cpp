@@ -266,8 +266,8 @@ std::u16string joinCode(const std::u16string &stem, std::u16string code,
         if (stem.ends_with(u"ical") && code.ends_with(u"Ikq"))
             code.pop_back();
     } else if (suffix == u"ly" && stem.ends_with(u'y') && code.ends_with(u'i')) {
-        // "happily": the happY vowel weakens inside the word.
-        code.back() = variant == Variant::British ? u'I' : u'q';
+        // "happily": the happY vowel is short inside the word.
+        code.back() = u'I';
     }
     // A syllabic l spelled -le loses its vowel before a vowel ("juggler").
     if (takesLinkingR && stem.size() >= 3 && stem.ends_with(u"le") &&

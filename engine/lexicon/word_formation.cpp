@@ -211,13 +211,9 @@ std::u16string Former::joinSuffix(const Suffix &suffix, const Stem &stem,
         break;
     case Restored::YToI:
         if (code.ends_with(u'i')) {
-            // British shortens it before every suffix; American keeps it
-            // before -ness and weakens it before -ly.
-            if (british_)
-                code.back() = u'I';
-            else if (suffix.spelling == u"ly")
-                code.back() = u'q';
-            else if (suffix.spelling != u"ness")
+            // British shortens it before every suffix, American before
+            // all but -ness.
+            if (british_ || suffix.spelling != u"ness")
                 code.back() = u'I';
         }
         break;

@@ -120,7 +120,7 @@ inline constexpr Suffix suffixes[] = {
     {u"ly", u"li", u"li", SuffixStress::None, {}},
     {u"ment", u"mqnt", u"mqnt", SuffixStress::None, {}},
     {u"able", u"qbql", u"qbql", SuffixStress::None, {}},
-    {u"ible", u"Ibql", u"qbql", SuffixStress::None, {}},
+    {u"ible", u"Ibql", u"Ibql", SuffixStress::None, {}},
     {u"ism", u"Izqm", u"Izqm", SuffixStress::None, {}},
     {u"ist", u"Ist", u"Ist", SuffixStress::None, {}},
     {u"ship", u"SIp", u"SIp", SuffixStress::None, {}},

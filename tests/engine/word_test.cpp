@@ -86,7 +86,7 @@ TEST(WordTranscription, SuffixRules) {
         {u"clearer", {{"clear", "klIr"}}, u"'klIrqr", Variant::American},
         {u"caring", {{"care", "ker"}}, u"'kerIN", Variant::American},
         {u"murkily", {{"murky", "'mEki"}}, u"'mEkIli"},
-        {u"murkily", {{"murky", "'mE:rki"}}, u"'mE:rkqli", Variant::American},
+        {u"murkily", {{"murky", "'mE:rki"}}, u"'mE:rkIli", Variant::American},
         {u"tragically", {{"tragical", "'trxGIkql"}}, u"'trxGIkli"},
         {u"cuddler", {{"cuddle", "'kAdql"}}, u"'kAdlq"},
     });
@@ -101,6 +101,7 @@ TEST(WordTranscription, OnlyRealEndingsOnRealStems) {
         {u"amid", {{"am", "xm"}}, u"(amid)"},
         {u"grapeer", {{"grape", "greIp"}}, u"(grapeer)"},
         {u"ftper", {{"ftp", "\"eftJ'pJ"}}, u"(ftper)"},
+        {u"uker", {{"uk", "\"jH'keI"}}, u"(uker)"},
     });
 }
 
