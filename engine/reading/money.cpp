@@ -5,65 +5,112 @@
 
 #include "engine/text/text.h"
 
+#include <span>
 #include <vector>
 
 namespace orvanta::numbers {
 
 namespace {
 
+// How a currency is said: its unit and, where amounts are written with
+// one, its minor unit.
+struct Money {
+    View singular, plural, minorSingular = {}, minorPlural = {};
+    bool minorWithAnd = true; // "three dollars and fifty cents" but "three pounds fifty"
+};
+
+constexpr Money dollar{u"dollar", u"dollars", u"cent", u"cents"};
+constexpr Money euro{u"euro", u"euros", u"cent", u"cents"};
+constexpr Money pound{u"pound", u"pounds", u"penny", u"pence", false};
+constexpr Money rupee{u"rupee", u"rupees", u"paisa", u"paisa"}; // paise is in neither dictionary
+constexpr Money usDollar{u"u s dollar", u"u s dollars", u"cent", u"cents"};
+constexpr Money canadianDollar{u"canadian dollar", u"canadian dollars", u"cent", u"cents"};
+constexpr Money australianDollar{u"australian dollar", u"australian dollars", u"cent", u"cents"};
+constexpr Money newZealandDollar{u"new zealand dollar", u"new zealand dollars", u"cent", u"cents"};
+constexpr Money hongKongDollar{u"hong kong dollar", u"hong kong dollars", u"cent", u"cents"};
+constexpr Money singaporeDollar{u"singapore dollar", u"singapore dollars", u"cent", u"cents"};
+constexpr Money taiwanDollar{u"new taiwan dollar", u"new taiwan dollars"};
+constexpr Money real{u"real", u"reals", u"centavo", u"centavos"};
+constexpr Money swissFranc{u"swiss franc", u"swiss francs"};
+constexpr Money krona{u"krona", u"kronor"};
+
 struct Currency {
     char16_t symbol;
-    View singular, plural, minorSingular, minorPlural;
-    bool minorWithAnd; // "three dollars and fifty cents" but "three pounds fifty"
+    Money money;
 };
 
 constexpr Currency currencies[] = {
-    {u'$', u"dollar", u"dollars", u"cent", u"cents", true},
-    {u'\u00A3', u"pound", u"pounds", u"penny", u"pence", false},
-    {u'\u20AC', u"euro", u"euros", u"cent", u"cents", true},
-    {u'\u00A5', u"yen", u"yen", u"", u"", true},
-    {u'\u20B9', u"rupee", u"rupees", u"paisa", u"paisa", true}, // paise is in neither dictionary
-    {u'\u20A9', u"won", u"won", u"", u"", true},
-    {u'\u20BD', u"rouble", u"roubles", u"", u"", true},
-    {u'\u20BA', u"lira", u"lira", u"", u"", true},
-    {u'\u20B4', u"hryvnia", u"hryvnia", u"", u"", true},
-    {u'\u20AA', u"shekel", u"shekels", u"", u"", true},
-    {u'\u0E3F', u"baht", u"baht", u"", u"", true},
-    {u'\u20B1', u"peso", u"pesos", u"", u"", true},
-    {u'\u20A6', u"naira", u"naira", u"", u"", true},
-    {u'\u20AB', u"dong", u"dong", u"", u"", true},
+    {u'$', dollar},
+    {u'\u00A3', pound},
+    {u'\u20AC', euro},
+    {u'\u00A5', {u"yen", u"yen"}},
+    {u'\u20B9', rupee},
+    {u'\u20A9', {u"won", u"won"}},
+    {u'\u20BD', {u"rouble", u"roubles"}},
+    {u'\u20BA', {u"lira", u"lira"}},
+    {u'\u20B4', {u"hryvnia", u"hryvnia"}},
+    {u'\u20AA', {u"shekel", u"shekels"}},
+    {u'\u0E3F', {u"baht", u"baht"}},
+    {u'\u20B1', {u"peso", u"pesos"}},
+    {u'\u20A6', {u"naira", u"naira"}},
+    {u'\u20AB', {u"dong", u"dong"}},
 };
 
-// Codes written after an amount: "5 USD", "20 EUR".
+// Codes, written after an amount ("5 USD", "20 EUR") or before it ("CHF
+// 20", "USD 1.50").
 struct CurrencyCode {
-    View code, singular, plural;
+    View code;
+    Money money;
 };
 constexpr CurrencyCode currencyCodes[] = {
-    {u"USD", u"u s dollar", u"u s dollars"},
-    {u"EUR", u"euro", u"euros"},
-    {u"GBP", u"pound", u"pounds"},
-    {u"JPY", u"yen", u"yen"},
-    {u"CAD", u"canadian dollar", u"canadian dollars"},
-    {u"AUD", u"australian dollar", u"australian dollars"},
-    {u"CHF", u"swiss franc", u"swiss francs"},
-    {u"INR", u"rupee", u"rupees"},
-    {u"SEK", u"swedish krona", u"swedish kronor"},
-    {u"NOK", u"norwegian krone", u"norwegian kroner"},
-    {u"DKK", u"danish krone", u"danish kroner"},
-    {u"PLN", u"zloty", u"zlotys"},
-    {u"CNY", u"yuan", u"yuan"},
-    {u"RMB", u"yuan", u"yuan"},
-    {u"RUB", u"rouble", u"roubles"},
-    {u"KRW", u"won", u"won"},
-    {u"BRL", u"real", u"reals"},
-    {u"ZAR", u"rand", u"rand"},
-    {u"MXN", u"peso", u"pesos"},
-    {u"ILS", u"shekel", u"shekels"},
-    {u"THB", u"baht", u"baht"},
-    {u"UAH", u"hryvnia", u"hryvnia"},
-    {u"NZD", u"new zealand dollar", u"new zealand dollars"},
-    {u"z\u0142", u"zloty", u"zlotys"},
-    {u"kr", u"krona", u"kronor"},
+    {u"USD", usDollar},
+    {u"EUR", euro},
+    {u"GBP", pound},
+    {u"JPY", {u"yen", u"yen"}},
+    {u"CAD", canadianDollar},
+    {u"AUD", australianDollar},
+    {u"CHF", swissFranc},
+    {u"INR", rupee},
+    {u"SEK", {u"swedish krona", u"swedish kronor"}},
+    {u"NOK", {u"norwegian krone", u"norwegian kroner"}},
+    {u"DKK", {u"danish krone", u"danish kroner"}},
+    {u"PLN", {u"zloty", u"zlotys"}},
+    {u"CNY", {u"yuan", u"yuan"}},
+    {u"RMB", {u"yuan", u"yuan"}},
+    {u"RUB", {u"rouble", u"roubles"}},
+    {u"KRW", {u"won", u"won"}},
+    {u"BRL", real},
+    {u"ZAR", {u"rand", u"rand"}},
+    {u"MXN", {u"mexican peso", u"mexican pesos"}},
+    {u"ILS", {u"shekel", u"shekels"}},
+    {u"THB", {u"baht", u"baht"}},
+    {u"UAH", {u"hryvnia", u"hryvnia"}},
+    {u"NZD", newZealandDollar},
+    {u"HKD", hongKongDollar},
+    {u"SGD", singaporeDollar},
+    {u"TWD", taiwanDollar},
+    {u"TRY", {u"turkish lira", u"turkish lira"}},
+    {u"z\u0142", {u"zloty", u"zlotys"}},
+    {u"kr", krona},
+};
+
+// Signs written before an amount that a dollar sign alone does not name:
+// "US$5", "A$ 20", "R$ 15", "Rs. 500".
+constexpr CurrencyCode prefixedSigns[] = {
+    {u"US$", usDollar},
+    {u"A$", australianDollar},
+    {u"AU$", australianDollar},
+    {u"C$", canadianDollar},
+    {u"CA$", canadianDollar},
+    {u"NZ$", newZealandDollar},
+    {u"HK$", hongKongDollar},
+    {u"S$", singaporeDollar},
+    {u"NT$", taiwanDollar},
+    {u"R$", real},
+    {u"Rs.", rupee},
+    {u"Rs", rupee},
+    {u"kr.", krona},
+    {u"kr", krona},
 };
 
 const Currency *currencyOf(char16_t c) {
@@ -86,30 +133,31 @@ constexpr Multiplier multipliers[] = {
     {u"trillion", u"trillion", true},
 };
 
-void sayAmount(Scan &s, const Numeral &n, const Currency &cur) {
-    if (!n.point || n.fracDigits() != 2 || cur.minorSingular.empty() || !n.fits()) {
+void sayAmount(Scan &s, const Numeral &n, const Money &money) {
+    if (!n.point || n.fracDigits() != 2 || money.minorSingular.empty() || !n.fits()) {
         sayNumber(s, n);
-        s.speech.say(n.isOne() ? cur.singular : cur.plural);
+        sayWords(s, n.isOne() ? money.singular : money.plural);
         return;
     }
     const unsigned minor = s.number(n.fracBegin, n.fracEnd);
     if (n.value > 0 || minor == 0) {
         s.speech.cardinal(n.value, s.british);
-        s.speech.say(n.value == 1 ? cur.singular : cur.plural);
+        sayWords(s, n.value == 1 ? money.singular : money.plural);
         if (minor == 0)
             return;
-        if (!cur.minorWithAnd) {
+        if (!money.minorWithAnd) {
             s.speech.cardinal(minor, s.british);
             return;
         }
         s.speech.say(u"and");
     }
     s.speech.cardinal(minor, s.british);
-    s.speech.say(minor == 1 ? cur.minorSingular : cur.minorPlural);
+    s.speech.say(minor == 1 ? money.minorSingular : money.minorPlural);
 }
 
-std::size_t readAmount(Scan &s, std::size_t pos, const Currency &cur) {
-    std::size_t i = pos + 1;
+// The amount after the sign written at pos.
+std::size_t readAmount(Scan &s, std::size_t pos, View sign, const Money &money) {
+    std::size_t i = pos + sign.size();
     if (i < s.text.size() && isInlineSpace(s.text[i]))
         ++i;
     if (i >= s.text.size() || !(isDigit(s.text[i]) || (s.text[i] == u'.' && i + 1 < s.text.size() &&
@@ -124,8 +172,8 @@ std::size_t readAmount(Scan &s, std::size_t pos, const Currency &cur) {
         std::size_t j = end;
         if (j + 1 < s.text.size() && isRangeDash(s.text[j])) {
             ++j;
-            if (j < s.text.size() && s.text[j] == cur.symbol)
-                ++j;
+            if (startsWithAt(s.text, j, sign))
+                j += sign.size();
             if (j < s.text.size() && isDigit(s.text[j]))
                 second = scanNumeral(s.text, j);
         }
@@ -141,23 +189,23 @@ std::size_t readAmount(Scan &s, std::size_t pos, const Currency &cur) {
         }
         if (m)
             s.speech.say(m->spoken);
-        s.speech.say(cur.plural);
+        sayWords(s, money.plural);
         return m ? multEnd : last;
     }
-    sayAmount(s, *first, cur);
+    sayAmount(s, *first, money);
     return end;
 }
 
 // "$5", "£600m", "$1.13bn", "$5 million", "$4.25", "£0.50", "$5-10".
 // An amount, or two as a range: "$5bn-$10bn".
-std::size_t readAmounts(Scan &s, std::size_t pos, const Currency &cur) {
-    const std::size_t end = readAmount(s, pos, cur);
+std::size_t readAmounts(Scan &s, std::size_t pos, View sign, const Money &money) {
+    const std::size_t end = readAmount(s, pos, sign, money);
     if (end == npos || end + 2 >= s.text.size() || !isRangeDash(s.text[end]) ||
-        s.text[end + 1] != cur.symbol)
+        !startsWithAt(s.text, end + 1, sign))
         return end;
     const std::size_t mark = s.speech.mark();
     s.speech.say(u"to");
-    const std::size_t second = readAmount(s, end + 1, cur);
+    const std::size_t second = readAmount(s, end + 1, sign, money);
     if (second == npos) {
         s.speech.rollback(mark);
         return end;
@@ -195,7 +243,25 @@ bool isCurrencySign(char16_t c) {
 }
 
 std::size_t readMoney(Scan &s, std::size_t pos) {
-    return readAmounts(s, pos, *currencyOf(s.text[pos]));
+    return readAmounts(s, pos, s.text.substr(pos, 1), currencyOf(s.text[pos])->money);
+}
+
+// "CHF 20", "USD 1.50", "US$5", "R$ 15", "Rs. 500": a code or a sign of
+// letters before the amount.
+std::size_t readCodeAmount(Scan &s, std::size_t pos) {
+    if (pos > 0 && isAlnum(s.text[pos - 1]))
+        return npos;
+    for (const std::span<const CurrencyCode> table :
+         {std::span<const CurrencyCode>(prefixedSigns),
+          std::span<const CurrencyCode>(currencyCodes)}) {
+        for (const CurrencyCode &code : table) {
+            if (!startsWithAt(s.text, pos, code.code))
+                continue;
+            if (const std::size_t end = readAmounts(s, pos, code.code, code.money); end != npos)
+                return end;
+        }
+    }
+    return npos;
 }
 
 bool unitFollows(const Scan &s, std::size_t end) {
@@ -220,14 +286,14 @@ std::size_t sayCurrencyOrUnitAfter(Scan &s, std::size_t end, bool plural, bool p
     for (const CurrencyCode &code : currencyCodes) {
         if (spaced > end && startsWithAt(s.text, spaced, code.code) &&
             boundaryAt(s.text, spaced + code.code.size())) {
-            sayWords(s, plural ? code.plural : code.singular);
+            sayWords(s, plural ? code.money.plural : code.money.singular);
             return spaced + code.code.size();
         }
     }
     if (spaced < s.text.size()) {
         if (const Currency *cur = currencyOf(s.text[spaced])) {
             if (boundaryAt(s.text, spaced + 1)) {
-                s.speech.say(plural ? cur->plural : cur->singular);
+                s.speech.say(plural ? cur->money.plural : cur->money.singular);
                 return spaced + 1;
             }
         }
@@ -245,10 +311,16 @@ std::size_t sayCurrencyOrUnitAfter(Scan &s, std::size_t end, bool plural, bool p
 }
 
 void addMoneyWords(std::vector<View> &words) {
+    const auto add = [&words](const Money &money) {
+        words.insert(words.end(),
+                     {money.singular, money.plural, money.minorSingular, money.minorPlural});
+    };
     for (const Currency &cur : currencies)
-        words.insert(words.end(), {cur.singular, cur.plural, cur.minorSingular, cur.minorPlural});
+        add(cur.money);
     for (const CurrencyCode &code : currencyCodes)
-        words.insert(words.end(), {code.singular, code.plural});
+        add(code.money);
+    for (const CurrencyCode &sign : prefixedSigns)
+        add(sign.money);
     for (const Multiplier &m : multipliers)
         words.push_back(m.spoken);
 }

@@ -442,8 +442,11 @@ std::size_t readAt(Scan &s, std::size_t pos) {
         const std::size_t end = sayVulgarFraction(s, pos, false);
         return sayUnitAfter(s, end, false, false);
     }
-    if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'))
+    if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')) {
+        if (const std::size_t end = readCodeAmount(s, pos); end != npos)
+            return end;
         return readMonthFirstDate(s, pos);
+    }
     return npos;
 }
 

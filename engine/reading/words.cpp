@@ -144,6 +144,18 @@ std::size_t readWordAt(Reading &r, std::size_t i) {
             return start + std::min(used, n - start);
         }
     }
+    // A currency written before its amount in letters: "CHF 20", "US$5",
+    // "Rs. 500".
+    if (token.text.size() <= 3 && !token.hyphen && afterToken + 1 < n &&
+        (r.sentence[j] == u'$' || isDigit(r.sentence[afterToken]) ||
+         (isSpace(r.sentence[afterToken]) && isDigit(r.sentence[afterToken + 1])))) {
+        std::u16string words;
+        if (const std::size_t used = readNumericAt(r.sentence, start, r.context.variant, words)) {
+            r.emit(words);
+            r.setPrevious(false, false, false);
+            return start + std::min(used, n - start);
+        }
+    }
     const bool consumed = readToken(r, token, j);
     return j + (consumed && token.fullStop ? 1 : 0);
 }

@@ -287,6 +287,13 @@ TEST(ReadingNumbers, Money) {
         {"three decimals", u"^$1.125", u"one point one two five dollars", u"=", u""},
         {"fraction of a million", u"^\u00A31.5m", u"one point five million pounds", u"=", u""},
         {"a word after the symbol", u"^\u00A3 sterling", u"", u"", u""},
+        {"code before the amount", u"^CHF 20 or", u"twenty swiss francs", u"=", u" or"},
+        {"code before an amount with cents", u"^USD 1.50", u"one u s dollar and fifty cents", u"=",
+         u""},
+        {"letters before a dollar sign", u"^R$ 15.", u"fifteen reals", u"=", u"."},
+        {"a dollar of another country", u"^A$5bn", u"five billion australian dollars", u"=", u""},
+        {"rupees before the amount", u"^Rs. 500", u"five hundred rupees", u"=", u""},
+        {"a code without an amount", u"^USD rose", u"", u"", u""},
     });
 }
 
