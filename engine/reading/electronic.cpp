@@ -82,9 +82,17 @@ std::size_t readAddress(Reading &r, std::size_t i, std::size_t end) {
                 l = lowerAscii(l);
             if (lower == u"www") {
                 r.emit(u"w w w");
-            } else if (lower == u"http" || lower == u"https") {
+            } else if (lower == u"http" || lower == u"https" || lower == u"ftp") {
                 for (const char16_t l : lower)
                     r.emitLetter(l);
+                // The scheme's "://" is not said: "h t t p s example dot
+                // com" is how an address is read out. A pause parts its
+                // letters from those of "www".
+                if (k == i && to + 3 <= end && r.sentence.substr(to, 3) == u"://") {
+                    r.emitPause(u',');
+                    k = to + 3;
+                    continue;
+                }
             } else if (k > i && r.sentence[k - 1] == u'.' && lower.size() <= 3 &&
                        !r.context.knownWord(lower)) {
                 // Short domain parts are letters: edu, uk.

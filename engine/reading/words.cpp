@@ -32,6 +32,17 @@ bool isBoundPrefix(std::uint64_t packed) {
     return std::find(prefixes.begin(), prefixes.end(), packed) != prefixes.end();
 }
 
+// Words written without a vowel letter: interjections, and the few
+// abbreviations that the dictionaries say as words.
+bool isVowellessWord(std::uint64_t packed) {
+    static constexpr std::uint64_t words[] = {
+        key("hm"),   key("hmm"), key("hmmm"), key("mhm"),  key("mm"),  key("mmm"),
+        key("hmph"), key("sh"),  key("shh"),  key("psst"), key("tsk"), key("pfft"),
+        key("grr"),  key("nth"), key("cwm"),  key("cwms"), key("lb"),  key("lbs"),
+        key("ltd"),  key("jr"),  key("sr"),   key("sgt"),  key("msgr")};
+    return packed != 0 && std::find(std::begin(words), std::end(words), packed) != std::end(words);
+}
+
 bool readHyphenated(Reading &r, const Token &token, std::size_t end) {
     const std::u16string_view text = token.text;
     std::u16string joined;
@@ -234,10 +245,14 @@ bool readToken(Reading &r, const Token &token, std::size_t end) {
     if (capitals >= 2)
         return readCapitals(r, token, capitals, end);
 
-    // A short lower-case word without a vowel that the dictionary lacks
-    // is letters (smr, kpc); an apostrophe among them ('n') is no letter.
+    // A short lower-case word without a vowel is letters (smr, kpc, fsf:
+    // the dictionaries' entries for such acronyms run the letters together
+    // with a stress of their own), unless it is one of the few words
+    // written without one (hmm, psst, nth); an apostrophe among them ('n')
+    // is no letter.
     if (capitals == 0 && letters <= 4 &&
-        text.find_first_of(u"aeiouy") == std::u16string_view::npos && !r.context.knownWord(text)) {
+        text.find_first_of(u"aeiouy") == std::u16string_view::npos &&
+        !(isVowellessWord(packed) && r.context.knownWord(text))) {
         for (const char16_t c : text) {
             if (isAsciiLetter(c))
                 r.emitLetter(c);

@@ -240,6 +240,12 @@ TEST(ShippedSentences, SpelledLettersAreOnePhrase) {
         {&kBritish, u"Two MPs.", u"[tu\u02D0 \u02CCem \u02C8pi\u02D0z]"},
         {&kBritish, u"The ABC's.", u"[\u00F0i\u02D0 \u02CCe\u026A bi\u02D0 \u02C8si\u02D0z]"},
         {&kAmerican, u"The ABC's.", u"[\u00F0i\u02D0 \u02CCe\u026A bi\u02D0 \u02C8si\u02D0z]"},
+        // A vowelless lower-case acronym, whose dictionary entry runs its letters together.
+        {&kAmerican, u"The fsf.", u"[\u00F0i\u02D0 \u02CCef es \u02C8ef]"},
+        // A web address's scheme, whose "://" is not said.
+        {&kBritish, u"See https://example.com.",
+         u"[si\u02D0 \u02CCe\u026At\u0283 ti\u02D0 ti\u02D0 pi\u02D0 \u02C8es "
+         u"\u026A\u0261\u02C8z\u0251\u02D0mp\u0259l d\u0252t k\u0252m]"},
         {&kBritish, u"The UK, the USA.",
          u"[\u00F0\u0259 \u02CCju\u02D0 \u02C8ke\u026A \u00F0\u0259 \u02CCju\u02D0 es "
          u"\u02C8e\u026A]"},
