@@ -412,9 +412,9 @@ std::size_t readReferenceNumber(Scan &s, std::size_t pos) {
 
 std::size_t readFromDigit(Scan &s, std::size_t pos) {
     for (auto attempt :
-         {&readReferenceNumber, &readAreaCodeNumber, &readIpAddress, &readIsoDate, &readNumericDate,
-          &readDigitGroups, &readTimes, &readRatio, &readDayFirstDate, &readOrdinal, &readDecade,
-          &readShortDate, &readMonthYear, &readFraction}) {
+         {&readReferenceNumber, &readZipCode, &readAreaCodeNumber, &readIpAddress, &readIsoDate,
+          &readNumericDate, &readDigitGroups, &readTimes, &readRatio, &readDayFirstDate,
+          &readOrdinal, &readDecade, &readShortDate, &readMonthYear, &readFraction}) {
         const std::size_t mark = s.speech.mark();
         const std::size_t end = attempt(s, pos);
         if (end != npos)

@@ -184,6 +184,9 @@ void addUnitWords(std::vector<View> &words, bool british);
 void addMoneyWords(std::vector<View> &words);
 void addMonthWords(std::vector<View> &words);
 
+// postal_addresses.cpp
+std::size_t readZipCode(Scan &s, std::size_t pos);
+
 // ip_addresses.cpp
 std::size_t readIpAddress(Scan &s, std::size_t pos);
 

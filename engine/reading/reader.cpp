@@ -40,6 +40,7 @@ void Reading::setPrevious(bool name, bool heading, bool singleLetter) {
     previousHeadingCapital = false;
     previousLetterHeading = false;
     previousPlace = false;
+    previousStreet = false;
     afterNameComma = false;
     ++tokens;
 }
@@ -245,6 +246,7 @@ std::vector<std::u16string_view> readingTableWords(Variant variant) {
     std::vector<std::u16string_view> words(reading::digitNames.begin(), reading::digitNames.end());
     reading::addTitleWords(words);
     reading::addScriptWords(words);
+    reading::addPostalWords(words);
     numbers::addNumberWords(words);
     numbers::addUnitWords(words, variant == Variant::British);
     numbers::addMoneyWords(words);

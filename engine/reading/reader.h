@@ -5,6 +5,7 @@
 //   reader.cpp                 the walk through a sentence; plain words, numbers
 //   words.cpp                  a word as written: apostrophes, hyphens, dots
 //   titles_abbreviations.cpp   Mr., etc., Dr/St, U.S. states, e.g./i.e.
+//   postal_addresses.cpp       street types, state codes, ZIP codes
 //   letters_acronyms.cpp       single letters, acronyms, words in capitals
 //   roman_numerals.cpp         Roman numerals where the context makes them numbers
 //   electronic.cpp             web and e-mail addresses
@@ -159,6 +160,9 @@ struct Reading {
     bool previousLetterHeading = false;
     bool previousPlace = false;
     bool previousLetter = false;
+    // The word before was a street's type (Ave, Ln), which a direction
+    // may follow (NW).
+    bool previousStreet = false;
     std::size_t tokens = 0;
 };
 
@@ -176,6 +180,15 @@ bool mayBeBareAbbreviation(std::uint64_t packed);
 bool readAbbreviation(Reading &r, const Token &token, std::uint64_t packed, bool capitalised,
                       std::size_t end);
 bool readDotted(Reading &r, const Token &token, std::size_t end);
+
+// Whether the token follows an ordinal written in figures ("42nd ").
+bool afterOrdinalNumber(const Reading &r, const Token &token);
+
+// postal_addresses.cpp
+// "Austin, TX": a state's postal code after a place and a comma.
+bool readPostalState(Reading &r, const Token &token, std::size_t end);
+// "Oak Ln", "5th Ave NW", "Hwy 61": a street's type and direction.
+bool readStreetType(Reading &r, const Token &token, std::uint64_t packed, std::size_t end);
 
 // letters_acronyms.cpp
 bool readSingleLetter(Reading &r, const Token &token, std::size_t end);
@@ -203,6 +216,7 @@ std::size_t readSignAt(Reading &r, std::size_t i);
 // The words of each file's tables.
 void addTitleWords(std::vector<std::u16string_view> &words);
 void addScriptWords(std::vector<std::u16string_view> &words);
+void addPostalWords(std::vector<std::u16string_view> &words);
 
 // scripts.cpp
 bool containsOtherScript(std::u16string_view text);

@@ -179,20 +179,6 @@ std::u16string_view stateName(std::uint64_t packed) {
     return {};
 }
 
-// Whether the token follows an ordinal written in figures ("42nd ").
-bool afterOrdinalNumber(const Reading &r, const Token &token) {
-    if (token.text.data() < r.sentence.data() ||
-        token.text.data() > r.sentence.data() + r.sentence.size())
-        return false;
-    std::size_t end = static_cast<std::size_t>(token.text.data() - r.sentence.data());
-    while (end > 0 && isSpace(r.sentence[end - 1]))
-        --end;
-    if (end < 3 || !isDigit(r.sentence[end - 3]))
-        return false;
-    const std::u16string_view suffix = r.sentence.substr(end - 2, 2);
-    return isAnyOfFolded(suffix, {u"st", u"nd", u"rd", u"th"});
-}
-
 // "the No 1 seed", "our No 1 priority": without its full stop, No before a
 // number is the abbreviation only after a word that such a label follows;
 // "No 2 days are alike" says no.
@@ -214,6 +200,20 @@ bool numberLabelWithoutStop(const Reading &r, const Token &token, std::uint64_t 
 }
 
 } // namespace
+
+// Whether the token follows an ordinal written in figures ("42nd ").
+bool afterOrdinalNumber(const Reading &r, const Token &token) {
+    if (token.text.data() < r.sentence.data() ||
+        token.text.data() > r.sentence.data() + r.sentence.size())
+        return false;
+    std::size_t end = static_cast<std::size_t>(token.text.data() - r.sentence.data());
+    while (end > 0 && isSpace(r.sentence[end - 1]))
+        --end;
+    if (end < 3 || !isDigit(r.sentence[end - 3]))
+        return false;
+    const std::u16string_view suffix = r.sentence.substr(end - 2, 2);
+    return isAnyOfFolded(suffix, {u"st", u"nd", u"rd", u"th"});
+}
 
 // Abbreviations that can stand in lower case and without a full stop.
 bool mayBeBareAbbreviation(std::uint64_t packed) {
@@ -239,6 +239,9 @@ bool readAbbreviation(Reading &r, const Token &token, std::uint64_t packed, bool
                       std::size_t end) {
     const std::u16string_view text = token.text;
     const std::size_t after = end + (token.fullStop ? 1 : 0);
+    // Both take the full stop after them, as the states' abbreviations do.
+    if (readPostalState(r, token, end) || readStreetType(r, token, packed, end))
+        return true;
     // "Kansas City, Mo.": a state after a place and a comma.
     if (r.afterNameComma && capitalised && (token.fullStop || text.size() == 2)) {
         if (const std::u16string_view state = stateName(packed); !state.empty()) {

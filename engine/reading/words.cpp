@@ -36,10 +36,11 @@ bool isBoundPrefix(std::uint64_t packed) {
 // abbreviations that the dictionaries say as words.
 bool isVowellessWord(std::uint64_t packed) {
     static constexpr std::uint64_t words[] = {
-        key("hm"),   key("hmm"), key("hmmm"), key("mhm"),  key("mm"),  key("mmm"),
-        key("hmph"), key("sh"),  key("shh"),  key("psst"), key("tsk"), key("pfft"),
-        key("grr"),  key("nth"), key("cwm"),  key("cwms"), key("lb"),  key("lbs"),
-        key("ltd"),  key("jr"),  key("sr"),   key("sgt"),  key("msgr")};
+        key("hm"),  key("hmm"),  key("hmmm"), key("mhm"), key("mm"),   key("mmm"), key("hmph"),
+        key("sh"),  key("shh"),  key("psst"), key("tsk"), key("pfft"), key("grr"), key("nth"),
+        key("cwm"), key("cwms"), key("lb"),   key("lbs"), key("ltd"),  key("jr"),  key("sr"),
+        key("sgt"), key("msgr"), key("mr"),   key("mrs"), key("ms"),   key("dr"),  key("st"),
+        key("mt"),  key("ct"),   key("ln")};
     return packed != 0 && std::find(std::begin(words), std::end(words), packed) != std::end(words);
 }
 
