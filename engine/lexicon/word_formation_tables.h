@@ -153,6 +153,8 @@ inline constexpr Suffix suffixes[] = {
     {u"borough", u"bqrq", u"bE:ou", SuffixStress::None, {}},
     {u"bury", u"bqri", u"beri", SuffixStress::None, {}},
     {u"shire", u"Sq", u"Sqr", SuffixStress::None, {}},
+    {u"ster", u"stq", u"stqr", SuffixStress::None, {}},
+    {u"fully", u"fqli", u"fqli", SuffixStress::None, {}},
 };
 
 // Three-letter words common enough to be a part of a compound ("sunbed",

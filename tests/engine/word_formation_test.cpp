@@ -84,6 +84,8 @@ TEST(WordFormation, BritishAffixesAndCompounds) {
              u"path -lessness",
              u"'pRTlqsnqs"},
             {u"empocket", {{"pocket", "'pPkIt"}}, u"em- pocket", u"Im'pPkIt"},
+            {u"prankster", {{"prank", "prxNk"}}, u"prank -ster", u"'prxNkstq"},
+            {u"mindfully", {{"mind", "maInd"}, {"fully", "'fuli"}}, u"mind -fully", u"'maIndfqli"},
             {u"hawkling", {{"hawk", "hLk"}}, u"hawk -ling", u"'hLklIN"},
             {u"rusticize", {{"rustic", "'rAstIk"}}, u"rustic -ize", u"'rAstI\"saIz"},
             {u"ropist", {{"rop", "rPp"}, {"rope", "rqup"}}, u"rope -ist", u"'rqupIst"},
