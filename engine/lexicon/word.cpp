@@ -238,8 +238,15 @@ std::u16string TranscriptionEngine::transcribeSuffixed(const std::u16string &low
         return fallback;
     }
     // Here the bare stem comes before the one with e restored; a stem's own
-    // final e is never written before -er or -est ("ripe-r").
+    // final e is never written before -er or -est ("ripe-r"), and a single
+    // vowel letter before a single consonant would have had it doubled
+    // ("finn-est"), so "fin-est" is "fine".
     const bool silentE = stem.ends_with(u'e') && suffix != u"ly";
+    const std::size_t n = stem.size();
+    if (suffix != u"ly" && n >= 2 && !isVowelLetter(stem[n - 1]) && stem[n - 1] != u'w' &&
+        stem[n - 1] != u'x' && isVowelLetter(stem[n - 2]) &&
+        std::none_of(stem.begin(), stem.end() - 2, isVowelLetter) && lookUpStem(stem + u"e", code))
+        return joinCode(stem + u"e", code, suffix, options_.variant);
     if (!silentE && lookUpStem(stem, code))
         return joinCode(stem, code, suffix, options_.variant);
     if (!stem.empty() && stem.back() == u'i') {
@@ -265,6 +272,12 @@ std::u16string joinCode(const std::u16string &stem, std::u16string code,
             code.pop_back();
         if (stem.ends_with(u"ical") && code.ends_with(u"Ikq"))
             code.pop_back();
+    } else if (suffix == u"ly" && stem.ends_with(u"ed") && code.size() >= 2 &&
+               (code.back() == u't' || code.back() == u'd') &&
+               classifySound(code[code.size() - 2]) != SoundClass::Vowel) {
+        // "-edly" says the ending as a syllable of its own ("markedly").
+        code.back() = u'I';
+        code += u'd';
     } else if (suffix == u"ly" && stem.ends_with(u'y') && code.ends_with(u'i')) {
         // "happily": the happY vowel is short inside the word.
         code.back() = u'I';

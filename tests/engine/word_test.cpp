@@ -68,7 +68,7 @@ TEST(WordTranscription, SuffixRules) {
         {u"bigger", {{"big", "bIg"}}, u"'bIgq"},
         {u"happiest", {{"happy", "'hxpi"}}, u"'hxpiIst"},
         {u"nicest", {{"nice", "naIs"}}, u"'naIsIst"},
-        {u"finest", {{"fin", "fIn"}, {"fine", "faIn"}}, u"'fInIst"},
+        {u"finest", {{"fin", "fIn"}, {"fine", "faIn"}}, u"'faInIst"},
         {u"really", {{"real", "rIql"}}, u"'rIqli"},
         {u"John's", {{"john", "dZPn"}}, u"dZPnz"},
         {u"boss's", {{"boss", "bPs"}}, u"'bPsIz"},
@@ -89,6 +89,8 @@ TEST(WordTranscription, SuffixRules) {
         {u"murkily", {{"murky", "'mE:rki"}}, u"'mE:rkIli", Variant::American},
         {u"tragically", {{"tragical", "'trxGIkql"}}, u"'trxGIkli"},
         {u"cuddler", {{"cuddle", "'kAdql"}}, u"'kAdlq"},
+        {u"tamer", {{"tam", "txm"}, {"tame", "teIm"}}, u"'teImq"},
+        {u"fixedly", {{"fixed", "fIkst"}}, u"'fIksIdli"},
     });
 }
 
