@@ -246,6 +246,21 @@ std::size_t readMoney(Scan &s, std::size_t pos) {
     return readAmounts(s, pos, s.text.substr(pos, 1), currencyOf(s.text[pos])->money);
 }
 
+// "5.50 USD", "20 CHF": an amount before a currency's code, said with its
+// cents as the amount after a sign is.
+std::size_t readAmountBeforeCode(Scan &s, const Numeral &n) {
+    if (n.end + 1 >= s.text.size() || !isInlineSpace(s.text[n.end]))
+        return npos;
+    const std::size_t at = n.end + 1;
+    for (const CurrencyCode &code : currencyCodes) {
+        if (startsWithAt(s.text, at, code.code) && boundaryAt(s.text, at + code.code.size())) {
+            sayAmount(s, n, code.money);
+            return at + code.code.size();
+        }
+    }
+    return npos;
+}
+
 // "CHF 20", "USD 1.50", "US$5", "R$ 15", "Rs. 500": a code or a sign of
 // letters before the amount.
 std::size_t readCodeAmount(Scan &s, std::size_t pos) {

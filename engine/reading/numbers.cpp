@@ -102,6 +102,9 @@ std::size_t readQuantity(Scan &s, std::size_t pos) {
         return end;
     }
 
+    if (const std::size_t money = readAmountBeforeCode(s, *first); money != npos)
+        return money;
+
     // "3½", "3 1/2": the whole and its fraction.
     if (first->plainInteger() && first->fits()) {
         std::size_t fracEnd = npos;

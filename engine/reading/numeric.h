@@ -157,6 +157,7 @@ const Multiplier *multiplierAt(View text, std::size_t i, bool money, std::size_t
 bool isCurrencySign(char16_t c);
 std::size_t readMoney(Scan &s, std::size_t pos);
 std::size_t readCodeAmount(Scan &s, std::size_t pos);
+std::size_t readAmountBeforeCode(Scan &s, const Numeral &n);
 bool unitFollows(const Scan &s, std::size_t end);
 std::size_t sayCurrencyOrUnitAfter(Scan &s, std::size_t end, bool plural, bool pence = false);
 

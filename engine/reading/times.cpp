@@ -50,7 +50,7 @@ bool isTimeContext(const Scan &s, std::size_t pos) {
 
 void sayClock(Scan &s, unsigned hour, unsigned minute, bool withMeridiem, std::size_t end) {
     if (minute == 0 && (hour == 0 || hour == 24) && !withMeridiem &&
-        !isAnyOfFolded(wordAfter(s.text, end), {u"hours", u"hrs", u"midnight"})) {
+        !isAnyOfFolded(wordAfter(s.text, end), {u"hours", u"hrs", u"hr", u"midnight"})) {
         s.speech.say(u"midnight");
         return;
     }
@@ -62,7 +62,7 @@ void sayClock(Scan &s, unsigned hour, unsigned minute, bool withMeridiem, std::s
         if (isAnyOfFolded(next, {u"noon", u"midnight", u"o"}))
             return;
         // "eighteen hundred hours"
-        if (hour >= 1 && hour <= 12 && !isAnyOfFolded(next, {u"hours", u"hrs"})) {
+        if (hour >= 1 && hour <= 12 && !isAnyOfFolded(next, {u"hours", u"hrs", u"hr"})) {
             s.speech.say(u"o'clock");
         } else {
             s.speech.say(u"hundred");
@@ -106,6 +106,10 @@ std::size_t readTime(Scan &s, std::size_t pos) {
         if (withMeridiem) {
             s.speech.say(pm ? u"pm" : u"eyem");
             end = meridiem;
+        } else if (const View unit = wordAfter(s.text, end); isAnyOfFolded(unit, {u"hrs", u"hr"})) {
+            // "21:00 hrs" is twenty one hundred hours.
+            s.speech.say(u"hours");
+            end = skipSpaces(s.text, end) + unit.size();
         }
         return end;
     }

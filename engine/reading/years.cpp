@@ -143,6 +143,27 @@ bool eraAround(const Scan &s, std::size_t begin, std::size_t after) {
     return false;
 }
 
+namespace {
+
+// "the 1970 s", "the 80 s.": a decade whose s the text sets apart. Two
+// digits need a word that decades follow; a full stop with a number after
+// it is an old amount ("5 s. 6 d.").
+bool spacedDecade(const Scan &s, std::size_t pos, std::size_t e) {
+    if (e + 1 >= s.text.size() || s.text[e] != u' ' || s.text[e + 1] != u's' ||
+        !boundaryAt(s.text, e + 2) || s.number(pos, e) % 10 != 0)
+        return false;
+    if (e - pos != 4 && !(e - pos == 2 && isAnyOfFolded(wordBefore(s.text, pos),
+                                                        {u"the", u"early", u"mid", u"late"})))
+        return false;
+    if (e + 2 < s.text.size() && s.text[e + 2] == u'.') {
+        const std::size_t next = skipSpaces(s.text, e + 3);
+        return next >= s.text.size() || !isDigit(s.text[next]);
+    }
+    return true;
+}
+
+} // namespace
+
 // "1990s", "1800s", "90s", "1920's", "the 1s and 0s".
 std::size_t readDecade(Scan &s, std::size_t pos) {
     const std::size_t e = digitsEnd(s.text, pos);
@@ -151,9 +172,8 @@ std::size_t readDecade(Scan &s, std::size_t pos) {
         end = e + 1;
     else if (e + 1 < s.text.size() && isApostrophe(s.text[e]) && s.text[e + 1] == u's')
         end = e + 2;
-    else if (e - pos == 4 && e + 1 < s.text.size() && s.text[e] == u' ' && s.text[e + 1] == u's' &&
-             boundaryAt(s.text, e + 2) && (e + 2 >= s.text.size() || s.text[e + 2] != u'.'))
-        end = e + 2; // "the 1970 s"
+    else if (spacedDecade(s, pos, e))
+        end = e + 2; // "the 1970 s", "the 80 s."
     if (end == npos || !boundaryAt(s.text, end))
         return npos;
     const unsigned value = s.number(pos, e);

@@ -173,6 +173,9 @@ TEST(ReadingNumbers, YearsAndDecades) {
         {"decade with its s set apart", u"in the ^1960 s music", u"nineteen sixties", u"=",
          u" music"},
         {"decade with apostrophe", u"the ^1920's", u"nineteen twenties", u"=", u""},
+        {"decade set apart before a full stop", u"the ^1970 s.", u"nineteen seventies", u"=", u"."},
+        {"two-digit decade set apart", u"the ^80 s were", u"eighties", u"=", u" were"},
+        {"shillings are no decade", u"^5 s. 6 d.", u"five", u"=", u" s. 6 d."},
         {"century", u"the ^1800s", u"eighteen hundreds", u"=", u""},
         {"noughties", u"the ^2000s", u"two thousands", u"=", u""},
         {"short decade", u"the ^'90s", u"nineties", u"=", u""},
@@ -293,6 +296,8 @@ TEST(ReadingNumbers, Money) {
         {"fraction of a million", u"^\u00A31.5m", u"one point five million pounds", u"=", u""},
         {"a word after the symbol", u"^\u00A3 sterling", u"", u"", u""},
         {"code before the amount", u"^CHF 20 or", u"twenty swiss francs", u"=", u" or"},
+        {"code after an amount with cents", u"^5.50 USD", u"five u s dollars and fifty cents", u"=",
+         u""},
         {"code before an amount with cents", u"^USD 1.50", u"one u s dollar and fifty cents", u"=",
          u""},
         {"letters before a dollar sign", u"^R$ 15.", u"fifteen reals", u"=", u"."},
@@ -385,6 +390,7 @@ TEST(ReadingNumbers, Times) {
         {"clock range", u"^9:00 \u2013 17:30,", u"nine o'clock to seventeen thirty", u"=", u","},
         {"a time and a count", u"^9am-5 staff", u"nine eyem", u"=", u"-5 staff"},
         {"am the verb", u"I, ^5 am I", u"five", u"=", u" am I"},
+        {"hours abbreviated", u"at ^21:00 hrs.", u"twenty one hundred hours", u"=", u"."},
     });
 }
 
