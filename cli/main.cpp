@@ -289,22 +289,21 @@ public:
     }
 
     void sentence(const std::u16string &sentence) {
-        std::u16string rendering = m_options.literal ? m_engine.transcribeSentence(sentence)
-                                                     : m_engine.transcribeReadSentence(sentence);
-        if (m_options.cyrillic)
-            rendering = transliterateToCyrillic(std::move(rendering));
-        // Written straight from the engine's strings, in pieces: a sentence
-        // without a break may be as long as the whole input.
-        const QStringView renderingText(rendering.data(), qsizetype(rendering.size()));
+        // Written straight from the engine's pieces: a sentence without a
+        // break may be as long as the whole input.
         switch (m_options.format) {
         case Format::Lines:
-            append(renderingText);
+            transcribe(sentence, [this](QStringView piece) { append(piece); });
             m_buffer += '\n';
             break;
-        case Format::Html:
-            writeParagraph(QStringView(sentence.data(), qsizetype(sentence.size())), renderingText,
-                           [this](QStringView piece) { append(piece); });
+        case Format::Html: {
+            const TextWriter write = [this](QStringView piece) { append(piece); };
+            writeParagraphOpening(QStringView(sentence.data(), qsizetype(sentence.size())), write);
+            transcribe(sentence,
+                       [&write](QStringView piece) { writeRenderingPiece(piece, write); });
+            writeParagraphClosing(write);
             break;
+        }
         case Format::Tsv: {
             // The line feed that ended the sentence is the record's own end,
             // not part of its text.
@@ -313,7 +312,7 @@ public:
                 field.remove_suffix(1);
             appendEscaped(field);
             m_buffer += '\t';
-            append(renderingText);
+            transcribe(sentence, [this](QStringView piece) { append(piece); });
             m_buffer += '\n';
             break;
         }
@@ -336,6 +335,24 @@ public:
     }
 
 private:
+    // The sentence's transcription, in IPA or Cyrillic, handed to `write` in
+    // the engine's pieces.
+    template <typename Write> void transcribe(std::u16string_view sentence, Write write) {
+        const TranscriptionEngine::Writer piece = [this, &write](std::u16string_view rendering) {
+            if (m_options.cyrillic) {
+                // Pieces end between words, where no letter pair is merged.
+                const std::u16string cyrillic = transliterateToCyrillic(std::u16string(rendering));
+                write(QStringView(cyrillic.data(), qsizetype(cyrillic.size())));
+            } else {
+                write(QStringView(rendering.data(), qsizetype(rendering.size())));
+            }
+        };
+        if (m_options.literal)
+            m_engine.transcribeSentence(sentence, piece);
+        else
+            m_engine.transcribeReadSentence(sentence, piece);
+    }
+
     // Converted a piece at a time, never splitting a surrogate pair, so that
     // the bytes are those of the whole text's conversion.
     void append(QStringView text) {

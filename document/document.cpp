@@ -93,10 +93,23 @@ QString documentOpening() {
 }
 
 void writeParagraph(QStringView sentence, QStringView rendering, const TextWriter &write) {
+    writeParagraphOpening(sentence, write);
+    writeRenderingPiece(rendering, write);
+    writeParagraphClosing(write);
+}
+
+void writeParagraphOpening(QStringView sentence, const TextWriter &write) {
     write(u"<p><span class=\"original\">");
     writeEscaped(sentence, write);
     write(u"</span><br>\n<span class=\"transcr\">");
-    writeMarkingGuesses(rendering, write);
+}
+
+void writeRenderingPiece(QStringView piece, const TextWriter &write) {
+    // A guess ends at a space or the closing bracket: never past a piece.
+    writeMarkingGuesses(piece, write);
+}
+
+void writeParagraphClosing(const TextWriter &write) {
     write(u"</span></p>\n\n");
 }
 

@@ -23,6 +23,11 @@ QString documentClosing(); // </body>\n</html>
 // hold a long sentence's paragraph whole.
 using TextWriter = std::function<void(QStringView)>;
 void writeParagraph(QStringView sentence, QStringView rendering, const TextWriter &write);
+// The same in three steps, for a rendering that comes in pieces (each ending
+// between words, as TranscriptionEngine::Writer's do).
+void writeParagraphOpening(QStringView sentence, const TextWriter &write);
+void writeRenderingPiece(QStringView piece, const TextWriter &write);
+void writeParagraphClosing(const TextWriter &write);
 
 // "[" + IPA + "]" for one sentence, or its Cyrillic spelling.
 QString renderSentence(const TranscriptionEngine &engine, const QString &sentence, bool cyrillic);

@@ -10,12 +10,16 @@
 
 #include <string_view>
 
+#include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace orvanta {
 
 class GuessModel;
+struct PhraseWindow;
+struct ReadingContext;
 
 // Written in front of a guessed word's code, and so in front of its IPA or
 // Cyrillic: linguists star a form no source attests.
@@ -59,6 +63,14 @@ public:
     // written into what is said; a sentence without words gives "[]".
     std::u16string transcribeReadSentence(std::u16string_view sentence) const;
 
+    // The same two for a sentence that may be as long as a whole text: the
+    // transcription is handed to `write` in pieces as it is made, each
+    // ending between words, so that memory stays small for a sentence of
+    // any length. The pieces joined are the transcription.
+    using Writer = std::function<void(std::u16string_view)>;
+    void transcribeSentence(std::u16string_view sentence, const Writer &write) const;
+    void transcribeReadSentence(std::u16string_view sentence, const Writer &write) const;
+
     // One word -> phonetic code, or "(" + word + ")".
     std::u16string transcribeWord(std::u16string word) const;
 
@@ -79,6 +91,16 @@ private:
     // letters.
     std::u16string transcribeNormalized(std::u16string_view words, const std::vector<bool> &pauses,
                                         bool guess, bool read = false) const;
+    // The same without the brackets, appended to `out`, for the words of
+    // `window` when one is given. `guesses`, when given, keeps the codes of
+    // words no dictionary holds from call to call, for a long sentence that
+    // repeats them.
+    void appendPhrase(std::u16string_view words, const std::vector<bool> &pauses, bool guess,
+                      bool read, const PhraseWindow *window, std::u16string &out,
+                      std::unordered_map<std::u16string, std::u16string> *guesses = nullptr) const;
+    // What the reading stage needs of the engine: the variant, and which
+    // words its dictionaries know.
+    ReadingContext readingContext() const;
     // Every dictionary lookup of the engine: appends the transcription of
     // exactly `lowerWord` to `out` and says whether there was one.
     bool lookUp(std::u16string_view lowerWord, std::u16string &out) const;
@@ -91,6 +113,7 @@ private:
                                       const std::u16string &suffix) const;
 
     friend struct EngineInternals;
+    friend class LongSentence;
 
     const PronunciationDictionary *shipped_;
     const PronunciationDictionary *user_;

@@ -15,7 +15,6 @@ namespace reading {
 
 Reading::Reading(std::u16string_view sentence, const ReadingContext &context)
     : sentence(sentence), context(context) {
-    out.reserve(sentence.size() + sentence.size() / 4 + 8);
     for (const char16_t c : sentence) {
         if (isAsciiLower(c)) {
             mixedCase = true;
@@ -31,6 +30,38 @@ void Reading::emitPause(char16_t mark) {
         pauseSinceWord = mark;
     if (context.pauseMarks && !out.empty() && out.back() != u' ' && !isPauseMark(out.back()))
         out += mark;
+}
+
+void Reading::writePiece() {
+    // What follows the last space is only ever appended to, and what the
+    // readers ask of the result (its last character) is kept with it. A
+    // run of spaces stays whole: the end strips the trailing ones.
+    const std::size_t space = out.rfind(u' ');
+    if (!hasWord || space == std::u16string::npos || space == 0 || out[space - 1] == u' ')
+        return;
+    (*writer)(std::u16string_view(out).substr(0, space));
+    out.erase(0, space);
+}
+
+void Reading::emitWritten(std::u16string_view word) {
+    if (out.size() >= writePieceSize)
+        writePiece();
+    if (!out.empty() && out.back() != u' ')
+        out += u' ';
+    // The reading of one long number (thousands of digits) is handed on in
+    // pieces too.
+    while (word.size() > writePieceSize) {
+        const std::size_t space = word.rfind(u' ', writePieceSize);
+        if (space == std::u16string_view::npos || space == 0)
+            break;
+        out += word.substr(0, space);
+        hasWord = true;
+        writePiece();
+        word.remove_prefix(space);
+    }
+    out += word;
+    hasWord = true;
+    pauseSinceWord = 0;
 }
 
 void Reading::setPrevious(bool name, bool heading, bool singleLetter) {
@@ -206,12 +237,15 @@ std::size_t readNumberAt(Reading &r, std::size_t i) {
 
 } // namespace reading
 
-std::u16string readText(std::u16string_view sentence, const ReadingContext &context) {
+namespace {
+
+std::u16string readInto(reading::Reading &r) {
     using namespace reading;
-    Reading r(sentence, context);
     const std::size_t n = r.sentence.size();
     std::size_t i = 0;
     while (i < n) {
+        if (r.writer != nullptr && r.out.size() >= Reading::writePieceSize)
+            r.writePiece();
         if (isAsciiLower(r.sentence[i])) {
             if (const std::size_t end = plainWordEnd(r, i); end != 0) {
                 i = readPlainWord(r, i, end);
@@ -240,6 +274,24 @@ std::u16string readText(std::u16string_view sentence, const ReadingContext &cont
     if (!r.hasWord)
         r.out.clear();
     return std::move(r.out);
+}
+
+} // namespace
+
+std::u16string readText(std::u16string_view sentence, const ReadingContext &context) {
+    reading::Reading r(sentence, context);
+    r.out.reserve(sentence.size() + sentence.size() / 4 + 8);
+    return readInto(r);
+}
+
+void readText(std::u16string_view sentence, const ReadingContext &context,
+              const ReadingWriter &write) {
+    reading::Reading r(sentence, context);
+    r.writer = &write;
+    r.out.reserve(2 * reading::Reading::writePieceSize);
+    const std::u16string rest = readInto(r);
+    if (!rest.empty())
+        write(rest);
 }
 
 std::vector<std::u16string_view> readingTableWords(Variant variant) {

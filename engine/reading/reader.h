@@ -117,12 +117,21 @@ struct Reading {
     void emit(std::u16string_view word) {
         if (word.empty())
             return;
+        if (writer != nullptr) [[unlikely]] {
+            emitWritten(word);
+            return;
+        }
         if (!out.empty() && out.back() != u' ')
             out += u' ';
         out += word;
         hasWord = true;
         pauseSinceWord = 0;
     }
+    // Hands the words read so far on to `writer`, but for the last one,
+    // which the readers may still change (a possessive, a pause mark).
+    void writePiece();
+    // emit for a reading handed on in pieces.
+    void emitWritten(std::u16string_view word);
     void emitPause(char16_t mark);
     // A letter said by its name. The dictionaries say single letters as
     // their names, except "a", which is the article.
@@ -147,6 +156,9 @@ struct Reading {
     std::u16string_view sentence;
     const ReadingContext &context;
     std::u16string out;
+    // Set for a long sentence, whose reading is handed on in pieces.
+    const ReadingWriter *writer = nullptr;
+    static constexpr std::size_t writePieceSize = 32 * 1024;
     bool mixedCase = false;
     bool hasWord = false;
     bool previousName = false;

@@ -11,6 +11,7 @@
 #include "engine/reading/reading_numbers.h"
 #include "engine/variant.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,14 @@ struct ReadingContext {
 // marks , ; : . ! ? attached to the word before them. A sentence without a
 // letter or digit gives the empty string.
 std::u16string readText(std::u16string_view sentence, const ReadingContext &context);
+
+// readText for a sentence that may be as long as a whole text: the result is
+// handed to `write` in pieces as it is read, each ending before a space, so
+// that the reading never holds more than a piece of it. The pieces joined
+// are readText's result.
+using ReadingWriter = std::function<void(std::u16string_view)>;
+void readText(std::u16string_view sentence, const ReadingContext &context,
+              const ReadingWriter &write);
 
 // Every word, or phrase of words parted by spaces, that the reading stage's
 // tables can say in `variant`: the dictionaries must know each of them.

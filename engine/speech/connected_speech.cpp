@@ -208,12 +208,13 @@ Onset onsetOf(View said) {
 
 class Phrase {
 public:
-    Phrase(const PhraseSettings &settings, std::vector<Slot> &slots)
-        : settings_(settings), slots_(slots) {}
+    Phrase(const PhraseSettings &settings, std::vector<Slot> &slots,
+           const PhraseWindow *window = nullptr)
+        : settings_(settings), slots_(slots), window_(window) {}
 
     void readHomographs();
     void chooseForms(bool adjust);
-    void render(bool adjust, std::u16string &out) const;
+    void render(bool adjust, std::size_t from, std::size_t to, std::u16string &out) const;
 
 private:
     bool pauseBefore(std::size_t i) const { return i == 0 || slots_[i - 1].pauseAfter; }
@@ -223,6 +224,15 @@ private:
     View next(std::size_t i) const { return pauseAfter(i) ? View() : slots_[i + 1].word(); }
     Onset nextOnset(std::size_t i) const {
         return i + 1 < slots_.size() ? onsetOf(slots_[i + 1].said()) : Onset::Unknown;
+    }
+    // Whether slot `i` is the sentence's `index`th word.
+    bool isWord(std::size_t i, std::size_t index) const {
+        return (window_ != nullptr ? window_->base : 0) + i == index;
+    }
+    bool sentenceInPast() const {
+        if (window_ != nullptr)
+            return window_->pastTime != nullptr && (*window_->pastTime)();
+        return sentenceHas(isPastTimeWord);
     }
     bool sentenceHas(bool (*test)(View)) const {
         return std::any_of(slots_.begin(), slots_.end(),
@@ -237,6 +247,7 @@ private:
 
     const PhraseSettings &settings_;
     std::vector<Slot> &slots_;
+    const PhraseWindow *window_;
 };
 
 std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entry &entry) const {
@@ -258,7 +269,7 @@ std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entr
         if (looksLikePluralSubject(before))
             return first({WordRole::Verb});
         if (!(takesPlainVerb(before) || isSubjectPronoun(before) || equalsFolded(before, u"who") ||
-              isNameInside(before, i == 1)))
+              isNameInside(before, isWord(i, 1))))
             return namesPersonOrPart(after) ? first({WordRole::Noun}) : WordRole::BeforeNoun;
     }
     if (!before.empty()) {
@@ -277,7 +288,7 @@ std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entr
         // records", "who lives"; a capitalised one is part of a name itself.
         const View word = slots_[i].word();
         if (!word.empty() && lowerAscii(word.back()) == u's' && !isNameInside(word, false) &&
-            (equalsFolded(before, u"who") || isNameInside(before, i == 1)))
+            (equalsFolded(before, u"who") || isNameInside(before, isWord(i, 1))))
             return first({WordRole::Verb});
         if (isAnyOfFolded(before, {u"he", u"she", u"it"}))
             return first({WordRole::Past, WordRole::Verb});
@@ -285,7 +296,7 @@ std::optional<WordRole> Phrase::roleOf(std::size_t i, const HomographTable::Entr
             // "I read" is either tense; only the time of the sentence tells,
             // and without one the present is the likelier ("I read a lot"),
             // whatever the dictionary's entry.
-            if (has(WordRole::Past) && sentenceHas(isPastTimeWord))
+            if (has(WordRole::Past) && sentenceInPast())
                 return WordRole::Past;
             return first({WordRole::Verb});
         }
@@ -361,7 +372,7 @@ bool Phrase::keepsStrongForm(std::size_t i, const WeakForm &form) const {
     case WeakUse::Can:
         return isDeterminer(before);
     case WeakUse::His:
-        return i == 0;
+        return isWord(i, 0);
     case WeakUse::That: {
         // A conjunction or relative introduces a clause; a demonstrative
         // points at a thing ("that book", "that is").
@@ -471,9 +482,9 @@ bool Phrase::linksWithR(std::size_t i) const {
            said.ends_with(u"uq");
 }
 
-void Phrase::render(bool adjust, std::u16string &out) const {
-    for (std::size_t i = 0; i < slots_.size(); ++i) {
-        if (i != 0)
+void Phrase::render(bool adjust, std::size_t from, std::size_t to, std::u16string &out) const {
+    for (std::size_t i = from; i < to; ++i) {
+        if (!isWord(i, 0))
             out += u' ';
         const Slot &slot = slots_[i];
         const View said = slot.said();
@@ -524,6 +535,12 @@ bool marksPause(char16_t c) {
 void appendConnectedSpeech(const PhraseSettings &settings, std::u16string_view sentence,
                            std::u16string_view code, const PauseMarks &pauses,
                            std::u16string &out) {
+    appendConnectedSpeech(settings, sentence, code, pauses, PhraseWindow{}, out);
+}
+
+void appendConnectedSpeech(const PhraseSettings &settings, std::u16string_view sentence,
+                           std::u16string_view code, const PauseMarks &pauses,
+                           const PhraseWindow &window, std::u16string &out) {
     thread_local std::vector<Slot> slots;
     slots.clear();
     slots.reserve(static_cast<std::size_t>(std::count(code.begin(), code.end(), u' ')) + 1);
@@ -548,11 +565,13 @@ void appendConnectedSpeech(const PhraseSettings &settings, std::u16string_view s
     }
     // Very short transcriptions keep "the", "to" and final sounds as they
     // are.
-    const bool adjust = code.size() > 4;
-    Phrase phrase(settings, slots);
+    const bool whole = window.to == 0;
+    // A window past the sentence's start follows words enough to be long.
+    const bool adjust = code.size() > 4 || window.base > 0;
+    Phrase phrase(settings, slots, whole ? nullptr : &window);
     phrase.readHomographs();
     phrase.chooseForms(adjust);
-    phrase.render(adjust, out);
+    phrase.render(adjust, whole ? 0 : window.from, whole ? slots.size() : window.to, out);
     // The slots are kept for the next sentence, but not a long one's.
     if (slots.capacity() > 4096)
         std::vector<Slot>().swap(slots);

@@ -5,6 +5,7 @@
 
 #include "engine/lexicon/homographs.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,25 @@ using PauseMarks = std::vector<bool>;
 // the word list; missing marks count as no pause.
 void appendConnectedSpeech(const PhraseSettings &settings, std::u16string_view sentence,
                            std::u16string_view code, const PauseMarks &pauses, std::u16string &out);
+
+// A stretch of a long sentence's words passed with some words of context on
+// either side (contextWords are enough: no word's sound looks further), so
+// that the sentence is said a stretch at a time as it would be whole.
+struct PhraseWindow {
+    static constexpr std::size_t contextWords = 8;
+    // The sentence's index of the first word passed.
+    std::size_t base = 0;
+    // The words said, as indexes into those passed; the rest is context.
+    std::size_t from = 0;
+    std::size_t to = 0;
+    // Whether the sentence holds a word that sets it in the past, which
+    // only a pass over the whole sentence can tell: asked only when a word's
+    // reading depends on it.
+    const std::function<bool()> *pastTime = nullptr;
+};
+void appendConnectedSpeech(const PhraseSettings &settings, std::u16string_view sentence,
+                           std::u16string_view code, const PauseMarks &pauses,
+                           const PhraseWindow &window, std::u16string &out);
 
 // normalizeSentence, noting in `pauses` (when not null) which words pause
 // punctuation follows.

@@ -1,5 +1,6 @@
 #include "engine/reading/reading.h"
 #include "engine/speech/connected_speech.h"
+#include "engine/speech/long_sentence.h"
 #include "engine/speech/phrase.h"
 #include "engine/text/sentence_cutter.h"
 #include "engine/text/text.h"
@@ -155,7 +156,7 @@ std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) 
                                 false);
 }
 
-std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view sentence) const {
+ReadingContext TranscriptionEngine::readingContext() const {
     ReadingContext context;
     context.variant = options_.variant;
     context.knownWord.context = this;
@@ -166,6 +167,32 @@ std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view s
     // Only rules that look past a word need to know where the reader
     // pauses; without the marks the words are ready as they come.
     context.pauseMarks = options_.weakForms || !shipped_->homographs().empty();
+    return context;
+}
+
+// Past this many code units a sentence is said a window at a time: the
+// stages of a sentence are each held whole, a few times the sentence's size.
+constexpr std::size_t longSentence = 64 * 1024;
+constexpr std::size_t windowWords = 2048;
+
+void TranscriptionEngine::transcribeSentence(std::u16string_view sentence,
+                                             const Writer &write) const {
+    if (sentence.size() < longSentence)
+        write(transcribeSentence(std::u16string(sentence)));
+    else
+        transcribeInWindows(*this, sentence, false, windowWords, write);
+}
+
+void TranscriptionEngine::transcribeReadSentence(std::u16string_view sentence,
+                                                 const Writer &write) const {
+    if (sentence.size() < longSentence)
+        write(transcribeReadSentence(sentence));
+    else
+        transcribeInWindows(*this, sentence, true, windowWords, write);
+}
+
+std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view sentence) const {
+    const ReadingContext context = readingContext();
     std::u16string words = readText(sentence, context);
     thread_local PauseMarks pauses;
     pauses.clear();
@@ -205,6 +232,17 @@ std::u16string TranscriptionEngine::transcribeReadSentence(std::u16string_view s
 std::u16string TranscriptionEngine::transcribeNormalized(std::u16string_view words,
                                                          const std::vector<bool> &pauses,
                                                          bool guess, bool read) const {
+    std::u16string result;
+    result += u'[';
+    appendPhrase(words, pauses, guess, read, nullptr, result);
+    result += u']';
+    return result;
+}
+
+void TranscriptionEngine::appendPhrase(
+    std::u16string_view words, const std::vector<bool> &pauses, bool guess, bool read,
+    const PhraseWindow *window, std::u16string &out,
+    std::unordered_map<std::u16string, std::u16string> *guesses) const {
     std::u16string code;
     code.reserve(words.size() + words.size() / 2 + 8);
     // Letters spelled out are said as one phrase, stressed on the last:
@@ -216,7 +254,21 @@ std::u16string TranscriptionEngine::transcribeNormalized(std::u16string_view wor
         const std::size_t end = words.find(u' ', start);
         const std::u16string_view word = words.substr(start, end - start);
         const std::size_t at = code.size();
-        appendWordCode(word, code, guess);
+        if (guesses == nullptr) {
+            appendWordCode(word, code, guess);
+        } else if (const auto known =
+                       guesses->empty() ? guesses->end() : guesses->find(std::u16string(word));
+                   known != guesses->end()) {
+            code += known->second;
+        } else {
+            appendWordCode(word, code, guess);
+            // A word no dictionary holds costs a search each time: a long
+            // list or address may repeat it thousands of times.
+            constexpr std::size_t keptGuesses = 4096;
+            if (at < code.size() && (code[at] == guessMark || code[at] == u'(') &&
+                guesses->size() < keptGuesses)
+                guesses->emplace(word, code.substr(at));
+        }
         if (read && isSpelledLetter(word, options_.variant)) {
             if (runStart == std::u16string::npos)
                 runStart = at;
@@ -236,17 +288,17 @@ std::u16string TranscriptionEngine::transcribeNormalized(std::u16string_view wor
         start = end + 1;
     }
 
-    std::u16string result;
-    result.reserve(2 * code.size() + 2);
-    result += u'[';
+    if (window == nullptr)
+        out.reserve(out.size() + 2 * code.size() + 2);
     PhraseSettings settings;
     settings.american = options_.variant == Variant::American;
     settings.weakForms = options_.weakForms;
     settings.homographs = &shipped_->homographs();
     settings.userDictionary = user_;
-    appendConnectedSpeech(settings, words, code, pauses, result);
-    result += u']';
-    return result;
+    if (window != nullptr)
+        appendConnectedSpeech(settings, words, code, pauses, *window, out);
+    else
+        appendConnectedSpeech(settings, words, code, pauses, out);
 }
 
 } // namespace orvanta

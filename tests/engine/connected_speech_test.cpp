@@ -1,6 +1,7 @@
 #include "engine/lexicon/dictionary.h"
 #include "engine/output/cyrillic.h"
 #include "engine/speech/connected_speech.h"
+#include "engine/speech/long_sentence.h"
 #include "engine/transcription_engine.h"
 #include "support.h"
 
@@ -390,6 +391,68 @@ TEST(HomographTable, IsReadWithItsDictionary) {
         test_support::writeTemporaryFile("alone.txt", "1\tlive\tlaIv\n"));
     ASSERT_TRUE(alone.ok());
     EXPECT_TRUE(alone.dictionary.homographs().empty());
+}
+
+// A sentence too long to hold whole is said a window of words at a time:
+// what a word sounds like depends on its neighbours and on the sentence as a
+// whole, and must come out as the whole sentence's transcription has it,
+// wherever the windows part the words.
+TEST(LongSentences, ComeOutInWindowsAsWhole) {
+    const std::u16string sentences[] = {
+        u"I read it, and the apple is here; he had read the record and used to live there "
+        u"with a man who lives here yesterday",
+        u"I read it and I read the record to the man, not the idea of a car",
+        u"His car and the idea of a record: can you? The US and us, FBI and CIA's, "
+        u"r r r r r r r r r r r. To the apple, to the door, to",
+        u"There is some tea for her and him, for me, and so can you, then; that man, that is all "
+        u"we do for them",
+        u"Lead poisoning and the lead pipes, the lead singer, to lead people and wind it, "
+        u"the wind, a B C F R S B C and F",
+        u"It is 7 a.m. and I am here (really), Peter's car - via Andre's road... Noah lives",
+        u"  spaces  ,  and , marks ;; only ,",
+        u"x",
+    };
+    const PronunciationDictionary letters =
+        test_support::dictionaryOf({{"b", "bJ"}, {"c", "sJ"}, {"f", "ef"}, {"r", "R"}});
+    for (const Accent accent : {Accent::British, Accent::American}) {
+        const bool american = accent == Accent::American;
+        PronunciationDictionary dictionary =
+            test_support::dictionaryOf(american ? americanWords : britishWords);
+        HomographTable homographs;
+        homographs.loadFromBytes(american ? americanHomographs : britishHomographs);
+        dictionary.setHomographs(std::move(homographs));
+        for (const bool weakForms : {false, true}) {
+            EngineOptions options{american ? Variant::American : Variant::British, weakForms};
+            options.guessUnknownWords = weakForms;
+            const TranscriptionEngine engine(dictionary, &letters, options);
+            for (const std::u16string &sentence : sentences) {
+                for (const bool read : {false, true}) {
+                    const std::u16string whole = read ? engine.transcribeReadSentence(sentence)
+                                                      : engine.transcribeSentence(sentence);
+                    for (const std::size_t window : {1, 2, 3, 5, 9, 100}) {
+                        std::u16string joined;
+                        std::u16string cyrillic;
+                        bool betweenWords = true;
+                        const auto take = [&](std::u16string_view piece) {
+                            // Each piece but the first starts at a word's space.
+                            betweenWords = betweenWords && (joined.empty() || piece[0] == u' ');
+                            joined += piece;
+                            cyrillic += transliterateToCyrillic(std::u16string(piece));
+                        };
+                        transcribeInWindows(engine, sentence, read, window, take);
+                        const std::string name = test_support::narrow(sentence) +
+                                                 (read ? ", read" : ", literal") + ", window " +
+                                                 std::to_string(window) +
+                                                 (weakForms ? ", weak forms" : "") +
+                                                 (american ? ", American" : ", British");
+                        EXPECT_EQ(joined, whole) << name;
+                        EXPECT_EQ(cyrillic, transliterateToCyrillic(whole)) << name;
+                        EXPECT_TRUE(betweenWords) << name;
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST(PauseMarks, FollowTheWordBeforeThePunctuation) {

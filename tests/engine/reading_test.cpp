@@ -274,6 +274,54 @@ TEST(ReadingTest, PauseMarksChangeNoWord) {
     }
 }
 
+// A sentence as long as a whole text is read in pieces as it goes: joined,
+// they are the sentence's reading, and none cuts a word (a possessive or a
+// pause mark may still join the word before it).
+TEST(ReadingTest, ALongSentenceReadInPiecesReadsAsWhole) {
+    const std::u16string_view parts[] = {
+        u"Nature 's way, $1.5bn and 3 km; ",
+        u"Clement VII.'s envoy met Dr. Watson at 10:30, ",
+        u"the FBI, BBC's and A B C r ",
+        u"1,000,000,000,000,000,000,000,000,000,000,000,000,000,000,000,000,000 ",
+    };
+    for (const std::u16string_view part : parts) {
+        for (const bool pauseMarks : {true, false}) {
+            std::u16string sentence;
+            while (sentence.size() < 200'000)
+                sentence += part;
+            ReadingContext context;
+            context.knownWord.test = knownWord;
+            context.pauseMarks = pauseMarks;
+            std::u16string joined;
+            std::size_t pieces = 0;
+            bool whole = true;
+            readText(sentence, context, [&](std::u16string_view piece) {
+                whole = whole && (joined.empty() || piece[0] == u' ');
+                joined += piece;
+                ++pieces;
+            });
+            const std::string name = narrow(std::u16string(part)) + (pauseMarks ? "" : ", bare");
+            EXPECT_EQ(joined, readText(sentence, context)) << name;
+            EXPECT_GT(pieces, 2u) << name;
+            EXPECT_TRUE(whole) << name;
+        }
+    }
+    // One number of thousands of digits is one token, read in pieces too.
+    std::u16string number = u"1";
+    for (int i = 0; i < 30'000; ++i)
+        number += u",000";
+    ReadingContext context;
+    context.knownWord.test = knownWord;
+    std::size_t pieces = 0;
+    std::u16string joined;
+    readText(number, context, [&](std::u16string_view piece) {
+        joined += piece;
+        ++pieces;
+    });
+    EXPECT_EQ(joined, readText(number, context));
+    EXPECT_GT(pieces, 2u);
+}
+
 // A sentence's words for comparison: lower case, no pause marks or quotes,
 // hyphens as spaces, single spaces.
 std::string comparable(std::string_view text) {
