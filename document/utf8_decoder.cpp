@@ -141,8 +141,12 @@ void Utf8Decoder::decodeAll(std::string_view bytes, bool last, QString &out) {
         // Plain ASCII is by far the most common input.
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (byte < 0x80) {
-            out += QChar(char16_t(byte));
-            ++i;
+            // A run of it is widened at once, not a character at a time.
+            std::size_t end = i + 1;
+            while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80)
+                ++end;
+            out.append(QLatin1String(bytes.data() + i, qsizetype(end - i)));
+            i = end;
             continue;
         }
         std::size_t used = 0;
