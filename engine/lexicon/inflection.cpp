@@ -1,5 +1,6 @@
 #include "engine/lexicon/word_rules.h"
 
+#include <array>
 #include <string_view>
 
 namespace orvanta::rules {
@@ -18,16 +19,23 @@ bool contains(std::u16string_view set, char16_t c) {
     return set.find(c) != std::u16string_view::npos;
 }
 
+// The sets by code, asked about every word's first and last sound.
+constexpr std::array<SoundClass, 128> soundClasses = [] {
+    std::array<SoundClass, 128> table{};
+    table.fill(SoundClass::Other);
+    for (const char16_t c : voicelessSounds)
+        table[c] = SoundClass::Voiceless;
+    for (const char16_t c : voicedSounds)
+        table[c] = SoundClass::Voiced;
+    for (const char16_t c : vowelSounds)
+        table[c] = SoundClass::Vowel;
+    return table;
+}();
+
 } // namespace
 
 SoundClass classifySound(char16_t sound) {
-    if (contains(vowelSounds, sound))
-        return SoundClass::Vowel;
-    if (contains(voicedSounds, sound))
-        return SoundClass::Voiced;
-    if (contains(voicelessSounds, sound))
-        return SoundClass::Voiceless;
-    return SoundClass::Other;
+    return sound < soundClasses.size() ? soundClasses[sound] : SoundClass::Other;
 }
 
 std::u16string edEnding(char16_t lastSound) {
