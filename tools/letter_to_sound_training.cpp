@@ -78,6 +78,14 @@ bool parse(const std::string &word, const std::string &code, Inventory &inventor
             pending = 0;
         i += sound.size();
     }
+    // A word of one vowel is written without a mark, but that vowel is as
+    // stressed as the stressed vowel of a longer word: counted unstressed, the
+    // i of "bite" would teach nothing about the i of "biting".
+    if (std::count_if(out.sounds.begin(), out.sounds.end(),
+                      [&](std::uint8_t s) { return inventory.vowel(s); }) == 1)
+        for (std::size_t i = 0; i < out.sounds.size(); ++i)
+            if (inventory.vowel(out.sounds[i]) && out.stress[i] == 0)
+                out.stress[i] = 1;
     return !out.sounds.empty() && out.sounds.size() <= 2 * out.letters.size();
 }
 

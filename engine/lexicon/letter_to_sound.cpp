@@ -325,12 +325,14 @@ std::u16string Runtime::spell(const std::vector<std::uint16_t> &path) const {
     if (primary || vowels < 2)
         promote = sounds.size();
     // Marks before each stressed syllable: 0 none, 1 primary, 2 secondary.
+    // A word of one syllable has none, as the dictionaries write it, though
+    // the model learnt its vowel as stressed.
     std::vector<std::uint8_t> mark(sounds.size() + 1, 0);
     std::size_t previousVowel = sounds.size();
     for (std::size_t i = 0; i < sounds.size(); ++i) {
         if (!sounds[i]->vowel)
             continue;
-        const std::uint8_t stress = i == promote ? 1 : sounds[i]->stress;
+        const std::uint8_t stress = vowels < 2 ? 0 : i == promote ? 1 : sounds[i]->stress;
         if (stress != 0) {
             std::size_t at = 0;
             if (previousVowel != sounds.size()) {
