@@ -67,6 +67,10 @@ std::u16string_view viewOf(const QString &text) {
             static_cast<std::size_t>(text.size())};
 }
 
+QStringView toQStringView(const std::u16string &text) {
+    return {text.data(), static_cast<qsizetype>(text.size())};
+}
+
 } // namespace
 
 QStringList cutSentences(const QString &text, bool joinLines) {
@@ -142,37 +146,65 @@ namespace {
 
 // `transcribe` takes a sentence and returns its "[" + IPA + "]".
 template <typename Transcribe>
-QString buildWith(const QString &text, bool cyrillic, bool joinLines, Transcribe transcribe) {
+bool forEachParagraph(const QString &text, bool cyrillic, bool joinLines, Transcribe transcribe,
+                      const ParagraphSink &paragraph) {
     const std::vector<std::u16string> sentences = cutSentences(viewOf(text), joinLines);
-    QString document = documentOpening();
-    // A paragraph is the sentence, its transcription (about as long again)
-    // and some markup; reserving avoids repeated regrowth on long texts.
-    document.reserve(document.size() + 3 * text.size() +
-                     80 * static_cast<qsizetype>(sentences.size()) + 32);
-    for (const std::u16string &sentence : sentences) {
+    const auto count = static_cast<qsizetype>(sentences.size());
+    for (qsizetype index = 0; index < count; ++index) {
+        const std::u16string &sentence = sentences[static_cast<std::size_t>(index)];
         std::u16string rendering = transcribe(sentence);
         if (cyrillic)
             rendering = transliterateToCyrillic(std::move(rendering));
-        appendParagraph(document, sentence, rendering);
+        if (!paragraph({toQStringView(sentence), toQStringView(rendering), index, count}))
+            return false;
     }
+    return true;
+}
+
+template <typename Transcribe>
+QString buildWith(const QString &text, bool cyrillic, bool joinLines, Transcribe transcribe) {
+    QString document = documentOpening();
+    // A paragraph is the sentence, its transcription (about as long again)
+    // and some markup; reserving avoids repeated regrowth on long texts.
+    bool reserved = false;
+    forEachParagraph(text, cyrillic, joinLines, transcribe, [&](const ParagraphParts &parts) {
+        if (!reserved) {
+            document.reserve(document.size() + 3 * text.size() + 80 * parts.count + 32);
+            reserved = true;
+        }
+        appendParagraph(document, parts.sentence, parts.rendering);
+        return true;
+    });
     document += documentClosing();
     return document;
+}
+
+auto literally(const TranscriptionEngine &engine) {
+    return
+        [&engine](const std::u16string &sentence) { return engine.transcribeSentence(sentence); };
+}
+
+auto asRead(const TranscriptionEngine &engine) {
+    return [&engine](const std::u16string &sentence) {
+        return engine.transcribeReadSentence(sentence);
+    };
 }
 
 } // namespace
 
 QString buildDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic,
                       bool joinLines) {
-    return buildWith(text, cyrillic, joinLines, [&engine](const std::u16string &sentence) {
-        return engine.transcribeSentence(sentence);
-    });
+    return buildWith(text, cyrillic, joinLines, literally(engine));
 }
 
 QString buildReadDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic,
                           bool joinLines) {
-    return buildWith(text, cyrillic, joinLines, [&engine](const std::u16string &sentence) {
-        return engine.transcribeReadSentence(sentence);
-    });
+    return buildWith(text, cyrillic, joinLines, asRead(engine));
+}
+
+bool transcribeReadParagraphs(const TranscriptionEngine &engine, const QString &text, bool cyrillic,
+                              bool joinLines, const ParagraphSink &paragraph) {
+    return forEachParagraph(text, cyrillic, joinLines, asRead(engine), paragraph);
 }
 
 QString renderSentence(const QString &sentence, bool cyrillic) {

@@ -44,6 +44,22 @@ QString buildDocument(const TranscriptionEngine &engine, const QString &text, bo
 QString buildReadDocument(const TranscriptionEngine &engine, const QString &text, bool cyrillic,
                           bool joinLines = false);
 
+// One sentence of a run as it becomes a paragraph: the sentence as written,
+// its rendering, and where the run stands (`index` of `count` sentences).
+struct ParagraphParts {
+    QStringView sentence;
+    QStringView rendering;
+    qsizetype index = 0;
+    qsizetype count = 0;
+};
+// Returns false to stop the run before the next sentence.
+using ParagraphSink = std::function<bool(const ParagraphParts &)>;
+// Reads and transcribes `text` as buildReadDocument does, handing over each
+// paragraph as soon as it is made, for a caller that builds its own view of
+// the result or reports progress; false when `paragraph` stopped the run.
+bool transcribeReadParagraphs(const TranscriptionEngine &engine, const QString &text, bool cyrillic,
+                              bool joinLines, const ParagraphSink &paragraph);
+
 // The same from the process-wide dictionary (loadDictionary), reading as a
 // British or American speaker.
 QString renderSentence(const QString &sentence, bool cyrillic);

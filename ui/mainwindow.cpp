@@ -4,9 +4,12 @@
 
 #include "document/utf16.h"
 #include "engine/output/cyrillic.h"
+#include "ui/editors.h"
 #include "ui/file_actions.h"
 #include "ui/pronunciationdialog.h"
+#include "ui/result_document.h"
 #include "ui/result_view.h"
+#include "ui/run_progress.h"
 #include "ui/symbols.h"
 #include "ui/transcription.h"
 #include "ui/userdictionarydialog.h"
@@ -19,10 +22,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -30,7 +31,6 @@
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -55,24 +55,6 @@ QString englishWordAt(QTextCursor cursor) {
         --last;
     const QString word = text.mid(first, last - first);
     return std::all_of(word.cbegin(), word.cend(), isWordCharacter) ? word : QString();
-}
-
-// Calls `action` with the editor as the QTextEdit or QPlainTextEdit it is.
-template <typename Action> void onEditor(QWidget *editor, Action action) {
-    if (auto *rich = qobject_cast<QTextEdit *>(editor))
-        action(rich);
-    else if (auto *plain = qobject_cast<QPlainTextEdit *>(editor))
-        action(plain);
-}
-
-QString firstLocalFile(const QMimeData *data) {
-    if (!data || !data->hasUrls())
-        return {};
-    for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
-            return url.toLocalFile();
-    }
-    return {};
 }
 
 } // namespace
@@ -103,6 +85,7 @@ MainWindow::MainWindow(QWidget *parent)
     showWarning(QString());
 
     resultView = new ResultView(*ui, this);
+    runProgress = new RunProgress(this);
     connect(resultView, &ResultView::message, statusBar(), &QStatusBar::showMessage);
     recentFiles = new RecentFiles(ui->menuOpen_Recent, this);
     files = new FileActions(*this, this, ui->plainTextEdit, *resultView, *recentFiles);
@@ -115,7 +98,8 @@ MainWindow::MainWindow(QWidget *parent)
     nameHelpAction();
     setUpShortcuts();
     setUpKeyboardFocus();
-    setUpEditors();
+    editors = new Editors(*ui, *resultView, this);
+    connect(editors, &Editors::fileDropped, files, &FileActions::open);
 
     WindowSettings::restore(*this, *ui, *resultView);
     // The input is kept like a scratch pad: what was typed last time is
@@ -129,7 +113,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(resultView, &ResultView::unsavedWorkChanged, this, &MainWindow::updateModified);
     updateModified();
     updateSymbolButtons();
-    updateEditActions();
+    editors->updateActions();
     setFileTitle();
 }
 
@@ -137,6 +121,7 @@ MainWindow::~MainWindow() {
     // Taking the widgets down moves the focus, and the application would
     // report that to a window that is no longer all there.
     disconnect(qApp, nullptr, this, nullptr);
+    delete editors;
     delete ui;
 }
 
@@ -216,32 +201,6 @@ void MainWindow::setUpKeyboardFocus() {
     connect(previous, &QShortcut::activated, this, [this] { focusNextPrevChild(false); });
 }
 
-void MainWindow::setUpEditors() {
-    // Alt+letters kept from the text, Ctrl+wheel zoom, files dropped on the input.
-    for (QWidget *editor :
-         {static_cast<QWidget *>(ui->plainTextEdit), static_cast<QWidget *>(ui->textEdit),
-          static_cast<QWidget *>(ui->plainTextEdit_2)}) {
-        editor->installEventFilter(this);
-        static_cast<QAbstractScrollArea *>(editor)->viewport()->installEventFilter(this);
-    }
-    lastEditor = ui->plainTextEdit;
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now == ui->plainTextEdit || now == ui->textEdit || now == ui->plainTextEdit_2) {
-            lastEditor = now;
-            updateEditActions();
-        }
-    });
-    connect(ui->textEdit, &QTextEdit::undoAvailable, this, &MainWindow::updateEditActions);
-    connect(ui->textEdit, &QTextEdit::redoAvailable, this, &MainWindow::updateEditActions);
-    connect(ui->textEdit, &QTextEdit::copyAvailable, this, &MainWindow::updateEditActions);
-    for (QPlainTextEdit *editor :
-         {ui->plainTextEdit, static_cast<QPlainTextEdit *>(ui->plainTextEdit_2)}) {
-        connect(editor, &QPlainTextEdit::undoAvailable, this, &MainWindow::updateEditActions);
-        connect(editor, &QPlainTextEdit::redoAvailable, this, &MainWindow::updateEditActions);
-        connect(editor, &QPlainTextEdit::copyAvailable, this, &MainWindow::updateEditActions);
-    }
-}
-
 QString MainWindow::transliterateToCyrillic(const QString &ipa) {
     return orvanta::toQString(orvanta::transliterateToCyrillic(ipa.toStdU16String()));
 }
@@ -258,10 +217,6 @@ void MainWindow::changeEvent(QEvent *e) {
 }
 
 void MainWindow::on_btnVocanize_clicked() {
-    // A long text takes a moment, and the window answers nothing meanwhile.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-
     std::optional<orvanta::Variant> variant;
     if (ui->rdbBritish->isChecked())
         variant = orvanta::Variant::British;
@@ -271,10 +226,25 @@ void MainWindow::on_btnVocanize_clicked() {
     showNotice(QString());
     statusBar()->clearMessage();
     transcription.guessUnknownWords = ui->actionGuess_unknown_words->isChecked();
+    runProgress->start();
+    const auto finish = qScopeGuard([this] { runProgress->finish(); });
+    ResultDocument built(*ui->textEdit->document());
     const Transcription::Outcome outcome =
         transcription.run(ui->plainTextEdit->toPlainText(), variant, ui->chkWeakForms->isChecked(),
-                          ui->chkTransliterate->isChecked(), ui->chkJoinLines->isChecked());
-    resultView->show(outcome.document);
+                          ui->chkTransliterate->isChecked(), ui->chkJoinLines->isChecked(),
+                          [&](const orvanta::ParagraphParts &parts) {
+                              built.addParagraph(parts.sentence, parts.rendering);
+                              return runProgress->advance(parts.index + 1, parts.count);
+                          });
+    if (!outcome.finished) {
+        // Cancel undoes the press of the button: half a result would pass
+        // for the whole one in a saved file.
+        statusBar()->showMessage(tr("Transcription cancelled; the result is as it was."), 10000);
+        return;
+    }
+    resultView->show(built);
+    // A new result has no history of its own.
+    editors->updateActions();
     showWarning(outcome.warning);
 }
 
@@ -435,65 +405,6 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        // Alt+letter is a mnemonic or nothing. One that matches no mnemonic
-        // (a Latin letter under a Russian interface) reaches the editor,
-        // which would type the letter. AltGr is not Alt on X11, and comes
-        // with Ctrl on Windows: both still type.
-        if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier) &&
-            !key->text().isEmpty() && key->text().at(0).isPrint())
-            return true;
-        break;
-    }
-    case QEvent::Wheel: {
-        auto *wheel = static_cast<QWheelEvent *>(event);
-        if (!(wheel->modifiers() & Qt::ControlModifier))
-            break;
-        // Touchpads send many small steps; a notch of a wheel is 120.
-        wheelRemainder += wheel->angleDelta().y();
-        const int steps = wheelRemainder / 120;
-        wheelRemainder %= 120;
-        if (watched == ui->textEdit->viewport()) {
-            resultView->zoomBy(steps);
-        } else if (watched == ui->plainTextEdit->viewport() ||
-                   watched == ui->plainTextEdit_2->viewport()) {
-            auto *editor = static_cast<QPlainTextEdit *>(watched->parent());
-            if (editor->font().pointSize() + steps > 0)
-                editor->zoomIn(steps);
-        }
-        wheel->accept();
-        return true;
-    }
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-        if (watched == ui->plainTextEdit->viewport()) {
-            auto *drag = static_cast<QDragMoveEvent *>(event);
-            if (!firstLocalFile(drag->mimeData()).isEmpty()) {
-                drag->acceptProposedAction();
-                return true;
-            }
-        }
-        break;
-    case QEvent::Drop:
-        if (watched == ui->plainTextEdit->viewport()) {
-            auto *drop = static_cast<QDropEvent *>(event);
-            const QString path = firstLocalFile(drop->mimeData());
-            if (!path.isEmpty()) {
-                drop->acceptProposedAction();
-                files->open(path);
-                return true;
-            }
-        }
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 QMessageBox::StandardButton MainWindow::ask(QMessageBox::Icon icon, const QString &text,
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton) {
@@ -571,48 +482,27 @@ void MainWindow::on_actionQuit_triggered() {
 }
 
 void MainWindow::on_actionUndo_triggered() {
-    onEditor(lastEditor, [](auto *editor) { editor->undo(); });
+    editors->undo();
 }
 
 void MainWindow::on_actionRedo_triggered() {
-    onEditor(lastEditor, [](auto *editor) { editor->redo(); });
+    editors->redo();
 }
 
 void MainWindow::on_actionCut_triggered() {
-    onEditor(lastEditor, [](auto *editor) { editor->cut(); });
+    editors->cut();
 }
 
 void MainWindow::on_actionCopy_triggered() {
-    onEditor(lastEditor, [](auto *editor) { editor->copy(); });
+    editors->copy();
 }
 
 void MainWindow::on_actionPaste_triggered() {
-    onEditor(lastEditor, [](auto *editor) { editor->paste(); });
+    editors->paste();
 }
 
 void MainWindow::on_actionSelect_All_triggered() {
-    onEditor(lastEditor, [](auto *editor) {
-        editor->selectAll();
-        editor->setFocus();
-    });
-}
-
-void MainWindow::updateEditActions() {
-    bool editable = false;
-    bool undo = false;
-    bool redo = false;
-    bool selection = false;
-    onEditor(lastEditor, [&](auto *editor) {
-        editable = !editor->isReadOnly();
-        undo = editor->document()->isUndoAvailable();
-        redo = editor->document()->isRedoAvailable();
-        selection = editor->textCursor().hasSelection();
-    });
-    ui->actionUndo->setEnabled(editable && undo);
-    ui->actionRedo->setEnabled(editable && redo);
-    ui->actionCut->setEnabled(editable && selection);
-    ui->actionCopy->setEnabled(selection);
-    ui->actionPaste->setEnabled(editable);
+    editors->selectAll();
 }
 
 void MainWindow::on_actionFind_triggered() {

@@ -12,10 +12,12 @@
 #include <QPointer>
 #include <QString>
 
+class Editors;
 class FileActions;
 class QLabel;
 class RecentFiles;
 class ResultView;
+class RunProgress;
 class UserDictionaryDialog;
 
 namespace Ui {
@@ -41,7 +43,6 @@ public:
 protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &text,
                                     QMessageBox::StandardButtons buttons,
@@ -94,14 +95,12 @@ private:
     void setUpShortcuts();
     void setUpKeyboardFocus();
     void nameHelpAction();
-    void setUpEditors();
     orvanta::Variant chosenVariant() const;
     // Opens "Set pronunciation" for `word` (may be empty: the user types it).
     void setPronunciation(const QString &word);
 
     void showNotice(const QString &text);
     void showWarning(const QString &text);
-    void updateEditActions();
     void updateSymbolButtons();
     void setFileTitle();
     // The title's mark for work that is in no file yet.
@@ -110,8 +109,10 @@ private:
     Ui::MainWindow *ui;
     AboutBox aboutBox;
     ResultView *resultView = nullptr;
+    RunProgress *runProgress = nullptr;
     RecentFiles *recentFiles = nullptr;
     FileActions *files = nullptr;
+    Editors *editors = nullptr;
     Transcription transcription;
     // Names the dictionary the last run could not read; empty otherwise.
     QLabel *dictionaryWarning = nullptr;
@@ -119,9 +120,6 @@ private:
     // What opening or saving a file has to say (an encoding guessed, a save
     // failed); stays until the next file operation.
     QLabel *fileNotice = nullptr;
-    // The editor that the Edit menu acts on: the one that had the focus last.
-    QWidget *lastEditor = nullptr;
-    int wheelRemainder = 0;
 
     // The tests point the run at dictionaries that are certain not to exist.
     friend class MainWindowTest;

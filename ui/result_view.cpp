@@ -1,5 +1,6 @@
 #include "ui/result_view.h"
 
+#include "ui/result_document.h"
 #include "ui_mainwindow.h"
 
 #include <QFontDatabase>
@@ -97,13 +98,8 @@ ResultView::ResultView(Ui::MainWindow &form, QObject *parent)
     connect(btnCloseFind, &QToolButton::clicked, this, &ResultView::hideFindBar);
 }
 
-void ResultView::show(const QString &document) {
-    // Qt's HTML reader turns the blank line after each paragraph into a
-    // space at the end of the transcription's line, which would follow
-    // every copy and every text file of the result. The HTML tab still
-    // shows the document as built.
-    QString shown = document;
-    shown.replace(QLatin1String("</p>\n\n"), QLatin1String("</p>"));
+void ResultView::show(ResultDocument &built) {
+    std::unique_ptr<QTextDocument> fresh = built.takeDocument();
     QTextDocument *target = result->document();
     settingRunResult = true;
     const auto done = qScopeGuard([this] { settingRunResult = false; });
@@ -112,28 +108,36 @@ void ResultView::show(const QString &document) {
     if ((target->isModified() || replacedEdits) && !target->isEmpty()) {
         // Hand-made formatting would be lost to a second press of the
         // button; replacing it through the cursor keeps it one Undo away.
-        QTextDocument fresh;
-        fresh.setDefaultFont(target->defaultFont());
-        fresh.setDefaultStyleSheet(target->defaultStyleSheet());
-        fresh.setHtml(shown);
         QTextCursor cursor(target);
         cursor.beginEditBlock();
         cursor.select(QTextCursor::Document);
-        cursor.insertFragment(QTextDocumentFragment(&fresh));
+        cursor.insertFragment(QTextDocumentFragment(fresh.get()));
         cursor.endEditBlock();
         result->moveCursor(QTextCursor::Start);
+        target->setModified(false);
         replacedEdits = true;
         emit message(
             tr("The edited result was replaced; Edit > Undo in the result brings it back."), 10000);
     } else {
-        result->setHtml(shown);
+        adopt(fresh.release());
     }
-    target->setModified(false);
     emit unsavedWorkChanged();
-    pendingRunDocument = document;
+    pendingRunDocument = built.takeHtml();
     htmlViewStale = true;
     if (tabs->currentWidget() == htmlPage)
         refreshHtmlView();
+}
+
+void ResultView::adopt(QTextDocument *document) {
+    // The editor's first document is its own and goes when replaced; the
+    // later ones are ours.
+    QTextDocument *old = result->document()->parent() == result ? result->document() : nullptr;
+    document->setParent(result);
+    // A new document rather than new content for the old one: laying out
+    // the text as it is inserted would cost more than building it apart.
+    result->setDocument(document);
+    connect(document, &QTextDocument::modificationChanged, this, &ResultView::unsavedWorkChanged);
+    delete old;
 }
 
 void ResultView::clear() {

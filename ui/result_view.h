@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class ResultDocument;
 class QLineEdit;
 class QPlainTextEdit;
 class QPrinter;
@@ -32,7 +33,7 @@ public:
 
     // Puts a run's document in place of the result; an edited result stays
     // one Undo away.
-    void show(const QString &document);
+    void show(ResultDocument &built);
     void clear();
     // Whether closing or clearing would lose work: the result was edited
     // and not saved, or an edited result was replaced by a run and is only
@@ -73,6 +74,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Makes `document` the editor's, in place of the one it shows.
+    void adopt(QTextDocument *document);
     void applyCharFormat(const QTextCharFormat &format);
     void refreshHtmlView();
     void hideFindBar();

@@ -1,7 +1,6 @@
 #include "ui/transcription.h"
 
 #include "document/data_location.h"
-#include "document/document.h"
 #include "document/utf16.h"
 
 #include <QDir>
@@ -15,7 +14,8 @@ Transcription::Transcription()
 
 Transcription::Outcome Transcription::run(const QString &text,
                                           std::optional<orvanta::Variant> variant, bool weakForms,
-                                          bool cyrillic, bool joinLines) {
+                                          bool cyrillic, bool joinLines,
+                                          const orvanta::ParagraphSink &paragraph) {
     QString requested;
     QString variantName;
     if (variant) {
@@ -48,7 +48,8 @@ Transcription::Outcome Transcription::run(const QString &text,
     const orvanta::TranscriptionEngine engine(dictionary,
                                               userDictionary ? &*userDictionary : nullptr, options);
     Outcome outcome;
-    outcome.document = orvanta::buildReadDocument(engine, text, cyrillic, joinLines);
+    outcome.finished =
+        orvanta::transcribeReadParagraphs(engine, text, cyrillic, joinLines, paragraph);
 
     // Without its dictionary every word comes back in parentheses, which looks
     // like a result unless the user is told why.

@@ -2,6 +2,7 @@
 // time, the engine's options, and what went wrong on the way.
 #pragma once
 
+#include "document/document.h"
 #include "engine/lexicon/dictionary.h"
 #include "engine/lexicon/guess_model.h"
 #include "engine/transcription_engine.h"
@@ -21,16 +22,17 @@ public:
     Transcription();
 
     struct Outcome {
-        QString document;
+        // False when `paragraph` stopped the run.
+        bool finished = true;
         // Why the words may not be what the user expects (a dictionary
         // unreadable); empty when all went well.
         QString warning;
     };
-    // With no variant given the last run's dictionary serves again. With
-    // `joinLines` a line feed that only wraps a line of a paragraph is read
-    // as a space.
+    // Hands each sentence and its rendering to `paragraph` in turn. With no
+    // variant given the last run's dictionary serves again. With `joinLines`
+    // a line feed that only wraps a line of a paragraph is read as a space.
     Outcome run(const QString &text, std::optional<orvanta::Variant> variant, bool weakForms,
-                bool cyrillic, bool joinLines = false);
+                bool cyrillic, bool joinLines, const orvanta::ParagraphSink &paragraph);
 
     // Gives a word's transcription in `variant` as a run would make it, in
     // IPA, or an empty string when the run leaves it untranscribed. The

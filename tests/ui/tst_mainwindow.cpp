@@ -5,6 +5,7 @@
 #include "temporary_settings.h"
 #include "test_window.h"
 #include "ui/mainwindow.h"
+#include "ui/run_progress.h"
 #include "ui/symbols.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -309,6 +311,29 @@ private slots:
         transcribe("", true, false);
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(htmlTab(), htmlDocument({}));
+    }
+
+    // Cancel in a long run's progress: the run stops at once and the result
+    // stays the last whole one, not a part that could pass for the whole.
+    void cancelLeavesTheResultAsItWas() {
+        transcribe("Dog.", true, false);
+        result()->setFocus();
+        const QString shown = result()->toHtml();
+        const QString source = htmlTab();
+        int moves = 0;
+        connect(window->findChild<RunProgress *>("runProgress"), &RunProgress::advanced, this, [&] {
+            ++moves;
+            child<QProgressDialog>("runProgressDialog")->findChild<QPushButton *>()->click();
+        });
+        transcribe(QString("Cat and dog. ").repeated(500), true, false);
+        QCOMPARE(moves, 1);
+        QCOMPARE(result()->toHtml(), shown);
+        QCOMPARE(htmlTab(), source);
+        QVERIFY(!result()->document()->isModified());
+        QVERIFY(!result()->document()->isUndoAvailable());
+        QVERIFY(!window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(!window->findChild<QProgressDialog *>("runProgressDialog"));
     }
 
     void missingDictionaryIsReportedButTheDocumentBuilt() {

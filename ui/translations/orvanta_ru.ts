@@ -621,6 +621,10 @@
         <source>%1[*] — Orvanta</source>
         <translation>%1[*] — Orvanta</translation>
     </message>
+    <message>
+        <source>Transcription cancelled; the result is as it was.</source>
+        <translation>Транскрипция отменена; результат остался прежним.</translation>
+    </message>
 </context>
 <context>
     <name>MyTextEdit</name>
@@ -844,6 +848,21 @@
     <message>
         <source>“%1” is not in the result.</source>
         <translation>«%1» в результате не найдено.</translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Transcribing…</source>
+        <translation>Идёт транскрипция…</translation>
     </message>
 </context>
 <context>
