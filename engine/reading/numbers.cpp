@@ -360,7 +360,7 @@ std::size_t readDigitGroups(Scan &s, std::size_t pos) {
 }
 
 // The local part of a telephone number at i: "123-4567", "7946 0000",
-// "123.4567", "1234567". Returns its end, or npos.
+// "123.4567", "1234567" (but not "300-400"). Returns its end, or npos.
 std::size_t localNumberEnd(View text, std::size_t i) {
     const std::size_t e1 = digitsEnd(text, i);
     const std::size_t first = e1 - i;
@@ -370,7 +370,7 @@ std::size_t localNumberEnd(View text, std::size_t i) {
         !(text[e1] == u'-' || text[e1] == u' ' || text[e1] == u'.'))
         return npos;
     const std::size_t e2 = digitsEnd(text, e1 + 1);
-    if (e2 - (e1 + 1) < 3 || e2 - (e1 + 1) > 4 || !boundaryAt(text, e2))
+    if (e2 - (e1 + 1) != 4 || !boundaryAt(text, e2))
         return npos;
     return e2;
 }

@@ -19,7 +19,8 @@ struct PostalState {
     std::u16string_view code, name;
     // A code that is also a word in capitals (OR, IN, ME) names a state
     // only before a ZIP code or at the end of a clause; one that is also
-    // an exclamation (OK, HI, OH) only before a ZIP code.
+    // an exclamation (OK, HI, OH) or a degree after a name (Jane Doe, MD)
+    // only before a ZIP code.
     enum Kind : unsigned char { Code, Word, Exclamation } kind = Code;
 };
 
@@ -44,11 +45,11 @@ constexpr std::array<PostalState, 51> postalStates = {{
     {u"KY", u"kentucky"},
     {u"LA", u"louisiana", PostalState::Exclamation},
     {u"ME", u"maine", PostalState::Word},
-    {u"MD", u"maryland"},
+    {u"MD", u"maryland", PostalState::Exclamation},
     {u"MA", u"massachusetts", PostalState::Exclamation},
     {u"MI", u"michigan"},
     {u"MN", u"minnesota"},
-    {u"MS", u"mississippi"},
+    {u"MS", u"mississippi", PostalState::Exclamation},
     {u"MO", u"missouri"},
     {u"MT", u"montana"},
     {u"NE", u"nebraska"},
@@ -176,12 +177,22 @@ bool readStreetType(Reading &r, const Token &token, std::uint64_t packed, std::s
                                     [packed](const StreetType &t) { return t.key == packed; });
     if (found == streetTypes.end())
         return false;
-    // After the street's name ("Oak Ln", "5th Ave"), with nothing between;
-    // a highway or route also before its number ("Hwy 61").
+    // After the street's name ("Oak Ln", "5th Ave"), with nothing between,
+    // and not before another name ("Schubert's Ave Maria") but for a
+    // direction; a highway or route also before its number ("Hwy 61").
+    std::size_t next = end + (token.fullStop ? 1 : 0);
+    while (next < r.sentence.size() && isSpace(r.sentence[next]))
+        ++next;
+    const bool nameFollows =
+        !token.fullStop && next < r.sentence.size() && isAsciiUpper(r.sentence[next]) &&
+        std::none_of(directions.begin(), directions.end(), [&](const Direction &d) {
+            return r.sentence.substr(next, 2) == d.written &&
+                   (next + 2 >= r.sentence.size() || !isAsciiLetter(r.sentence[next + 2]));
+        });
     const bool afterName =
-        r.pauseSinceWord == 0 && (r.previousName || afterOrdinalNumber(r, token));
+        r.pauseSinceWord == 0 && !nameFollows && (r.previousName || afterOrdinalNumber(r, token));
     const bool numbered = (packed == key("hwy") || packed == key("rte")) &&
-                          isDigit(r.nextStart(end + (token.fullStop ? 1 : 0)));
+                          next < r.sentence.size() && isDigit(r.sentence[next]);
     if (!afterName && !numbered)
         return false;
     r.emit(found->name);

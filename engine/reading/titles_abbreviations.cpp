@@ -242,12 +242,16 @@ bool readAbbreviation(Reading &r, const Token &token, std::uint64_t packed, bool
     // Both take the full stop after them, as the states' abbreviations do.
     if (readPostalState(r, token, end) || readStreetType(r, token, packed, end))
         return true;
-    // "Kansas City, Mo.": a state after a place and a comma.
-    if (r.afterNameComma && capitalised && (token.fullStop || text.size() == 2)) {
+    // "Kansas City, Mo.", "Macon, Ga": a state after a place and a comma.
+    // Codes in capitals are the postal codes' above; a word ("Hi, Pa") is
+    // no state without its full stop.
+    if (r.afterNameComma && capitalised &&
+        (token.fullStop || (text.size() == 2 && !isAsciiUpper(text[1]) &&
+                            !r.context.knownWord(std::u16string{lowerAscii(text[0]), text[1]})))) {
         if (const std::u16string_view state = stateName(packed); !state.empty()) {
             r.emit(state);
             r.setPrevious(false, false, false);
-            return token.fullStop;
+            return true;
         }
     }
     // Dr and St say different things before and after a name.
