@@ -44,16 +44,7 @@ int main(int argc, char **argv) {
     const orvanta::Variant variant =
         std::string(argv[3]) == "american" ? orvanta::Variant::American : orvanta::Variant::British;
     const orvanta::TranscriptionEngine engine(load.dictionary, orvanta::EngineOptions{variant});
-    const orvanta::rules::KnownWords known{
-        &engine,
-        [](const void *context, std::u16string_view word, bool inflected, std::u16string &code) {
-            const auto &e = *static_cast<const orvanta::TranscriptionEngine *>(context);
-            const std::u16string spelled(word);
-            if (!inflected && !e.hasTranscription(spelled))
-                return false;
-            code = e.transcribeWord(spelled);
-            return code.front() != u'(';
-        }};
+    const orvanta::rules::KnownWords known = orvanta::rules::knownWordsOf(engine);
     std::string line;
     while (std::getline(std::cin, line)) {
         const std::u16string word(line.begin(), line.end());

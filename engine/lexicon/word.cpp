@@ -13,6 +13,22 @@ using rules::joinCode;
 
 // The engine's private steps, for the rules' test entry points.
 struct EngineInternals {
+    // How word formation finds a part: the dictionaries, the inflection
+    // rules on them when `inflected`, a homograph's noun reading for an
+    // element of a compound.
+    static bool knownWord(const void *context, std::u16string_view word, bool inflected, bool noun,
+                          std::u16string &code) {
+        const auto *engine = static_cast<const TranscriptionEngine *>(context);
+        if (noun && engine->nounReading(word, code))
+            return true;
+        if (engine->lookUp(word, code))
+            return true;
+        if (!inflected)
+            return false;
+        const std::u16string spelled(word);
+        code = engine->transcribeMissingWord(spelled, spelled);
+        return code.front() != u'(';
+    }
     static void appendWordCode(const TranscriptionEngine &engine, std::u16string_view word,
                                std::u16string &out) {
         engine.appendWordCode(word, out);
@@ -115,18 +131,7 @@ std::u16string TranscriptionEngine::guessWord(std::u16string_view lowerWord) con
     if (lowerWord.empty() || !std::all_of(lowerWord.begin(), lowerWord.end(),
                                           [](char16_t c) { return c >= u'a' && c <= u'z'; }))
         return {};
-    const rules::KnownWords known{this, [](const void *context, std::u16string_view word,
-                                           bool inflected, std::u16string &code) {
-                                      const auto *engine =
-                                          static_cast<const TranscriptionEngine *>(context);
-                                      if (engine->lookUp(word, code))
-                                          return true;
-                                      if (!inflected)
-                                          return false;
-                                      const std::u16string spelled(word);
-                                      code = engine->transcribeMissingWord(spelled, spelled);
-                                      return code.front() != u'(';
-                                  }};
+    const rules::KnownWords known = rules::knownWordsOf(*this);
     rules::Formation formed = rules::formWord(lowerWord, options_.variant, known);
     if (!formed.code.empty())
         return std::move(formed.code);
@@ -134,6 +139,18 @@ std::u16string TranscriptionEngine::guessWord(std::u16string_view lowerWord) con
         return {};
     const LetterToSoundModel *model = options_.guessModel->model();
     return model != nullptr ? model->pronounce(lowerWord) : std::u16string();
+}
+
+// A compound's element said as a noun where the shipped dictionary's
+// homographs give it a reading of its own ("long-bow", "wind-break"),
+// unless the user's dictionary says how the word is said.
+bool TranscriptionEngine::nounReading(std::u16string_view lowerWord, std::u16string &code) const {
+    const HomographTable::Entry *entry = shipped_->homographs().find(lowerWord);
+    if (entry == nullptr || entry->reading(WordRole::Noun).empty() ||
+        (user_ != nullptr && user_->hasTranscription(std::u16string(lowerWord))))
+        return false;
+    code = entry->reading(WordRole::Noun);
+    return true;
 }
 
 // The stem's transcription when the dictionary has one: a single lookup
@@ -307,6 +324,10 @@ std::u16string ensureStressMark(const std::u16string &code) {
     if (code.find(u'\'') != std::u16string::npos)
         return code;
     return u"'" + code;
+}
+
+KnownWords knownWordsOf(const TranscriptionEngine &engine) {
+    return {&engine, &EngineInternals::knownWord};
 }
 
 void appendWordCode(const TranscriptionEngine &engine, std::u16string_view word,

@@ -149,12 +149,13 @@ public:
 
 private:
     // A known word of a reasonable length, or one formed itself.
-    bool part(std::u16string_view word, int depth, bool formed, bool inflected, Formation &out) {
+    bool part(std::u16string_view word, int depth, bool formed, bool inflected, Formation &out,
+              bool noun = false) {
         if (word.size() < shortestPart || (word.size() == shortestPart && !isShortWord(word)))
             return false;
         if (!formed) {
             out.code.clear();
-            if (!known_.find(known_.context, word, inflected, out.code) ||
+            if (!known_.find(known_.context, word, inflected, noun, out.code) ||
                 !saidAsAWord(word, out.code))
                 return false;
             out.parts = word;
@@ -355,8 +356,8 @@ bool Former::byCompound(std::u16string_view word, int depth, Formation &out) {
             continue;
         Formation first;
         Formation second;
-        if (!part(word.substr(0, at), depth, false, false, first) ||
-            !part(word.substr(at), depth, false, true, second))
+        if (!part(word.substr(0, at), depth, false, false, first, true) ||
+            !part(word.substr(at), depth, false, true, second, true))
             continue;
         std::u16string code = withPrimary(std::move(first.code));
         if (british_ && endsSpelledWithR(word.substr(0, at)) && !code.ends_with(u'r') &&

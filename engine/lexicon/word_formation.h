@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+namespace orvanta {
+class TranscriptionEngine;
+}
+
 namespace orvanta::rules {
 
 // How word formation asks whether a part is a known word.
@@ -15,8 +19,9 @@ struct KnownWords {
     const void *context = nullptr;
     // Sets `code` to the transcription of `lowerWord` when a dictionary
     // holds it or, with `inflected`, when an inflection ending on a word a
-    // dictionary holds makes it.
-    bool (*find)(const void *context, std::u16string_view lowerWord, bool inflected,
+    // dictionary holds makes it. `noun`: the word is an element of a noun
+    // compound, said as a noun where its role changes its sound ("bow").
+    bool (*find)(const void *context, std::u16string_view lowerWord, bool inflected, bool noun,
                  std::u16string &code) = nullptr;
 };
 
@@ -26,6 +31,9 @@ struct Formation {
     // The parts as found, affixes marked by their hyphen: "un- kind -ness".
     std::u16string parts;
 };
+
+// The parts `engine` knows, as its guesses find them (word.cpp).
+KnownWords knownWordsOf(const TranscriptionEngine &engine);
 
 // `lowerWord` is lower-case a-z.
 Formation formWord(std::u16string_view lowerWord, Variant variant, const KnownWords &known);

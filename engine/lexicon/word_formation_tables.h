@@ -25,8 +25,9 @@ struct Prefix {
     enum class Stem { Any, Learned, Native } stem = Stem::Any;
 };
 
-inline constexpr std::u16string_view learnedEnds[] = {u"ic",  u"ical", u"al", u"ous", u"ism",
-                                                      u"ist", u"ity",  u"ia", u"ant", u"ent"};
+inline constexpr std::u16string_view learnedEnds[] = {u"ic",  u"ical", u"ically", u"al",  u"ally",
+                                                      u"ous", u"ism",  u"ist",    u"ity", u"ia",
+                                                      u"ant", u"ent",  u"ate",    u"ive"};
 
 // Longest spelling first within a shared beginning, so that "under" is
 // tried before "un" and "inter" before "in".

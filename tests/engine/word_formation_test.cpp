@@ -10,20 +10,6 @@ namespace {
 using test_support::dictionaryOf;
 using test_support::Entries;
 
-// Known parts as the engine knows them: the dictionary, and with
-// `inflected` its inflection endings too.
-rules::KnownWords knownTo(const TranscriptionEngine &engine) {
-    return {&engine, [](const void *context, std::u16string_view word, bool inflected,
-                        std::u16string &code) {
-                const auto &e = *static_cast<const TranscriptionEngine *>(context);
-                const std::u16string spelled(word);
-                if (!inflected && !e.hasTranscription(spelled))
-                    return false;
-                code = e.transcribeWord(spelled);
-                return code.front() != u'(';
-            }};
-}
-
 struct FormationCase {
     const char16_t *word;
     Entries dictionary;
@@ -36,7 +22,8 @@ void expectFormations(Variant variant, std::initializer_list<FormationCase> case
         SCOPED_TRACE(test_support::narrow(c.word));
         const PronunciationDictionary dictionary = dictionaryOf(c.dictionary);
         const TranscriptionEngine engine(dictionary, EngineOptions{variant});
-        const rules::Formation formed = rules::formWord(c.word, variant, knownTo(engine));
+        const rules::Formation formed =
+            rules::formWord(c.word, variant, rules::knownWordsOf(engine));
         EXPECT_EQ(formed.parts, c.parts);
         EXPECT_EQ(formed.code, c.code);
     }
@@ -124,6 +111,20 @@ TEST(WordFormation, RefusesSillySplits) {
                          {u"nycbox", {{"nyc", "\"enwaI'sJ"}, {"box", "bPks"}}, u"", u""},
                          {u"boxnyc", {{"nyc", "naIk"}, {"box", "bPks"}}, u"", u""},
                      });
+}
+
+// An element of a noun compound is said as a noun where the homographs give
+// a noun its own reading; other parts keep the dictionary's.
+TEST(WordFormation, CompoundElementsAreSaidAsNouns) {
+    PronunciationDictionary dictionary =
+        dictionaryOf({{"hand", "hxnd"}, {"bow", "bau"}, {"wind", "waInd"}, {"scoop", "skHp"}});
+    HomographTable homographs;
+    homographs.loadFromBytes("bow\tnoun\tbqu\nbow\tverb\tbau\nwind\tnoun\twInd\n");
+    dictionary.setHomographs(std::move(homographs));
+    const TranscriptionEngine engine(dictionary, EngineOptions{Variant::British});
+    EXPECT_EQ(engine.guessWord(u"handbow"), u"'hxnd\"bqu");
+    EXPECT_EQ(engine.guessWord(u"windscoop"), u"'wInd\"skHp");
+    EXPECT_EQ(engine.guessWord(u"miswind"), u"\"mIs'waInd");
 }
 
 // The engine marks the word it guessed; the literal reading and an engine
