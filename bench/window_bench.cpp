@@ -53,16 +53,22 @@ void time(const char *what, int runs, const std::function<void()> &step,
     std::fflush(stdout);
 }
 
-// The process's peak memory so far against the text's size as Qt holds it.
-void peakMemory(const QString &text) {
+// The process's memory now and at its peak so far (Linux), against the
+// text's size as Qt holds it.
+void memory(const char *when, const QString &text) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return;
+    QByteArray now;
+    QByteArray peak;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            std::printf("peak memory %s, the text %.1f MiB in UTF-16\n",
-                        line.mid(6).trimmed().constData(), double(text.size()) * 2 / (1024 * 1024));
+        if (line.startsWith("VmRSS:"))
+            now = line.mid(6).trimmed();
+        else if (line.startsWith("VmHWM:"))
+            peak = line.mid(6).trimmed();
     }
+    std::printf("memory %s: %s, peak %s; the text %.1f MiB in UTF-16\n", when, now.constData(),
+                peak.constData(), double(text.size()) * 2 / (1024 * 1024));
     std::fflush(stdout);
 }
 
@@ -106,6 +112,7 @@ int main(int argc, char *argv[]) {
 
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     std::printf("text: %lld characters\n", static_cast<long long>(text.size()));
+    memory("before the first run", text);
     // The result editor lays a long text out in the background after
     // painting what is in view; a user's next run finds it done.
     const auto finishLayout = [&] { result->document()->documentLayout()->documentSize(); };
@@ -118,8 +125,9 @@ int main(int argc, char *argv[]) {
             result->viewport()->repaint();
         },
         finishLayout);
+    memory("after the runs", text);
     time("  the result's layout in the background", 1, finishLayout);
-    peakMemory(text);
+    memory("once laid out", text);
     if (result->document()->isEmpty()) {
         std::fprintf(stderr, "the run produced no result\n");
         return 1;
