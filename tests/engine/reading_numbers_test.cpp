@@ -360,6 +360,8 @@ TEST(ReadingNumbers, PercentAndUnits) {
         {"acceleration", u"^9.8 m/s\u00B2", u"nine point eight metres per second squared",
          u"nine point eight meters per second squared", u""},
         {"teaspoons", u"^2 tsp salt", u"two teaspoons", u"=", u" salt"},
+        {"micro as the Greek letter mu", u"^2.5 \u03BCm", u"two point five micrometres",
+         u"two point five micrometers", u""},
     });
 }
 
