@@ -124,19 +124,23 @@ std::size_t readQuantity(Scan &s, std::size_t pos) {
             return sayUnitAfter(s, fracEnd, true, false);
     }
 
-    // Dimensions: "4x4", "3 × 4 m".
+    // Dimensions: "4x4", "3 × 4 m", "10 x 20 cm" (a spaced x only before a
+    // unit).
     {
         std::size_t i = end;
         const bool spaced = i < s.text.size() && isInlineSpace(s.text[i]);
         if (spaced)
             ++i;
-        if (i < s.text.size() && (s.text[i] == u'\u00D7' || (s.text[i] == u'x' && !spaced))) {
+        const bool x = i < s.text.size() && s.text[i] == u'x';
+        if (i < s.text.size() && (s.text[i] == u'\u00D7' || x)) {
             ++i;
             if (spaced && i < s.text.size() && isInlineSpace(s.text[i]))
                 ++i;
             if (i < s.text.size() && isDigit(s.text[i])) {
                 const std::optional<Numeral> other = scanNumeral(s.text, i);
-                if (other && boundaryAt(s.text, other->end)) {
+                std::size_t unitEnd = 0;
+                if (other && boundaryAt(s.text, other->end) &&
+                    !(x && spaced && !unitAt(s.text, other->end, unitEnd))) {
                     sayNumber(s, *first);
                     s.speech.say(u"by");
                     sayNumber(s, *other);
