@@ -490,25 +490,39 @@ TrainedModel train(const std::vector<TrainingEntry> &entries, const TrainingOpti
     }
     if (log)
         *log << training.size() << " words to train on, " << inventory.codes.size() << " sounds\n";
+    // The graphones are learnt from the word's end back when so asked: what a
+    // vowel letter says hangs more on what follows it (a silent e, a suffix)
+    // than on what came before. Syllables are counted on the words as written.
+    std::vector<Word> reversed;
+    if (options.rightToLeft) {
+        reversed = training;
+        for (Word &w : reversed) {
+            std::reverse(w.letters.begin(), w.letters.end());
+            std::reverse(w.sounds.begin(), w.sounds.end());
+            std::reverse(w.stress.begin(), w.stress.end());
+        }
+    }
+    const std::vector<Word> &aligned = options.rightToLeft ? reversed : training;
 
     const AlignmentSpace space{inventory.codes.size(), options.pairToPair};
     std::vector<double> counts(space.size(), 0.0);
-    expectation(training, space, {}, counts);
+    expectation(aligned, space, {}, counts);
     std::vector<double> p = normalised(counts);
     for (std::size_t i = 0; i < options.iterations; ++i) {
         std::fill(counts.begin(), counts.end(), 0.0);
-        const double ll = expectation(training, space, p, counts);
+        const double ll = expectation(aligned, space, p, counts);
         p = normalised(counts);
         if (log)
             *log << "alignment pass " << i + 1 << ": log likelihood " << ll << '\n';
     }
     Tables t;
     t.order = static_cast<std::uint32_t>(options.order);
+    t.rightToLeft = options.rightToLeft;
     std::map<std::pair<std::uint8_t, std::uint8_t>, std::uint16_t> phoneIndex;
     std::map<std::pair<std::string, std::vector<std::uint16_t>>, std::uint16_t> graphoneIndex;
     t.graphones.push_back({});
     std::vector<std::vector<std::uint16_t>> sequences;
-    for (const Word &w : training) {
+    for (const Word &w : aligned) {
         const std::vector<Chunk> chunks = bestAlignment(w, space, p);
         std::vector<std::uint16_t> sequence;
         std::size_t i = 0, j = 0;

@@ -33,6 +33,7 @@ struct TrainingOptions {
     double prune = 2.0;
     std::size_t iterations = 6;
     bool pairToPair = false; // graphones of two letters and two sounds ("xt" as kst...)
+    bool rightToLeft = true; // the n-gram runs from the word's last letter back
 };
 
 struct TrainedModel {

@@ -2,7 +2,7 @@
 // (letter_to_sound_training.h), or reads words with one, for measuring.
 //
 //   orvanta_train_letter_to_sound DICTIONARY MODEL [--order N] [--prune P]
-//                                 [--iterations I] [--hold-out K]
+//                                 [--iterations I] [--left-to-right] [--hold-out K]
 //       writes MODEL; with --hold-out K every K-th word is left out of training
 //       and the model's readings of those words are scored against the dictionary
 //   orvanta_train_letter_to_sound --evaluate MODEL DICTIONARY K
@@ -140,6 +140,8 @@ int main(int argc, char **argv) {
             options.prune = std::stod(args[++i]);
         else if (args[i] == "--pair-to-pair")
             options.pairToPair = true;
+        else if (args[i] == "--left-to-right")
+            options.rightToLeft = false;
         else if (args[i] == "--iterations" && i + 1 < args.size())
             options.iterations = std::stoul(args[++i]);
         else
@@ -147,7 +149,8 @@ int main(int argc, char **argv) {
     }
     if (files.size() != 2 || options.order < 1 || options.order > 12) {
         std::cerr << "usage: orvanta_train_letter_to_sound DICTIONARY MODEL [--order N] "
-                     "[--prune P] [--iterations I] [--pair-to-pair] [--hold-out K]\n"
+                     "[--prune P] [--iterations I] [--pair-to-pair] [--left-to-right]\n"
+                     "       [--hold-out K]\n"
                      "       orvanta_train_letter_to_sound --evaluate MODEL DICTIONARY K\n"
                      "       orvanta_train_letter_to_sound --say MODEL FILE\n";
         return 2;

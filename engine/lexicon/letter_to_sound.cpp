@@ -50,6 +50,7 @@ struct Extension {
 
 struct Runtime {
     unsigned historyLength = 0;
+    bool rightToLeft = false;
     std::vector<Phone> phones;
     // Per graphone: letters spelled, sounds, and what it adds to the stress
     // and vowel counts.
@@ -309,6 +310,8 @@ std::u16string Runtime::spell(const std::vector<std::uint16_t> &path) const {
     for (const std::uint16_t g : path)
         for (std::size_t p = 0; p < phoneCount[g]; ++p)
             sounds.push_back(&phones[graphonePhones[g][p]]);
+    if (rightToLeft)
+        std::reverse(sounds.begin(), sounds.end());
     // A word of two syllables or more has a primary stress: when the path
     // has none, its first secondary one, or else its first syllable, takes it.
     std::size_t vowels = 0;
@@ -392,6 +395,7 @@ LetterToSoundLoad LetterToSoundModel::fromBytes(std::string_view bytes) {
         return {{}, error};
     auto r = std::make_unique<lts::Runtime>();
     r->historyLength = t.order - 1;
+    r->rightToLeft = t.rightToLeft;
     const std::size_t graphones = t.graphones.size();
     r->letterCount.resize(graphones);
     r->graphonePhones.resize(graphones);
@@ -459,6 +463,8 @@ std::u16string LetterToSoundModel::pronounce(std::u16string_view lowerWord) cons
             return {};
         letters += static_cast<char>(c);
     }
+    if (runtime_->rightToLeft)
+        std::reverse(letters.begin(), letters.end());
     std::vector<std::uint16_t> path;
     if (letters.empty() || !runtime_->decode(letters, path))
         return {};

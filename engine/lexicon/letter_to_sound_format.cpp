@@ -133,6 +133,7 @@ std::string encode(const Tables &t) {
     for (const char c : fileMagic)
         w.u8(static_cast<unsigned char>(c));
     w.u32(t.order);
+    w.u32(t.rightToLeft ? 1 : 0);
     w.u32(static_cast<std::uint32_t>(t.phones.size()));
     w.u32(static_cast<std::uint32_t>(t.graphones.size()));
     w.u32(static_cast<std::uint32_t>(t.nodes.size()));
@@ -172,6 +173,7 @@ std::string decode(std::string_view bytes, Tables &t) {
         return "not a letter-to-sound model";
     Reader r(bytes.substr(fileMagic.size()));
     t.order = r.u32();
+    const std::uint32_t direction = r.u32();
     const std::uint32_t phoneCount = r.u32();
     const std::uint32_t graphoneCount = r.u32();
     const std::uint32_t nodeCount = r.u32();
@@ -181,6 +183,9 @@ std::string decode(std::string_view bytes, Tables &t) {
         return "the model file is truncated";
     if (t.order < 1 || t.order > maxOrder)
         return "unsupported n-gram order";
+    if (direction > 1)
+        return "unknown reading direction";
+    t.rightToLeft = direction == 1;
     if (phoneCount > 0xFFFF || graphoneCount > 0xFFFF || graphoneCount < 1)
         return "bad table sizes";
     if (!r.fits(phoneCount, 3) || !r.fits(graphoneCount, 2))

@@ -16,7 +16,7 @@
 
 namespace orvanta::lts {
 
-inline constexpr std::string_view fileMagic = "ORVLTS01";
+inline constexpr std::string_view fileMagic = "ORVLTS02";
 inline constexpr unsigned maxOrder = 12;
 inline constexpr unsigned maxGraphoneLetters = 2;
 inline constexpr unsigned maxGraphonePhones = 3;
@@ -62,6 +62,9 @@ struct Onset {
 
 struct Tables {
     std::uint32_t order = 0;
+    // The graphones, their letters and their sounds run from the word's last
+    // letter to its first: the n-gram reads the word backwards.
+    bool rightToLeft = false;
     std::vector<Phone> phones;
     std::vector<Graphone> graphones;
     std::vector<Node> nodes;

@@ -121,7 +121,7 @@ TEST(LetterToSoundFile, RefusesDamagedFilesWithAReason) {
     }
     const std::string good = lts::encode(handMade());
     std::string otherVersion = good, longer = good;
-    otherVersion[7] = '2';
+    otherVersion[7] = '1';
     longer.push_back('\0');
     for (const std::string &bytes :
          {otherVersion, longer, std::string("not a model at all, just some text\n")})
