@@ -108,7 +108,8 @@ private:
     // transcribeWord once the whole word `w` (lower-cased `word`) is known
     // to be missing from the dictionary.
     std::u16string transcribeMissingWord(const std::u16string &word, const std::u16string &w) const;
-    bool lookUpStem(const std::u16string &stem, std::u16string &code) const;
+    bool lookUpStem(const std::u16string &stem, std::u16string &code,
+                    bool spelledToo = false) const;
     bool nounReading(std::u16string_view lowerWord, std::u16string &code) const;
     std::u16string transcribeSuffixed(const std::u16string &lowerWord,
                                       const std::u16string &suffix) const;

@@ -155,10 +155,12 @@ bool TranscriptionEngine::nounReading(std::u16string_view lowerWord, std::u16str
 
 // The stem's transcription when the dictionary has one: a single lookup
 // answers both "is it known?" and "how is it said?". An entry said letter by
-// letter or a phrase is no stem: "ap-er" is not A.P. with an ending.
-bool TranscriptionEngine::lookUpStem(const std::u16string &stem, std::u16string &code) const {
+// letter or a phrase takes -s and -ed ("NGOs", "OK'd") but no other ending:
+// "ap-er" is not A.P. with an ending.
+bool TranscriptionEngine::lookUpStem(const std::u16string &stem, std::u16string &code,
+                                     bool spelledToo) const {
     code.clear();
-    return lookUp(stem, code) && (code.empty() || rules::saidAsAWord(stem, code));
+    return lookUp(stem, code) && (spelledToo || code.empty() || rules::saidAsAWord(stem, code));
 }
 
 std::u16string TranscriptionEngine::transcribeMissingWord(const std::u16string &word,
@@ -213,20 +215,20 @@ std::u16string TranscriptionEngine::transcribeMissingWord(const std::u16string &
         // -> "try", "quizzes" -> "quiz". Any other letters cut off would
         // make "-us" or "-id" an ending.
         std::u16string stem = withoutLast(w, 1);
-        if (lookUpStem(stem, code))
+        if (lookUpStem(stem, code, true))
             return joinCode(stem, code, suffix, options_.variant);
         const bool es = w.ends_with(u"es");
         if (!(w.ends_with(u"ed") || es || w.ends_with(u"'s")))
             return fallback;
         stem.pop_back();
-        if ((!es || takesEs(stem)) && lookUpStem(stem, code))
+        if ((!es || takesEs(stem)) && lookUpStem(stem, code, true))
             return joinCode(stem, code, suffix, options_.variant);
         if (w.ends_with(u"ies") || w.ends_with(u"ied")) {
-            if (lookUpStem(withoutLast(stem, 1) + u"y", code))
+            if (lookUpStem(withoutLast(stem, 1) + u"y", code, true))
                 return joinCode(withoutLast(stem, 1) + u"y", code, suffix, options_.variant);
         } else if (!w.ends_with(u"'s") && stem.size() >= 3 && endsInDoubledLetter(stem)) {
             stem.pop_back();
-            if (lookUpStem(stem, code))
+            if (lookUpStem(stem, code, true))
                 return joinCode(stem, code, suffix, options_.variant);
         }
         return fallback;

@@ -80,6 +80,7 @@ TEST(WordTranscription, SuffixRules) {
         {u"freely", {{"free", "frJ"}, {"fre", "frE"}}, u"'frJli"},
         {u"ing", {{"", "x"}}, u"'xIN"},
         {u"boxes", {{"box", "bPks"}}, u"'bPksIz"},
+        {u"NGOs", {{"ngo", "\"en\"GJ'qu"}}, u"\"en\"GJ'quz"},
         {u"whizzes", {{"whiz", "wIz"}}, u"'wIzIz"},
         {u"milding", {{"mild", "maIld"}, {"milde", "'mIldq"}}, u"'maIldIN"},
         {u"sadder", {{"sad", "sxd"}}, u"'sxdqr", Variant::American},
