@@ -117,24 +117,26 @@ void ResultDocument::splitParagraph() {
     cursor.setBlockFormat(before);
     QTextBlockFormat after = paragraphFormat;
     after.clearProperty(QTextFormat::BlockTopMargin);
-    cursor.insertBlock(after, QTextCharFormat());
+    cursor.insertBlock(after, format(pendingLook));
     dropSpace = true;
+}
+
+const QTextCharFormat &ResultDocument::format(Look look) const {
+    switch (look) {
+    case Look::Transcription:
+        return transcriptionFormat;
+    case Look::Guess:
+        return guessFormat;
+    case Look::Sentence:
+        break;
+    }
+    return sentenceFormat;
 }
 
 void ResultDocument::flush() {
     if (pending.isEmpty())
         return;
-    switch (pendingLook) {
-    case Look::Sentence:
-        cursor.insertText(pending, sentenceFormat);
-        break;
-    case Look::Transcription:
-        cursor.insertText(pending, transcriptionFormat);
-        break;
-    case Look::Guess:
-        cursor.insertText(pending, guessFormat);
-        break;
-    }
+    cursor.insertText(pending, format(pendingLook));
     pending.clear();
 }
 

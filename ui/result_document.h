@@ -31,6 +31,7 @@ private:
     // to one space and none at the start of a line.
     void append(QStringView text, Look look);
     void splitParagraph();
+    const QTextCharFormat &format(Look look) const;
     void flush();
 
     std::unique_ptr<QTextDocument> document;

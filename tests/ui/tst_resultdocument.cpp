@@ -59,7 +59,8 @@ private slots:
         QTest::newRow("separators in a sentence")
             << Paragraphs{{u"q\u2028r\u0085s"_qs, u"[()]"_qs},
                           {u"t\u2029 u"_qs, u"[()]"_qs},
-                          {u"\u2029\u2029v\u2029"_qs, u"[()]"_qs}};
+                          {u"\u2029\u2029v\u2029"_qs, u"[()]"_qs},
+                          {u"w"_qs, u"[a\u2029 *b\u2029c]"_qs}};
         QTest::newRow("reserved characters") << Paragraphs{
             {u"a\ufffcb\u200bc\ufeff"_qs, u"[()]"_qs}, {u"d\ufdd0e\ufdd1f\ufdefg"_qs, u"[()]"_qs}};
     }
