@@ -159,24 +159,58 @@ PronunciationDictionary PronunciationDictionary::fromBytes(std::string_view byte
 std::string_view PronunciationDictionary::lookup(std::u16string_view word) const {
     if (slots_.empty())
         return {};
-    // Words are short: narrow them on the stack, not in a new string.
-    constexpr std::size_t onStack = 64;
-    char stackBuffer[onStack + readSlack];
-    std::unique_ptr<char[]> heapBuffer;
-    char *narrow = stackBuffer;
-    if (word.size() > onStack) {
-        heapBuffer = std::make_unique_for_overwrite<char[]>(word.size() + readSlack);
-        narrow = heapBuffer.get();
-    }
+    // Most words are short: narrowed on the stack, and compared with a
+    // stored key eight bytes at a time rather than by memcmp.
+    constexpr std::size_t shortWord = 64;
+    if (word.size() > shortWord)
+        return lookupLong(word);
+    char narrow[shortWord + readSlack];
     for (std::size_t i = 0; i < word.size(); ++i) {
         const char16_t c = word[i];
         if (c >= 0x80 && c < 0xFF80)
             return {};
         narrow[i] = static_cast<char>(c & 0xFF);
     }
-    std::memset(narrow + word.size(), 0, readSlack); // defined bytes for the word reads
-    const std::string_view wanted(narrow, word.size());
+    std::memset(narrow + word.size(), 0, readSlack); // defined bytes for the block reads
     const std::uint64_t hash = hashKey<false>(narrow, word.size());
+    const std::size_t blockCount = (word.size() + 7) / 8;
+    const std::uint64_t tag = hash & ~slotOffsetMask;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const std::uint64_t slot = slots_[i];
+        if (slot == 0)
+            return {};
+        if ((slot & ~slotOffsetMask) != tag)
+            continue;
+        const std::size_t offset = (slot & slotOffsetMask) - 1;
+        // A short word's stored key has its length in the byte before it.
+        if (static_cast<unsigned char>(bytes_[offset - 1]) != word.size())
+            continue;
+        bool same = true;
+        for (std::size_t b = 0; b < blockCount && same; ++b) {
+            std::uint64_t stored;
+            std::uint64_t wanted;
+            std::memcpy(&stored, bytes_.get() + offset + 8 * b, sizeof stored);
+            std::memcpy(&wanted, narrow + 8 * b, sizeof wanted);
+            same = (stored & detail::firstBytes(word.size() - 8 * b)) == wanted;
+        }
+        if (same)
+            return valueAfter(std::string_view(bytes_.get() + offset, word.size()));
+    }
+}
+
+std::string_view PronunciationDictionary::lookupLong(std::u16string_view word) const {
+    const std::unique_ptr<char[]> narrow =
+        std::make_unique_for_overwrite<char[]>(word.size() + readSlack);
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i];
+        if (c >= 0x80 && c < 0xFF80)
+            return {};
+        narrow[i] = static_cast<char>(c & 0xFF);
+    }
+    std::memset(narrow.get() + word.size(), 0, readSlack); // defined bytes for the word reads
+    const std::string_view wanted(narrow.get(), word.size());
+    const std::uint64_t hash = hashKey<false>(narrow.get(), word.size());
     const std::uint64_t tag = hash & ~slotOffsetMask;
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {

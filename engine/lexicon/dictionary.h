@@ -62,6 +62,7 @@ private:
     std::string_view keyAt(std::size_t offset) const;
     std::string_view valueAfter(std::string_view key) const;
     std::string_view lookup(std::u16string_view word) const;
+    std::string_view lookupLong(std::u16string_view word) const;
     // Loading replaces the content in place, keeping the buffers of the
     // last load: the process-wide instance is reloaded on every run.
     // `error` receives the reason when the file cannot be read at all.

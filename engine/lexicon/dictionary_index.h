@@ -59,11 +59,32 @@ inline std::uint64_t firstBytes(std::size_t count) {
     return ~std::uint64_t{0} >> (8 * unused);
 }
 
+// The hash of a key is taken over its bytes eight at a time, the last
+// block zero-padded: hashStep per block, then hashFinish. A lookup hashes
+// its word block by block as it narrows it.
+inline constexpr std::uint64_t hashMultiplier = 0x9E3779B97F4A7C15ULL;
+
+inline std::uint64_t hashStep(std::uint64_t hash, std::uint64_t block) {
+    hash = (hash ^ block) * hashMultiplier;
+    return hash ^ (hash >> 32);
+}
+
+inline std::uint64_t hashFinish(std::uint64_t hash) {
+    hash *= 0xBF58476D1CE4E5B9ULL;
+    return hash ^ (hash >> 29);
+}
+
+// Where byte `index` (0-7) of a block loaded from memory sits in it.
+inline constexpr unsigned byteShift(std::size_t index) {
+    if constexpr (std::endian::native == std::endian::big)
+        return static_cast<unsigned>(8 * (7 - index));
+    return static_cast<unsigned>(8 * index);
+}
+
 // Hashes a key eight bytes at a time; with `fold`, it folds A-Z in the key
 // in place first. Keys are short and hashed once per line on every load.
 template <bool fold> inline std::uint64_t hashKey(char *key, std::size_t length) {
-    constexpr std::uint64_t multiplier = 0x9E3779B97F4A7C15ULL;
-    std::uint64_t hash = length * multiplier;
+    std::uint64_t hash = length * hashMultiplier;
     for (std::size_t i = 0; i < length; i += 8) {
         std::uint64_t word;
         std::memcpy(&word, key + i, sizeof word);
@@ -79,11 +100,9 @@ template <bool fold> inline std::uint64_t hashKey(char *key, std::size_t length)
                 word |= capitals;
             }
         }
-        hash = (hash ^ word) * multiplier;
-        hash ^= hash >> 32;
+        hash = hashStep(hash, word);
     }
-    hash *= 0xBF58476D1CE4E5B9ULL;
-    return hash ^ (hash >> 29);
+    return hashFinish(hash);
 }
 
 // The length bytes written over an indexed line's TABs. A field this long

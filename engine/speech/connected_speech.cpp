@@ -35,7 +35,7 @@ char16_t firstSound(View piece) {
 }
 
 std::size_t pieceEnd(View text, std::size_t start) {
-    const std::size_t space = text.find(u' ', start);
+    const std::size_t space = findUnit(text, u' ', start);
     return space == View::npos ? text.size() : space;
 }
 

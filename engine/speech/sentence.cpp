@@ -56,7 +56,7 @@ void stressLetterRun(std::u16string &code, std::size_t first, std::size_t last, 
     std::u16string stressed;
     stressed.reserve(end - first + 8);
     for (std::size_t i = first; i < end;) {
-        std::size_t next = code.find(u' ', i);
+        std::size_t next = findUnit(code, u' ', i);
         if (next == std::u16string::npos || next > end)
             next = end;
         std::u16string_view letter(code.data() + i, next - i);
@@ -251,7 +251,7 @@ void TranscriptionEngine::appendPhrase(
     std::size_t lastLetter = 0;                  // code offset of its latest letter
     std::size_t index = 0;
     for (std::size_t start = 0;; ++index) {
-        const std::size_t end = words.find(u' ', start);
+        const std::size_t end = findUnit(words, u' ', start);
         const std::u16string_view word = words.substr(start, end - start);
         const std::size_t at = code.size();
         if (guesses == nullptr) {
