@@ -541,9 +541,10 @@ void appendConnectedSpeech(const PhraseSettings &settings, std::u16string_view s
 void appendConnectedSpeech(const PhraseSettings &settings, std::u16string_view sentence,
                            std::u16string_view code, const PauseMarks &pauses,
                            const PhraseWindow &window, std::u16string &out) {
+    // Kept from sentence to sentence, so that it soon holds a sentence's
+    // words without growing: counting them first cost a pass over the code.
     thread_local std::vector<Slot> slots;
     slots.clear();
-    slots.reserve(static_cast<std::size_t>(std::count(code.begin(), code.end(), u' ')) + 1);
     std::size_t wordStart = 0;
     bool wordsLeft = true;
     for (std::size_t start = 0;;) {
