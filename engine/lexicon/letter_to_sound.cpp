@@ -391,7 +391,8 @@ LetterToSoundLoad LetterToSoundModel::load(const std::string &path) {
 
 LetterToSoundLoad LetterToSoundModel::fromBytes(std::string_view bytes) {
     lts::Tables t;
-    if (std::string error = lts::decode(bytes, t); !error.empty())
+    lts::Tree tree;
+    if (std::string error = lts::decode(bytes, t, tree); !error.empty())
         return {{}, error};
     auto r = std::make_unique<lts::Runtime>();
     r->historyLength = t.order - 1;
@@ -422,27 +423,13 @@ LetterToSoundLoad LetterToSoundModel::fromBytes(std::string_view bytes) {
             range.first = static_cast<std::uint16_t>(g);
         range.last = static_cast<std::uint16_t>(g + 1);
     }
-    const std::size_t nodes = t.nodes.size();
-    r->label.resize(nodes);
-    r->firstChild.resize(nodes);
-    r->firstEntry.resize(nodes);
-    r->backoff.resize(nodes);
-    r->parent.assign(nodes, 0);
-    for (std::size_t i = 0; i < nodes; ++i) {
-        r->label[i] = t.nodes[i].label;
-        r->firstChild[i] = t.nodes[i].firstChild;
-        r->firstEntry[i] = t.nodes[i].firstEntry;
-        r->backoff[i] = t.nodes[i].backoff;
-        if (i + 1 < nodes)
-            for (std::uint32_t c = t.nodes[i].firstChild; c < t.nodes[i + 1].firstChild; ++c)
-                r->parent[c] = static_cast<std::uint32_t>(i);
-    }
-    r->entryGraphone.reserve(t.entries.size());
-    r->entryLogProb.reserve(t.entries.size());
-    for (const lts::Entry &entry : t.entries) {
-        r->entryGraphone.push_back(entry.graphone);
-        r->entryLogProb.push_back(entry.logProb);
-    }
+    r->label = std::move(tree.label);
+    r->firstChild = std::move(tree.firstChild);
+    r->firstEntry = std::move(tree.firstEntry);
+    r->backoff = std::move(tree.backoff);
+    r->parent = std::move(tree.parent);
+    r->entryGraphone = std::move(tree.entryGraphone);
+    r->entryLogProb = std::move(tree.entryLogProb);
     r->startNode = r->historyLength == 0 ? 0 : r->child(0, 0);
     r->phones = std::move(t.phones);
     r->onsets = std::move(t.onsets);

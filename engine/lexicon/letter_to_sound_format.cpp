@@ -85,32 +85,34 @@ private:
     bool failed_ = false;
 };
 
-std::string checkRanges(const Tables &t) {
-    const std::size_t nodeCount = t.nodes.size();
+// Also fills t.parent, as the child ranges are walked anyway.
+std::string checkRanges(Tree &t, std::size_t graphoneCount) {
+    const std::size_t nodeCount = t.label.size();
+    const std::size_t entryCount = t.entryGraphone.size();
     if (nodeCount < 2)
         return "no root context";
-    if (t.nodes[0].firstChild != 1 || t.nodes[0].firstEntry != 0 ||
-        t.nodes.back().firstChild != nodeCount - 1 || t.nodes.back().firstEntry != t.entries.size())
+    if (t.firstChild[0] != 1 || t.firstEntry[0] != 0 || t.firstChild.back() != nodeCount - 1 ||
+        t.firstEntry.back() != entryCount)
         return "context ranges do not cover the tables";
+    t.parent.assign(nodeCount, 0);
     for (std::size_t i = 0; i + 1 < nodeCount; ++i) {
-        const Node &node = t.nodes[i];
-        const Node &next = t.nodes[i + 1];
+        const std::uint32_t childBegin = t.firstChild[i], childEnd = t.firstChild[i + 1];
+        const std::uint32_t entryBegin = t.firstEntry[i], entryEnd = t.firstEntry[i + 1];
         // Children come after their parent, so no walk can loop.
-        if (next.firstChild < node.firstChild || node.firstChild <= i ||
-            next.firstEntry < node.firstEntry)
+        if (childEnd < childBegin || childBegin <= i || entryEnd < entryBegin)
             return "context ranges out of order";
         // The order of later nodes is only checked later: bound these
         // ranges before they are walked.
-        if (next.firstChild > nodeCount || next.firstEntry > t.entries.size())
+        if (childEnd > nodeCount || entryEnd > entryCount)
             return "context ranges out of the tables";
-        for (std::uint32_t c = node.firstChild; c < next.firstChild; ++c) {
-            if (t.nodes[c].label >= t.graphones.size() ||
-                (c > node.firstChild && t.nodes[c].label <= t.nodes[c - 1].label))
+        for (std::uint32_t c = childBegin; c < childEnd; ++c) {
+            if (t.label[c] >= graphoneCount || (c > childBegin && t.label[c] <= t.label[c - 1]))
                 return "context labels out of order";
+            t.parent[c] = static_cast<std::uint32_t>(i);
         }
-        for (std::uint32_t e = node.firstEntry; e < next.firstEntry; ++e) {
-            if (t.entries[e].graphone >= t.graphones.size() ||
-                (e > node.firstEntry && t.entries[e].graphone <= t.entries[e - 1].graphone))
+        for (std::uint32_t e = entryBegin; e < entryEnd; ++e) {
+            if (t.entryGraphone[e] >= graphoneCount ||
+                (e > entryBegin && t.entryGraphone[e] <= t.entryGraphone[e - 1]))
                 return "predictions out of order";
         }
     }
@@ -168,7 +170,23 @@ std::string encode(const Tables &t) {
 }
 
 std::string decode(std::string_view bytes, Tables &t) {
+    Tree tree;
+    if (std::string error = decode(bytes, t, tree); !error.empty())
+        return error;
+    const std::size_t nodeCount = tree.label.size();
+    t.nodes.resize(nodeCount);
+    for (std::size_t i = 0; i < nodeCount; ++i)
+        t.nodes[i] = {tree.label[i], tree.firstChild[i], tree.firstEntry[i],
+                      static_cast<std::int16_t>(tree.backoff[i])};
+    t.entries.resize(tree.entryGraphone.size());
+    for (std::size_t e = 0; e < t.entries.size(); ++e)
+        t.entries[e] = {tree.entryGraphone[e], static_cast<std::int16_t>(tree.entryLogProb[e])};
+    return {};
+}
+
+std::string decode(std::string_view bytes, Tables &t, Tree &tree) {
     t = Tables{};
+    tree = Tree{};
     if (bytes.size() < fileMagic.size() || bytes.substr(0, fileMagic.size()) != fileMagic)
         return "not a letter-to-sound model";
     Reader r(bytes.substr(fileMagic.size()));
@@ -241,22 +259,24 @@ std::string decode(std::string_view bytes, Tables &t) {
     if (!r.fits(nodeCount, 12))
         return "the model file is truncated";
     const unsigned char *node = r.take(std::size_t{nodeCount} * 12);
-    t.nodes.resize(nodeCount);
-    for (Node &n : t.nodes) {
-        n.label = u16At(node);
-        n.firstChild = u32At(node + 2);
-        n.firstEntry = u32At(node + 6);
-        n.backoff = static_cast<std::int16_t>(u16At(node + 10));
-        node += 12;
+    tree.label.resize(nodeCount);
+    tree.firstChild.resize(nodeCount);
+    tree.firstEntry.resize(nodeCount);
+    tree.backoff.resize(nodeCount);
+    for (std::size_t i = 0; i < nodeCount; ++i, node += 12) {
+        tree.label[i] = u16At(node);
+        tree.firstChild[i] = u32At(node + 2);
+        tree.firstEntry[i] = u32At(node + 6);
+        tree.backoff[i] = static_cast<std::int16_t>(u16At(node + 10));
     }
     if (!r.fits(entryCount, 4))
         return "the model file is truncated";
     const unsigned char *entry = r.take(std::size_t{entryCount} * 4);
-    t.entries.resize(entryCount);
-    for (Entry &e : t.entries) {
-        e.graphone = u16At(entry);
-        e.logProb = static_cast<std::int16_t>(u16At(entry + 2));
-        entry += 4;
+    tree.entryGraphone.resize(entryCount);
+    tree.entryLogProb.resize(entryCount);
+    for (std::size_t e = 0; e < entryCount; ++e, entry += 4) {
+        tree.entryGraphone[e] = u16At(entry);
+        tree.entryLogProb[e] = static_cast<std::int16_t>(u16At(entry + 2));
     }
     if (!r.fits(onsetCount, 2))
         return "the model file is truncated";
@@ -278,9 +298,7 @@ std::string decode(std::string_view bytes, Tables &t) {
         return "the model file is truncated";
     if (!r.atEnd())
         return "unexpected bytes after the model";
-    if (std::string error = checkRanges(t); !error.empty())
-        return error;
-    return {};
+    return checkRanges(tree, t.graphones.size());
 }
 
 } // namespace orvanta::lts

@@ -77,10 +77,26 @@ struct Tables {
 bool isPhoneSymbol(char c);
 bool isConsonantSymbol(char c);
 
+// The context tree split by field, as the engine walks it: each field of
+// the nodes and entries in an array of its own, and the node each node
+// hangs from (the root hangs from itself).
+struct Tree {
+    std::vector<std::uint16_t> label;
+    std::vector<std::uint32_t> firstChild;
+    std::vector<std::uint32_t> firstEntry;
+    std::vector<std::int32_t> backoff;
+    std::vector<std::uint32_t> parent;
+    std::vector<std::uint16_t> entryGraphone;
+    std::vector<std::int32_t> entryLogProb;
+};
+
 std::string encode(const Tables &tables);
 // Fills `tables` from `bytes`; returns an error message, empty on success.
 // Every index and range is checked, so that a reader can follow them
 // without further checks.
 std::string decode(std::string_view bytes, Tables &tables);
+// The same, with the context tree read straight into `tree` (the loader's
+// layout) and `tables.nodes` and `tables.entries` left empty.
+std::string decode(std::string_view bytes, Tables &tables, Tree &tree);
 
 } // namespace orvanta::lts
