@@ -48,7 +48,9 @@ struct Extension {
 
 } // namespace
 
-struct Runtime {
+// The context tree is held as the format reads it (lts::Tree, split by
+// field); the rest is derived from the graphones at load.
+struct Runtime : Tree {
     unsigned historyLength = 0;
     bool rightToLeft = false;
     std::vector<Phone> phones;
@@ -62,14 +64,6 @@ struct Runtime {
     // The graphones that spell one letter, by letter, and two, by pair.
     std::array<Range, 26> singleRange{};
     std::array<Range, 26 * 26> pairRange{};
-    // The context tree (see letter_to_sound_format.h), split by field.
-    std::vector<std::uint16_t> label;
-    std::vector<std::uint32_t> firstChild;
-    std::vector<std::uint32_t> firstEntry;
-    std::vector<std::int32_t> backoff;
-    std::vector<std::uint32_t> parent;
-    std::vector<std::uint16_t> entryGraphone;
-    std::vector<std::int32_t> entryLogProb;
     std::uint32_t startNode = 0;
     std::vector<Onset> onsets;
 
@@ -391,10 +385,9 @@ LetterToSoundLoad LetterToSoundModel::load(const std::string &path) {
 
 LetterToSoundLoad LetterToSoundModel::fromBytes(std::string_view bytes) {
     lts::Tables t;
-    lts::Tree tree;
-    if (std::string error = lts::decode(bytes, t, tree); !error.empty())
-        return {{}, error};
     auto r = std::make_unique<lts::Runtime>();
+    if (std::string error = lts::decode(bytes, t, *r); !error.empty())
+        return {{}, error};
     r->historyLength = t.order - 1;
     r->rightToLeft = t.rightToLeft;
     const std::size_t graphones = t.graphones.size();
@@ -423,13 +416,6 @@ LetterToSoundLoad LetterToSoundModel::fromBytes(std::string_view bytes) {
             range.first = static_cast<std::uint16_t>(g);
         range.last = static_cast<std::uint16_t>(g + 1);
     }
-    r->label = std::move(tree.label);
-    r->firstChild = std::move(tree.firstChild);
-    r->firstEntry = std::move(tree.firstEntry);
-    r->backoff = std::move(tree.backoff);
-    r->parent = std::move(tree.parent);
-    r->entryGraphone = std::move(tree.entryGraphone);
-    r->entryLogProb = std::move(tree.entryLogProb);
     r->startNode = r->historyLength == 0 ? 0 : r->child(0, 0);
     r->phones = std::move(t.phones);
     r->onsets = std::move(t.onsets);
